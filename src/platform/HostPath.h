@@ -1,0 +1,31 @@
+#pragma once
+// Windows path texts on the host file system.
+//
+// Book data names files the Windows way ("d:\run\man\a.htm"). The disc root is drive d:,
+// every other host path is on drive c:, which is the host's "/". Each component is matched
+// without regard to case (Latin and Cyrillic) against cached folder listings; names are
+// Windows-1251 in the book and UTF-8 on the host. Components that do not exist keep their
+// spelling, so a name can also be mapped before its file is written.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace HostPath {
+
+// The host folder that stands for drive d:. Clears the listing cache.
+void SetDiscRoot(const QString& hostFolder);
+QString DiscRootHost();
+
+// Host file name for a Windows name; empty for a drive that has no host folder.
+QString ToHost(std::string_view windowsName);
+// Windows name (Windows-1251) for a host file name: under the disc root on d:, else on c:.
+std::string ToWindows(const QString& hostName);
+
+bool FileExists(std::string_view windowsName);    // a file, not a folder
+bool FolderExists(std::string_view windowsName);
+
+// Forgets every cached listing (after the program changed many folders itself).
+void ClearCache();
+
+}  // namespace HostPath
