@@ -1,5 +1,6 @@
 #include "app/Folders.h"
 
+#include "app/DescriptionSyntax.h"
 #include "app/Globals.h"
 #include "platform/HostPath.h"
 
@@ -13,12 +14,6 @@ QString Absolute(const QString& dir) { return QDir::cleanPath(QFileInfo(dir).abs
 
 std::string WithBackslash(std::string text) {
   if (text.empty() || text.back() != '\\') text += '\\';
-  return text;
-}
-
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return text;
 }
 

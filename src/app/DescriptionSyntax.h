@@ -1,0 +1,39 @@
+#pragma once
+// The low-level syntax shared by every description file ("Struct.txt", "Dialog.txt", ...):
+// lines, integers, tokens, colours, bracketed lists, vertex lists and name resolution.
+// Texts are Windows-1251 bytes. Positions in a line count from 1; line indexes from 0.
+
+#include "app/MemoryStream.h"
+
+#include <QPoint>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using TLines = std::vector<std::string>;
+using TColor = int32_t;  // red in the lowest byte, then green, then blue
+
+bool ReadTextLine(TMemoryStream& stream, std::string& line);
+int ParseIntAt(const std::string& line, int pos);
+std::string ParseTokenAt(const std::string& line, int pos);
+TColor ParseColorAt(const std::string& line, int pos);
+std::vector<std::string> ParseBracketList(const TLines& lines, int& lineIndex);
+std::string ValueAfterFirstEq(const std::string& text);
+std::string ValueAfterLastEq(const std::string& text);
+
+// The vertex list of `ApplyVertexRegion`: x,y items of the list on lines[lineIndex].
+// Throws EConvertError for an item that is not two integers, EDataError past 2000 points.
+std::vector<QPoint> ParseVertexList(const TLines& lines, int& lineIndex);
+
+std::string ResolvePath(const std::string& text);
+std::string JoinUnderFolder(const std::string& base, const std::string& relative);
+
+bool IndexOfInt(const std::vector<int>& list, int value, int& index);
+bool ContainsText(const std::vector<std::string>& list, const std::string& text);
+
+// Windows names; masks with '*' and '?', ASCII letters compared without regard to case.
+void FindFiles(const std::string& folder, const std::vector<std::string>& masks, bool recursive,
+               std::vector<std::string>& result, bool includeFolders);
+
+// ASCII letters 'A'..'Z' to lower case; every other byte unchanged.
+std::string AsciiLower(std::string text);
