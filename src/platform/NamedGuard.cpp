@@ -1,0 +1,29 @@
+#include "platform/NamedGuard.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+
+QString TNamedGuard::LockFolder() {
+  QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (base.isEmpty()) base = QDir::tempPath();
+  return base + QStringLiteral("/skinbook");
+}
+
+TNamedGuard::TNamedGuard(const std::string& name) {
+  // Any text can be a name, so the file is named by its hash.
+  const QByteArray hash =
+      QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
+  QDir().mkpath(LockFolder());
+  QFile::setPermissions(LockFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  lock_ = std::make_unique<QLockFile>(LockFolder() + QStringLiteral("/guard-") +
+                                      QString::fromLatin1(hash) + QStringLiteral(".lock"));
+  lock_->setStaleLockTime(0);  // only a dead holder makes the lock stale
+}
+
+TNamedGuard::~TNamedGuard() = default;
+
+bool TNamedGuard::Acquire() { return lock_->isLocked() || lock_->tryLock(0); }
+
+bool TNamedGuard::Held() const { return lock_->isLocked(); }
