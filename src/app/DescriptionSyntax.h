@@ -1,7 +1,8 @@
 #pragma once
 // The low-level syntax shared by every description file ("Struct.txt", "Dialog.txt", ...):
 // lines, integers, tokens, colours, bracketed lists, vertex lists and name resolution.
-// Texts are Windows-1251 bytes. Positions in a line count from 1; line indexes from 0.
+// Texts are Windows-1251 bytes. Positions in a line count from 1 (a position below 1 reads
+// from the start); line indexes from 0.
 
 #include "app/MemoryStream.h"
 
@@ -13,15 +14,22 @@
 using TLines = std::vector<std::string>;
 using TColor = int32_t;  // red in the lowest byte, then green, then blue
 
+// A carriage return ends a line, line feeds are dropped; false at the end of the stream.
 bool ReadTextLine(TMemoryStream& stream, std::string& line);
+// The first run of '-' and digits at or after pos as a 32-bit integer; -1 when it is none.
 int ParseIntAt(const std::string& line, int pos);
+// The text from pos up to ';' or the end of the line, trimmed of characters up to 32.
 std::string ParseTokenAt(const std::string& line, int pos);
+// r,g,b with one-character separators; 0 when no digit follows pos.
 TColor ParseColorAt(const std::string& line, int pos);
+// The items of the list opened by the first '[' of lines[lineIndex], path-resolved. lineIndex
+// ends on the line holding ']', or on the last line when the list is never closed.
 std::vector<std::string> ParseBracketList(const TLines& lines, int& lineIndex);
 std::string ValueAfterFirstEq(const std::string& text);
 std::string ValueAfterLastEq(const std::string& text);
 
 // The vertex list of `ApplyVertexRegion`: x,y items of the list on lines[lineIndex].
+// Each item splits at its first ','; blanks around either number are allowed.
 // Throws EConvertError for an item that is not two integers, EDataError past 2000 points.
 std::vector<QPoint> ParseVertexList(const TLines& lines, int& lineIndex);
 

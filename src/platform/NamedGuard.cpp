@@ -11,14 +11,17 @@ QString TNamedGuard::LockFolder() {
   return base + QStringLiteral("/skinbook");
 }
 
-TNamedGuard::TNamedGuard(const std::string& name) {
+QString TNamedGuard::LockFileFor(const std::string& name) {
   // Any text can be a name, so the file is named by its hash.
   const QByteArray hash =
       QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
+  return LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
+}
+
+TNamedGuard::TNamedGuard(const std::string& name) {
   QDir().mkpath(LockFolder());
   QFile::setPermissions(LockFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  lock_ = std::make_unique<QLockFile>(LockFolder() + QStringLiteral("/guard-") +
-                                      QString::fromLatin1(hash) + QStringLiteral(".lock"));
+  lock_ = std::make_unique<QLockFile>(LockFileFor(name));
   lock_->setStaleLockTime(0);  // only a dead holder makes the lock stale
 }
 

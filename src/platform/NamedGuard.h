@@ -18,6 +18,7 @@ class TNamedGuard {
   bool Held() const;
 
   static QString LockFolder();
+  static QString LockFileFor(const std::string& name);
 
  private:
   std::unique_ptr<QLockFile> lock_;

@@ -1,0 +1,66 @@
+// Description text of any bytes: every syntax routine on every line must return or raise
+// one of its own errors.
+
+#include "app/DescriptionSyntax.h"
+#include "app/Errors.h"
+#include "app/Globals.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Positions around the interesting places of a line: its start, the characters after each
+// separator ('=', '[', ';', ','), its end, and beyond both ends.
+std::vector<int> PositionsIn(const std::string& line) {
+  const int size = static_cast<int>(line.size());
+  std::vector<int> positions = {-1, 0, 1, 2, size, size + 1, size + 2};
+  for (int i = 0; i < size && positions.size() < 64; ++i)
+    if (line[i] == '=' || line[i] == '[' || line[i] == ';' || line[i] == ',')
+      positions.push_back(i + 2);
+  return positions;
+}
+
+void ParseLine(const std::string& line, const std::string& next) {
+  for (const int pos : PositionsIn(line)) {
+    ParseIntAt(line, pos);
+    ParseTokenAt(line, pos);
+    ParseColorAt(line, pos);
+  }
+  ValueAfterFirstEq(line);
+  ValueAfterLastEq(line);
+  ResolvePath(line);
+  JoinUnderFolder(line, next);
+  // ".." never leaves the program folder.
+  if (!JoinUnderFolder(ProgramFolder, line).starts_with(ProgramFolder)) __builtin_trap();
+  ContainsText({line, next}, AsciiLower(line));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ProgramFolder = "d:\\run\\";
+  DiscRoot = "d:\\";
+  TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
+  TLines lines;
+  std::string line;
+  while (ReadTextLine(stream, line)) {
+    if (line.find_first_of("\r\n") != std::string::npos) __builtin_trap();
+    lines.push_back(line);
+  }
+
+  for (size_t i = 0; i < lines.size(); ++i) {
+    ParseLine(lines[i], i + 1 < lines.size() ? lines[i + 1] : std::string());
+
+    int index = static_cast<int>(i);
+    ParseBracketList(lines, index);
+    if (index < static_cast<int>(i) || index >= static_cast<int>(lines.size())) __builtin_trap();
+    index = static_cast<int>(i);
+    try {
+      ParseVertexList(lines, index);
+    } catch (const EConvertError&) {
+    } catch (const EDataError&) {
+    }
+  }
+  return 0;
+}

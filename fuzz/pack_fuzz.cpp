@@ -1,0 +1,42 @@
+// Opens the input as a resource pack, lists it and extracts every listed file.
+
+#include "app/Errors.h"
+#include "app/ResourcePack.h"
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+const QString& PackFile() {
+  static const QString name = QDir::tempPath() + QStringLiteral("/pack_fuzz_%1.dat").arg(getpid());
+  return name;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  {
+    QFile file(PackFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+    if (file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
+      std::abort();
+  }
+  try {
+    PackOpenHostFile(PackFile());
+  } catch (const EDataError&) {
+    return 0;
+  }
+  for (const std::string& path : PackListFiles()) {
+    TMemoryStream stream;
+    PackLoad(path, stream);
+  }
+  PackClose();
+  return 0;
+}

@@ -1,0 +1,146 @@
+#include "Descriptions.h"
+
+#include "Captions.h"
+#include "platform/Cp1251.h"
+
+#include <stdexcept>
+
+namespace {
+
+// The reader finds keywords anywhere in a line, values included. A value holding one of
+// these would start a handler or a key where none is meant.
+const char* const kReservedWords[] = {
+    "codec", "rolic", "helpwin", "background", "icon", "bgsounddef", "vertexmain", "minimize",
+    "close", "button", "switchone", "switchgrp", "_html", "_findtxt", "_path", "_clip", "_text",
+    "_image", "_popup", "_tree", "_splitter", "_screen", "vx", "vy", "fn", "go", "hint", "wav",
+    "state", "store", "group", "text"};
+
+QString Checked(const QString& value) {
+  const QString lower = value.toLower();
+  for (const char* word : kReservedWords)
+    if (lower.contains(QLatin1String(word)))
+      throw std::runtime_error("value \"" + value.toStdString() + "\" contains the keyword " + word);
+  if (value.contains(';') || value.contains('[') || value.contains(']'))
+    throw std::runtime_error("value \"" + value.toStdString() + "\" contains a separator");
+  return value;
+}
+
+QString Color(const QColor& c) {
+  return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+QString Box(const QString& suffix, const QRect& box) {
+  return QStringLiteral("texttx%5=%1; textty%5=%2; textbx%5=%3; textby%5=%4")
+      .arg(box.left())
+      .arg(box.top())
+      .arg(box.right() + 1)
+      .arg(box.bottom() + 1)
+      .arg(suffix);
+}
+
+QString Pictures(const SkinElement& e) {
+  QStringList parts;
+  const QStringList looks = LooksOf(e.kind);
+  for (int i = 0; i < looks.size(); ++i)
+    parts << QStringLiteral("fn%1=%2").arg(i + 1).arg(Checked(PictureFile(e, looks[i])));
+  return parts.join("; ");
+}
+
+QString Position(const SkinElement& e) {
+  return QStringLiteral("vx=%1; vy=%2").arg(e.rect.left()).arg(e.rect.top());
+}
+
+QString OnOff(bool on) { return on ? "on" : "off"; }
+
+// Caption keys go before vx: the reader takes them from lines where the next main key is
+// absent.
+QStringList CaptionLines(const SkinElement& e) {
+  QStringList lines;
+  const QString font = QStringLiteral("textfontname=%1; textfontsize=%2")
+                           .arg(Checked(CaptionFontFamily()))
+                           .arg(e.fontPoints);
+  if (e.kind == ElementKind::Button) {
+    lines << QStringLiteral("textcaption=%1; ").arg(Checked(e.captionUp)) +
+                 Box("", CaptionBox(e, e.captionUp));
+    lines << font;
+    lines << "textfontstyleup=bold; textfontstylemv=bold; textfontstyledn=bold";
+    lines << QStringLiteral("textfontcolorup=%1; textfontcolormv=%2; textfontcolordn=%3")
+                 .arg(Color(e.colors[0]), Color(e.colors[1]), Color(e.colors[2]));
+    return lines;
+  }
+  lines << QStringLiteral("textcaptionup=%1; textcaptiondn=%2")
+               .arg(Checked(e.captionUp), Checked(e.captionDn));
+  if (e.kind == ElementKind::Toggle) {
+    lines << Box("up", CaptionBox(e, e.captionUp));
+    lines << Box("dn", CaptionBox(e, e.captionDn));
+  } else {
+    lines << Box("", CaptionBox(e, e.captionUp));
+  }
+  lines << font;
+  lines << "textfontstyleup=bold; textfontstylemvup=bold; textfontstylemvdn=bold; "
+           "textfontstyledn=bold";
+  lines << QStringLiteral(
+               "textfontcolorup=%1; textfontcolormvup=%2; textfontcolormvdn=%3; "
+               "textfontcolordn=%4")
+               .arg(Color(e.colors[0]), Color(e.colors[1]), Color(e.colors[2]),
+                    Color(e.colors[3]));
+  return lines;
+}
+
+QStringList ElementLines(const SkinElement& e) {
+  const QString screen = QString::number(e.screen + 1);
+  QStringList lines;
+  switch (e.kind) {
+    case ElementKind::Button:
+      lines << "button " + screen << CaptionLines(e) << Position(e) << Pictures(e)
+            << "go=" + Checked(e.command);
+      break;
+    case ElementKind::Toggle:
+      lines << "switchone " + screen << CaptionLines(e) << Position(e) << Pictures(e)
+            << QStringLiteral("state=%1; store=%2").arg(OnOff(e.state), OnOff(e.store))
+            << QStringLiteral("goup=%1; godown=%2")
+                   .arg(Checked(e.commandOff), Checked(e.commandOn));
+      break;
+    case ElementKind::Grouped:
+      lines << "switchgrp " + screen << CaptionLines(e) << Position(e) << Pictures(e)
+            << QStringLiteral("state=%1; store=%2").arg(OnOff(e.state), OnOff(e.store))
+            << QStringLiteral("group=%1; go=%2").arg(e.group).arg(Checked(e.command));
+      break;
+  }
+  lines << "hint=" + Checked(e.hint) << "wav=no" << QString();
+  return lines;
+}
+
+QString WindowButtonLine(const QString& keyword, const SkinElement& e) {
+  return QStringLiteral("%1; %2; %3; hint=%4; wav=no")
+      .arg(keyword, Position(e), Pictures(e), Checked(e.hint));
+}
+
+std::string Encode(const QStringList& lines) {
+  std::string text;
+  for (const QString& line : lines) text += ToCp1251(line) + "\r\n";
+  return text;
+}
+
+}  // namespace
+
+std::string StructText(const SkinLayout& s) {
+  QStringList lines;
+  lines << "codec=" << "rolic=no" << "bgsounddef=[]";
+  QStringList vertices;
+  for (const QPoint& pt : s.windowShape) vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
+  lines << "vertexmain=[" + vertices.join(';') + "]";
+  lines << WindowButtonLine("minimize", s.minimize) << WindowButtonLine("close", s.close)
+        << QString();
+  // Each screen after its elements, so that its window buttons come last in its list.
+  for (int screen = 0; screen < s.backgrounds.size(); ++screen) {
+    for (const SkinElement& e : s.elements)
+      if (e.screen == screen) lines << ElementLines(e);
+    lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
+          << QString();
+  }
+  while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+  return Encode(lines);
+}
+
+std::string TitleText(const SkinLayout& s) { return Encode({s.title}); }

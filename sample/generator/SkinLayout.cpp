@@ -1,0 +1,132 @@
+#include "SkinLayout.h"
+
+namespace {
+
+const QColor kLight(242, 244, 248);
+const QColor kAmber(255, 212, 120);
+const QColor kPressed(205, 215, 228);
+const QColor kInk(30, 52, 80);
+
+SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect,
+                   const QString& caption, const QString& command, const QString& hint) {
+  SkinElement e;
+  e.kind = ElementKind::Button;
+  e.face = face;
+  e.screen = screen;
+  e.picture = picture;
+  e.rect = rect;
+  e.captionUp = caption;
+  e.fontPoints = face == FaceStyle::TitleButton ? 13 : 10;
+  e.colors = {kLight, kAmber, kPressed, kPressed};
+  e.command = command;
+  e.hint = hint;
+  return e;
+}
+
+SkinElement WindowButton(FaceStyle face, const QString& picture, QRect rect, const QString& hint) {
+  SkinElement e;
+  e.face = face;
+  e.picture = picture;
+  e.rect = rect;
+  e.hint = hint;
+  return e;
+}
+
+}  // namespace
+
+QString CaptionFontFamily() { return QStringLiteral("DejaVu Sans"); }
+
+QStringList LooksOf(ElementKind kind) {
+  if (kind == ElementKind::Button) return {"up", "mv", "dn"};
+  return {"up", "mvup", "mvdn", "dn"};
+}
+
+QString PictureFile(const SkinElement& element, const QString& look) {
+  return element.picture + '_' + look + ".bmp";
+}
+
+SkinLayout SampleLayout() {
+  SkinLayout s;
+  s.screenSize = QSize(800, 600);
+  s.title = QStringLiteral("Ремонт и эксплуатация автомобиля");
+  s.backgrounds = {"title.bmp", "reader.bmp"};
+  s.windowShape = QPolygon({QPoint(24, 0), QPoint(776, 0), QPoint(800, 24), QPoint(800, 576),
+                            QPoint(776, 600), QPoint(24, 600), QPoint(0, 576), QPoint(0, 24)});
+  s.pistonPos = QPoint(583, 470);
+  s.minimize = WindowButton(FaceStyle::WindowMinimize, "w_min", QRect(714, 10, 30, 24),
+                            QStringLiteral("Свернуть окно"));
+  s.close = WindowButton(FaceStyle::WindowClose, "w_exit", QRect(748, 10, 30, 24),
+                         QStringLiteral("Завершить работу с книгой"));
+
+  const QSize big(228, 50);
+  s.elements.push_back(Button(FaceStyle::TitleButton, 0, "t_open", QRect(QPoint(32, 420), big),
+                              QStringLiteral("Открыть книгу"), "screen2",
+                              QStringLiteral("Перейти к оглавлению и страницам книги")));
+  s.elements.push_back(Button(FaceStyle::TitleButton, 0, "t_opts", QRect(QPoint(32, 472), big),
+                              QStringLiteral("Настройки"), "options",
+                              QStringLiteral("Звук, клип при запуске, подсказки")));
+  s.elements.push_back(Button(FaceStyle::TitleButton, 0, "t_quit", QRect(QPoint(32, 524), big),
+                              QStringLiteral("Выход"), "exit",
+                              QStringLiteral("Завершить работу с книгой")));
+
+  struct Tool {
+    const char* picture;
+    QString caption;
+    const char* command;
+    QString hint;
+  };
+  const Tool tools[] = {
+      {"r_home", QStringLiteral("Титул"), "screen1", QStringLiteral("Вернуться на титульный экран")},
+      {"r_back", QStringLiteral("Назад"), "back", QStringLiteral("Предыдущая прочитанная страница")},
+      {"r_fwd", QStringLiteral("Вперёд"), "forward", QStringLiteral("Следующая прочитанная страница")},
+      {"r_top", QStringLiteral("Наверх"), "tophtml", QStringLiteral("К началу страницы")},
+      {"r_print", QStringLiteral("Печать"), "printhtml", QStringLiteral("Напечатать страницу")},
+      {"r_opts", QStringLiteral("Настройки"), "options", QStringLiteral("Шрифт, цвета, звук")},
+  };
+  int x = 16;
+  for (const Tool& t : tools) {
+    s.elements.push_back(Button(FaceStyle::ToolButton, 1, t.picture, QRect(x, 52, 104, 40),
+                                t.caption, t.command, t.hint));
+    x += 104;
+  }
+
+  SkinElement toc;
+  toc.kind = ElementKind::Toggle;
+  toc.face = FaceStyle::ToggleLed;
+  toc.screen = 1;
+  toc.picture = "r_toc";
+  toc.rect = QRect(656, 52, 128, 40);
+  toc.captionUp = toc.captionDn = QStringLiteral("Оглавление");
+  toc.colors = {kLight, kAmber, kAmber, QColor(190, 240, 190)};
+  toc.commandOff = "offtree";
+  toc.commandOn = "ontree";
+  toc.hint = QStringLiteral("Показать или скрыть оглавление");
+  toc.state = true;
+  toc.store = true;
+  s.elements.push_back(toc);
+
+  SkinElement parts;
+  parts.kind = ElementKind::Grouped;
+  parts.face = FaceStyle::Tab;
+  parts.screen = 1;
+  parts.picture = "r_parts";
+  parts.rect = QRect(18, 101, 116, 32);
+  parts.captionUp = parts.captionDn = QStringLiteral("Разделы");
+  parts.colors = {kPressed, kAmber, kInk, kInk};
+  parts.command = "tree1";
+  parts.hint = QStringLiteral("Оглавление по разделам книги");
+  parts.state = true;
+  parts.store = true;
+  parts.group = 1;
+  s.elements.push_back(parts);
+
+  SkinElement index = parts;
+  index.picture = "r_index";
+  index.rect.moveLeft(134);
+  index.captionUp = index.captionDn = QStringLiteral("Указатель");
+  index.command = "tree2";
+  index.hint = QStringLiteral("Алфавитный указатель терминов");
+  index.state = false;
+  s.elements.push_back(index);
+  return s;
+}

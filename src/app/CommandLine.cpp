@@ -1,0 +1,57 @@
+#include "app/CommandLine.h"
+
+TRole TCommandLine::Role() const {
+  if (arguments.join(u' ').contains(QStringLiteral("/t"))) return TRole::Thesaurus;
+  return arguments.isEmpty() ? TRole::Main : TRole::Picture;
+}
+
+TCommandLine ParseCommandLine(const QStringList& args) {
+  TCommandLine cl;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    if (!arg.startsWith(QStringLiteral("--"))) {
+      cl.arguments << arg;
+      continue;
+    }
+    QString* value = arg == u"--book"         ? &cl.book
+                     : arg == u"--disc"       ? &cl.disc
+                     : arg == u"--screenshot" ? &cl.screenshot
+                     : arg == u"--script"     ? &cl.script
+                                              : nullptr;
+    if (value) {
+      if (i + 1 >= args.size()) {
+        cl.error = arg + QStringLiteral(" needs a value");
+        return cl;
+      }
+      *value = args[++i];
+    } else if (arg == u"--verbose") {
+      cl.verbose = true;
+    } else if (arg == u"--help") {
+      cl.help = true;
+    } else if (arg == u"--version") {
+      cl.version = true;
+    } else {
+      cl.error = QStringLiteral("unknown option ") + arg;
+      return cl;
+    }
+  }
+  return cl;
+}
+
+QString CommandLineUsage() {
+  return QStringLiteral(
+      "usage: skinbook [--book DIR] [--disc DIR] [--screenshot FILE] [--script FILE]\n"
+      "                [--verbose] [ARGUMENTS...]\n"
+      "\n"
+      "  --book DIR         the book folder (default: the program's folder when it holds a\n"
+      "                     book, else the sample book)\n"
+      "  --disc DIR         the folder that stands for the book's disc (default: the book\n"
+      "                     folder above its \"run\" folder, else the book folder)\n"
+      "  --screenshot FILE  save the main window as a PNG once it has opened, then exit\n"
+      "  --script FILE      run the commands in FILE once the window has opened, then exit\n"
+      "  --verbose          log discarded errors to stderr\n"
+      "  --help, --version\n"
+      "\n"
+      "Without arguments the book's main window opens. \"/t\" anywhere opens the thesaurus;\n"
+      "any other argument opens a picture window showing that file.\n");
+}

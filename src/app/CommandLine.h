@@ -1,0 +1,29 @@
+#pragma once
+// The program's command line: our own "--" options, taken off first, and the book's
+// arguments, which choose the instance's role.
+
+#include <QString>
+#include <QStringList>
+
+enum class TRole { Main, Thesaurus, Picture };
+
+struct TCommandLine {
+  QString book;        // --book DIR
+  QString disc;        // --disc DIR
+  QString screenshot;  // --screenshot FILE
+  QString script;      // --script FILE
+  bool verbose = false;
+  bool help = false;
+  bool version = false;
+  QStringList arguments;  // what is left: the book's own arguments
+  QString error;          // a "--" option that is unknown or lacks its value
+
+  bool HasParams() const { return !arguments.isEmpty(); }
+  // "/t" anywhere in the raw command line: thesaurus; any other argument: picture window.
+  TRole Role() const;
+};
+
+// `args` without the program name.
+TCommandLine ParseCommandLine(const QStringList& args);
+
+QString CommandLineUsage();

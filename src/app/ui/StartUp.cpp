@@ -1,0 +1,81 @@
+#include "app/ui/StartUp.h"
+
+#include "app/CommandLine.h"
+#include "app/Errors.h"
+#include "app/Log.h"
+#include "app/ui/Application.h"
+#include "skin/MainForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace {
+
+bool HoldsBook(const QString& folder) {
+  const QStringList names = QDir(folder).entryList(QDir::Files);
+  for (const QString& name : names)
+    if (name.compare(u"Struct.txt", Qt::CaseInsensitive) == 0 ||
+        name.compare(u"interface.dat", Qt::CaseInsensitive) == 0)
+      return true;
+  return false;
+}
+
+// --book, else the program's own folder when it holds a book, else the sample book.
+QString ChooseBook(const TCommandLine& cl) {
+  if (!cl.book.isEmpty()) return cl.book;
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  if (HoldsBook(programFolder)) return programFolder;
+  for (const QString& candidate : {programFolder + QStringLiteral("/../sample/book"),
+                                   QStringLiteral(SKINBOOK_SAMPLE_BOOK)})
+    if (QFileInfo(candidate).isDir()) return QDir::cleanPath(candidate);
+  return programFolder;
+}
+
+void ReportStartFailure(const QString& message, bool quiet) {
+  std::fprintf(stderr, "skinbook: %s\n", qUtf8Printable(message));
+  if (!quiet) QMessageBox::critical(nullptr, QStringLiteral("SkinBook"), message);
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+  TApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("skinbook"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(SKINBOOK_VERSION));
+
+  TCommandLine cl = ParseCommandLine(QCoreApplication::arguments().mid(1));
+  if (!cl.error.isEmpty()) {
+    std::fprintf(stderr, "skinbook: %s\n%s", qUtf8Printable(cl.error), qUtf8Printable(CommandLineUsage()));
+    return 2;
+  }
+  if (cl.help) {
+    std::fputs(qUtf8Printable(CommandLineUsage()), stdout);
+    return 0;
+  }
+  if (cl.version) {
+    std::printf("skinbook %s\n", SKINBOOK_VERSION);
+    return 0;
+  }
+  if (cl.verbose) QLoggingCategory::setFilterRules(QStringLiteral("skinbook.errors.warning=true"));
+  cl.book = ChooseBook(cl);
+
+  // Nobody is there to answer a message box in an unattended run.
+  const bool unattended = !cl.screenshot.isEmpty() || !cl.script.isEmpty() ||
+                          QGuiApplication::platformName() == u"offscreen";
+
+  TMainForm form(cl);
+  try {
+    form.FormCreate();
+  } catch (const TStartFailure& failure) {
+    ReportStartFailure(QString::fromUtf8(failure.what()), unattended);
+    return 1;
+  } catch (const std::exception& e) {
+    ReportStartFailure(QString::fromUtf8(e.what()), unattended);
+    return 1;
+  }
+  if (form.Terminating()) return 0;
+  return QApplication::exec();
+}

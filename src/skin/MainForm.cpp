@@ -1,0 +1,156 @@
+#include "skin/MainForm.h"
+
+#include "app/ComprStream.h"
+#include "app/Errors.h"
+#include "app/Folders.h"
+#include "app/Globals.h"
+#include "app/Log.h"
+#include "app/ResourcePack.h"
+#include "app/Description.h"
+#include "media/SuperTimer.h"
+#include "platform/Cp1251.h"
+#include "platform/HostPath.h"
+#include "platform/NamedGuard.h"
+#include "platform/ui/WindowShape.h"
+#include "skin/SkinReader.h"
+#include "widgets/AnimatedPicture.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTimer>
+
+TMainForm::TMainForm(const TCommandLine& commandLine) : commandLine_(commandLine) {
+  setWindowFlag(Qt::FramelessWindowHint);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the paint handler covers the whole client area
+  setMouseTracking(true);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate() {
+  ApplyFolders(ComputeFolders(commandLine_.book, commandLine_.disc));
+  try {
+    PackOpen(ProgramFolder + "interface.dat");
+  } catch (const EFOpenError&) {
+    // No pack: every file comes from the disk.
+  } catch (const EDataError& e) {
+    qCWarning(lcErrors) << e.what();
+  }
+  PackSetRoot(PackRoot);
+
+  HasParams = commandLine_.HasParams();
+  if (commandLine_.Role() != TRole::Main) {
+    RunSecondaryRole(commandLine_.Role());
+    return;
+  }
+
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+
+  const std::string structName = ProgramFolder + "Struct.txt";
+  if (!FileOrPackExists(structName))
+    throw TStartFailure("the book in " + QFileInfo(commandLine_.book).absoluteFilePath().toStdString() +
+                        " has no \"interface.dat\" with \"Struct.txt\" and no \"Struct.txt\" beside it");
+  try {
+    lines_ = ReadDescriptionLines(structName, true);
+    ReadBookTitle();
+    Skin = ReadSkin(lines_, "Struct.txt");
+  } catch (const std::exception& e) {
+    throw TStartFailure(e.what());
+  }
+
+  instanceGuard_ = std::make_unique<TNamedGuard>(BookTitle);
+  if (!instanceGuard_->Acquire()) {
+    OtherInstance = true;
+    HasParams = true;
+    terminating_ = true;
+    return;
+  }
+
+  const QString title = FromCp1251(BookTitle);
+  QApplication::setApplicationDisplayName(title);
+  setWindowTitle(title);
+  BuildWindow();
+}
+
+void TMainForm::ReadBookTitle() {
+  BookTitle.clear();
+  const std::string titleName = ProgramFolder + "Title.txt";
+  if (!FileOrPackExists(titleName)) return;
+  for (const std::string& line : ReadDescriptionLines(titleName, false))
+    if (!line.empty()) BookTitle = line;
+}
+
+void TMainForm::RunSecondaryRole(TRole role) {
+  // The thesaurus and picture windows come later; until then the role shows an empty window.
+  setWindowFlag(Qt::FramelessWindowHint, false);
+  setWindowTitle(role == TRole::Thesaurus ? QStringLiteral("Тезаурус")
+                                          : QStringLiteral("Увеличенная картинка"));
+  resize(640, 480);
+  show();
+}
+
+bool TMainForm::OpeningRunning() const { return openingTimer_ && openingTimer_->Enabled(); }
+
+void TMainForm::FinishStartup() {
+  WindowShape::SetWindowRegion(this, QRegion(), false);
+  show();
+  openingX_ = width() / 2;
+  openingY_ = height() / 2;
+  openingTicks_ = 0;
+  if (!openingTimer_) {
+    openingTimer_ = new TSuperTimer(this);
+    openingTimer_->SetInterval(1);
+    openingTimer_->OnTimer = [this](TSuperTimer*) { OpeningTick(); };
+  }
+  openingTimer_->SetEnabled(true);
+  // Background music starts here once the music player exists.
+}
+
+void TMainForm::OpeningTick() {
+  ++openingTicks_;
+  if (openingX_ < -(width() / 2)) {
+    openingTimer_->SetEnabled(false);
+    // The last ellipse would cut the corners of a tall window: give the window its own
+    // shape back.
+    ApplyMainShape();
+    Q_EMIT OpeningFinished();
+    if (!commandLine_.screenshot.isEmpty()) TakeScreenshotAndQuit();
+    return;
+  }
+  WindowShape::SetWindowRegion(
+      this, WindowShape::EllipseRegion(QRect(QPoint(openingX_, openingY_),
+                                             QPoint(width() - openingX_, height() - openingY_))),
+      true);
+  openingX_ -= 4;
+  openingY_ -= 2;
+}
+
+void TMainForm::ApplyMainShape() {
+  if (Skin.HasVertexMain)
+    WindowShape::SetWindowRegion(this, WindowShape::PolygonRegion(Skin.VertexMain), true);
+  else
+    WindowShape::ClearWindowRegion(this);
+}
+
+QImage TMainForm::Snapshot() {
+  QImage image = grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  if (!mask().isEmpty()) {
+    const QRegion outside = QRegion(image.rect()) - mask();
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
+  }
+  return image;
+}
+
+void TMainForm::TakeScreenshotAndQuit() {
+  const QString file = commandLine_.screenshot;
+  QTimer::singleShot(0, this, [this, file] {
+    const bool saved = Snapshot().save(file, "PNG");
+    if (!saved) std::fprintf(stderr, "skinbook: cannot write %s\n", qUtf8Printable(file));
+    QCoreApplication::exit(saved ? 0 : 1);
+  });
+}

@@ -1,0 +1,176 @@
+// The main window's build from the skin model, in the order the components depend on.
+
+#include "app/ComprStream.h"
+#include "app/Globals.h"
+#include "app/ResourcePack.h"
+#include "platform/Cp1251.h"
+#include "platform/Registry.h"
+#include "platform/ui/FontTable.h"
+#include "platform/ui/WindowShape.h"
+#include "skin/MainForm.h"
+#include "skin/MyControl.h"
+#include "widgets/AnimatedPicture.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace {
+
+constexpr int kPistonLeft = 583;
+constexpr int kPistonTop = 470;
+
+std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
+
+}  // namespace
+
+QImage TMainForm::LoadPicture(const std::string& name) const {
+  try {
+    TComprStream stream(ProgramFolder + name);
+    QImage image;
+    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()),
+                       static_cast<int>(stream.Size()));
+    return image.convertToFormat(QImage::Format_RGB32);
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+void TMainForm::BuildWindow() {
+  // The window's own shape; the opening effect replaces it until it ends.
+  if (Skin.HasVertexMain) WindowShape::SetWindowRegion(this, WindowShape::PolygonRegion(Skin.VertexMain), false);
+  if (!Skin.Icon.empty()) {
+    const QImage icon = LoadPicture(Skin.Icon);
+    if (!icon.isNull()) QApplication::setWindowIcon(QPixmap::fromImage(icon));
+  }
+
+  setAcceptDrops(true);
+  CurrentScreen = 0;
+  LoadBackground();
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+  BuildScreenPictures();
+  RestoreSwitchStates();
+  ComposeBackground();
+
+  // Components, in the order they are created: piston animation.
+  CreatePiston();
+
+  AddBookFonts();
+  FinishStartup();
+}
+
+void TMainForm::LoadBackground() {
+  const auto& backgrounds = Skin.ScreenBackgrounds;
+  BackgroundBitmap = CurrentScreen < static_cast<int>(backgrounds.size())
+                         ? LoadPicture(backgrounds[CurrentScreen])
+                         : QImage();
+  if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
+}
+
+void TMainForm::ClearScreenPictures() {
+  for (auto* list : {&SwthOnePics, &SwthGrpPics})
+    for (RSwthPic& pic : *list) {
+      delete pic.control;
+      delete pic.effect;
+    }
+  for (RBtnPic& pic : BtnPics) {
+    delete pic.control;
+    delete pic.effect;
+  }
+  BtnPics.clear();
+  SwthOnePics.clear();
+  SwthGrpPics.clear();
+  fadeFrames_.clear();
+}
+
+void TMainForm::BuildScreenPictures() {
+  ClearScreenPictures();
+  const int s = CurrentScreen;
+  if (s < 0 || s >= Skin.ScreenCount()) return;
+  auto& buttons = Skin.ScreenBtns[s];
+  BtnPics.resize(buttons.size());
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    RBtn& b = buttons[i];
+    RBtnPic& pic = BtnPics[i];
+    pic.up = LoadPicture(b.fn1);
+    b.right = b.vx + pic.up.width();
+    b.bottom = b.vy + pic.up.height();
+    pic.mv = LoadPicture(b.fn2);
+    pic.dn = LoadPicture(b.fn3);
+    if (!QString::fromLatin1(b.textcaption).trimmed().isEmpty())
+      for (TLook look : {TLook::Up, TLook::Mv, TLook::Dn}) DrawCaption(TKind::Button, int(i), look);
+    pic.control = new TMyControl(this, QRect(b.vx, b.vy, pic.up.width(), pic.up.height()), FromCp1251(b.hint));
+    pic.effect = new TEffBtnCar(this, this);
+    pic.effect->SetStep(AsciiLower(b.go).find("contextmenu") != std::string::npos ? 3 : 4);
+  }
+  auto buildSwitches = [this](auto& records, std::vector<RSwthPic>& pics, TKind kind) {
+    pics.resize(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+      auto& r = records[i];
+      RSwthPic& pic = pics[i];
+      pic.up = LoadPicture(r.fn1);
+      r.right = r.vx + pic.up.width();
+      r.bottom = r.vy + pic.up.height();
+      pic.mvUp = LoadPicture(r.fn2);
+      pic.mvDn = LoadPicture(r.fn3);
+      pic.dn = LoadPicture(r.fn4);
+      if (!QString::fromLatin1(r.textcaptionup).trimmed().isEmpty())
+        for (TLook look : {TLook::Up, TLook::MvUp}) DrawCaption(kind, int(i), look);
+      if (!QString::fromLatin1(r.textcaptiondn).trimmed().isEmpty())
+        for (TLook look : {TLook::MvDn, TLook::Dn}) DrawCaption(kind, int(i), look);
+      pic.control = new TMyControl(this, QRect(r.vx, r.vy, pic.up.width(), pic.up.height()), FromCp1251(r.hint));
+      pic.effect = new TEffBtnCar(this, this);
+      pic.effect->SetStep(4);
+    }
+  };
+  buildSwitches(Skin.ScreenSwthOne[s], SwthOnePics, TKind::SwitchOne);
+  buildSwitches(Skin.ScreenSwthGrp[s], SwthGrpPics, TKind::SwitchGrp);
+}
+
+void TMainForm::RestoreSwitchStates() {
+  TRegistry registry;
+  const bool open = registry.OpenKey(SettingsKey(), true);
+  for (size_t s = 0; s < Skin.ScreenSwthOne.size(); ++s) {
+    auto restore = [&](auto& records, const char* prefix) {
+      for (size_t a = 0; a < records.size(); ++a) {
+        records[a].hover = false;
+        if (!open || !records[a].store) continue;
+        const auto stored = registry.ReadBool(prefix + std::to_string(s) + std::to_string(a));
+        if (stored) records[a].state = *stored;
+      }
+    };
+    restore(Skin.ScreenSwthOne[s], "SwOne");
+    restore(Skin.ScreenSwthGrp[s], "SwGrp");
+  }
+}
+
+void TMainForm::ComposeBackground() {
+  if (BackgroundBitmap.isNull()) return;
+  QPainter painter(&BackgroundBitmap);
+  const int s = CurrentScreen;
+  for (size_t i = 0; i < BtnPics.size(); ++i)
+    painter.drawImage(Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy, BtnPics[i].up);
+  for (size_t i = 0; i < SwthOnePics.size(); ++i)
+    painter.drawImage(Skin.ScreenSwthOne[s][i].vx, Skin.ScreenSwthOne[s][i].vy, SwthOnePics[i].up);
+  for (size_t i = 0; i < SwthGrpPics.size(); ++i)
+    painter.drawImage(Skin.ScreenSwthGrp[s][i].vx, Skin.ScreenSwthGrp[s][i].vy, SwthGrpPics[i].up);
+}
+
+void TMainForm::CreatePiston() {
+  piston_ = new TAnimatedPicture(this);
+  piston_->move(kPistonLeft, kPistonTop);
+  piston_->SetAnimate(true);
+  try {
+    TComprStream stream(ProgramFolder + "piston.gif");
+    piston_->LoadFromStream(stream);
+  } catch (const std::exception&) {
+    // The animation is decoration: without it the window is complete.
+  }
+  piston_->show();
+}
+
+void TMainForm::AddBookFonts() {
+  std::vector<std::string> fonts;
+  FindFiles(ProgramFolder, {"*.ttf"}, false, fonts, false);
+  for (const std::string& font : fonts)
+    if (FontTable::AddFontResource(font)) addedFonts_.push_back(font);
+}

@@ -1,0 +1,139 @@
+// Painting the skin: the composed background, the elements that differ from it, captions
+// drawn onto element pictures, and cross-fade frames.
+
+#include "app/DescriptionSyntax.h"
+#include "app/Globals.h"
+#include "platform/Cp1251.h"
+#include "skin/MainForm.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QFont CaptionFont(const std::string& name, int size, uint8_t style) {
+  QFont font(FromCp1251(name));
+  if (size > 0) font.setPointSize(size);
+  font.setBold(style & 1);
+  font.setItalic(style & 2);
+  font.setUnderline(style & 4);
+  font.setStrikeOut(style & 8);
+  return font;
+}
+
+// One character at a time, each left- and top-aligned in what is left of the box and clipped
+// by it; nothing wraps.
+void DrawCharacters(QImage& picture, const QString& text, QRect box, const QFont& font, const QColor& color) {
+  if (picture.isNull()) return;
+  QPainter painter(&picture);
+  painter.setFont(font);
+  painter.setPen(color);
+  const QFontMetrics metrics(font, &picture);
+  for (const QChar ch : text) {
+    if (box.width() <= 0) break;
+    painter.setClipRect(box);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString(ch));
+    box.setLeft(box.left() + metrics.horizontalAdvance(ch));
+  }
+}
+
+// A box given by its left, top, right and bottom edges; right and bottom lie outside it.
+QRect Box(int left, int top, int right, int bottom) { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); }
+
+QString GroupCaption(const std::string& caption) {
+  const std::string lower = AsciiLower(caption);
+  if (lower == "2d") return QStringLiteral("2D");
+  if (lower == "3d") return QStringLiteral("3D");
+  return FromCp1251(caption);
+}
+
+}  // namespace
+
+void TMainForm::DrawCaption(TKind kind, int index, TLook look) {
+  const int s = CurrentScreen;
+  if (kind == TKind::Button) {
+    const RBtn& b = Skin.ScreenBtns[s][index];
+    RBtnPic& pic = BtnPics[index];
+    QImage& picture = look == TLook::Up ? pic.up : look == TLook::Mv ? pic.mv : pic.dn;
+    const TFontStyles style = look == TLook::Up   ? b.textfontstyleup
+                              : look == TLook::Mv ? b.textfontstylemv
+                                                  : b.textfontstyledn;
+    const TColor color = look == TLook::Up   ? b.textfontcolorup
+                         : look == TLook::Mv ? b.textfontcolormv
+                                             : b.textfontcolordn;
+    DrawCharacters(picture, FromCp1251(b.textcaption), Box(b.texttx, b.textty, b.textbx, b.textby),
+                   CaptionFont(b.textfontname, b.textfontsize, style), ToQColor(color));
+    return;
+  }
+  RSwthPic& pic = kind == TKind::SwitchOne ? SwthOnePics[index] : SwthGrpPics[index];
+  QImage& picture = look == TLook::Up     ? pic.up
+                    : look == TLook::MvUp ? pic.mvUp
+                    : look == TLook::MvDn ? pic.mvDn
+                                          : pic.dn;
+  const bool upCaption = look == TLook::Up || look == TLook::MvUp;
+  auto draw = [&](const auto& r, const QString& text, const QRect& box) {
+    const TFontStyles style = look == TLook::Up     ? r.textfontstyleup
+                              : look == TLook::MvUp ? r.textfontstylemvup
+                              : look == TLook::MvDn ? r.textfontstylemvdn
+                                                    : r.textfontstyledn;
+    const TColor color = look == TLook::Up     ? r.textfontcolorup
+                         : look == TLook::MvUp ? r.textfontcolormvup
+                         : look == TLook::MvDn ? r.textfontcolormvdn
+                                               : r.textfontcolordn;
+    DrawCharacters(picture, text, box, CaptionFont(r.textfontname, r.textfontsize, style), ToQColor(color));
+  };
+  if (kind == TKind::SwitchOne) {
+    const RSwthOne& r = Skin.ScreenSwthOne[s][index];
+    if (upCaption)
+      draw(r, FromCp1251(r.textcaptionup), Box(r.texttxup, r.texttyup, r.textbxup, r.textbyup));
+    else
+      draw(r, FromCp1251(r.textcaptiondn), Box(r.texttxdn, r.texttydn, r.textbxdn, r.textbydn));
+  } else {
+    const RSwthGrp& r = Skin.ScreenSwthGrp[s][index];
+    draw(r, GroupCaption(upCaption ? r.textcaptionup : r.textcaptiondn), Box(r.texttx, r.textty, r.textbx, r.textby));
+  }
+}
+
+void TMainForm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  FormPaint(painter);
+}
+
+void TMainForm::FormPaint(QPainter& painter) {
+  if (BackgroundBitmap.isNull()) {
+    painter.fillRect(rect(), palette().window());
+  } else {
+    painter.drawImage(0, 0, BackgroundBitmap);
+  }
+  const int s = CurrentScreen;
+  if (s < 0 || s >= Skin.ScreenCount()) return;
+  for (size_t i = 0; i < BtnPics.size(); ++i)
+    if (BtnPics[i].hover) painter.drawImage(Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy, BtnPics[i].mv);
+  auto paintSwitches = [&](const auto& records, const std::vector<RSwthPic>& pics) {
+    for (size_t i = 0; i < pics.size(); ++i) {
+      const auto& r = records[i];
+      const QImage* picture = r.hover ? (r.state ? &pics[i].mvDn : &pics[i].mvUp) : r.state ? &pics[i].dn : nullptr;
+      if (picture) painter.drawImage(r.vx, r.vy, *picture);
+    }
+  };
+  paintSwitches(Skin.ScreenSwthOne[s], SwthOnePics);
+  paintSwitches(Skin.ScreenSwthGrp[s], SwthGrpPics);
+
+  // Frames of fades under way are drawn over the look they lead to.
+  auto paintFade = [&](const TEffBtnCar* effect, int x, int y) {
+    if (!effect || !effect->Running()) return;
+    const auto frame = fadeFrames_.find({x, y});
+    if (frame != fadeFrames_.end()) painter.drawImage(x, y, frame->second);
+  };
+  for (size_t i = 0; i < BtnPics.size(); ++i)
+    paintFade(BtnPics[i].effect, Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy);
+  for (size_t i = 0; i < SwthOnePics.size(); ++i)
+    paintFade(SwthOnePics[i].effect, Skin.ScreenSwthOne[s][i].vx, Skin.ScreenSwthOne[s][i].vy);
+}
+
+void TMainForm::DrawFadeFrame(const QImage& frame, QPoint at) {
+  fadeFrames_[{at.x(), at.y()}] = frame;
+  repaint(QRect(at, frame.size()));
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Reading key=value pairs of the main description. A key is found by substring at its first
+// occurrence in a line; integers and colours are read from the key's own position, tokens
+// from the character after key=.
+
+#include "app/DescriptionSyntax.h"
+#include "app/Errors.h"
+#include "skin/SkinModel.h"
+
+#include <QPoint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Bold, italic, underline and strikeout wherever their words occur in `words`.
+TFontStyles StylesFromWords(const std::string& words);
+
+// Keys that may or may not stand on one line (caption keys): each reader sets `value` only
+// when the line holds the key.
+class TLineKeys {
+ public:
+  explicit TLineKeys(const std::string& line) : line_(line) {}
+  void Int(std::string_view key, int& value) const;
+  void Token(std::string_view key, std::string& value) const;
+  void Color(std::string_view key, TColor& value) const;
+  void Styles(std::string_view key, TFontStyles& value) const;
+
+ private:
+  const std::string& line_;
+};
+
+// The keys of one element, read in order from the element's first line on: each key is
+// looked for from the current line on and read where it is found; the cursor stays there,
+// so the next key may share the line. A key missing up to the end of the description is an
+// EDataError naming the description and the element's first line.
+class TKeyCursor {
+ public:
+  TKeyCursor(const TLines& lines, int line, std::string descriptionName, std::string element);
+
+  int Line() const { return line_; }
+
+  int Int(std::string_view key);
+  std::string Token(std::string_view key);
+  TColor Color(std::string_view key);
+  TFontStyles Styles(std::string_view key);
+  bool OnOff(std::string_view key);  // the token is "on"
+  // Lists may span lines: the cursor ends on the line holding ']'.
+  std::vector<std::string> List(std::string_view key);
+  std::vector<QPoint> Vertices(std::string_view key);
+
+  // Called with every line the cursor leaves while it looks for a key.
+  std::function<void(const std::string& line)> onLineLeft;
+
+  EDataError Error(const std::string& what) const;
+
+ private:
+  // The key's 1-based position in the line the cursor moved to.
+  int Seek(std::string_view key);
+
+  const TLines& lines_;
+  int line_;
+  int firstLine_;
+  std::string descriptionName_, element_;
+};
