@@ -14,9 +14,15 @@
 
 namespace {
 
+// The pack is read from a file, as the program reads it; removed when the run ends.
+struct TInputFile {
+  QString name = QDir::tempPath() + QStringLiteral("/pack_fuzz_%1.dat").arg(getpid());
+  ~TInputFile() { QFile::remove(name); }
+};
+
 const QString& PackFile() {
-  static const QString name = QDir::tempPath() + QStringLiteral("/pack_fuzz_%1.dat").arg(getpid());
-  return name;
+  static const TInputFile file;
+  return file.name;
 }
 
 }  // namespace
@@ -28,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
       std::abort();
   }
+  // The file is there, so EFOpenError would be a fault and is left to end the run.
   try {
     PackOpenHostFile(PackFile());
   } catch (const EDataError&) {

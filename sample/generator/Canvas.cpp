@@ -73,10 +73,7 @@ void Blur(QImage& layer, int radius) {
 
 void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int radius,
                     QColor color) {
-  const QRect device(QPoint(0, 0), painter.device() ? QSize(painter.device()->width(),
-                                                            painter.device()->height())
-                                                    : QSize());
-  QImage layer = NewLayer(device.size());
+  QImage layer = NewLayer(QSize(painter.device()->width(), painter.device()->height()));
   {
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);

@@ -19,12 +19,12 @@ constexpr qreal kTyre = 34;
 QPainterPath BodyPath() {
   QPainterPath b;
   b.moveTo(10, 134);
-  b.cubicTo(2, 120, 2, 100, 8, 88);    // rear bumper
-  b.cubicTo(14, 78, 40, 72, 120, 68);  // boot lid
-  b.cubicTo(140, 52, 160, 34, 186, 26);  // rear screen
-  b.cubicTo(230, 18, 290, 18, 318, 24);  // roof
-  b.cubicTo(340, 36, 362, 56, 384, 68);  // windscreen
-  b.cubicTo(430, 72, 480, 76, 506, 86);  // bonnet
+  b.cubicTo(2, 120, 2, 100, 8, 88);        // rear bumper
+  b.cubicTo(14, 78, 40, 72, 120, 68);      // boot lid
+  b.cubicTo(140, 52, 160, 34, 186, 26);    // rear screen
+  b.cubicTo(230, 18, 290, 18, 318, 24);    // roof
+  b.cubicTo(340, 36, 362, 56, 384, 68);    // windscreen
+  b.cubicTo(430, 72, 480, 76, 506, 86);    // bonnet
   b.cubicTo(516, 92, 520, 110, 516, 128);  // nose
   b.lineTo(506, 136);
   b.lineTo(kFrontWheel.x() + 44, 136);

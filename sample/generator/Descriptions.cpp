@@ -10,16 +10,18 @@ namespace {
 // The reader finds keywords anywhere in a line, values included. A value holding one of
 // these would start a handler or a key where none is meant.
 const char* const kReservedWords[] = {
-    "codec", "rolic", "helpwin", "background", "icon", "bgsounddef", "vertexmain", "minimize",
-    "close", "button", "switchone", "switchgrp", "_html", "_findtxt", "_path", "_clip", "_text",
-    "_image", "_popup", "_tree", "_splitter", "_screen", "vx", "vy", "fn", "go", "hint", "wav",
-    "state", "store", "group", "text"};
+    "codec",    "rolic", "helpwin", "background", "icon",      "bgsounddef", "vertexmain",
+    "minimize", "close", "button",  "switchone",  "switchgrp", "_html",      "_findtxt",
+    "_path",    "_clip", "_text",   "_image",     "_popup",    "_tree",      "_splitter",
+    "_screen",  "vx",    "vy",      "fn",         "go",        "hint",       "wav",
+    "state",    "store", "group",   "text"};
 
 QString Checked(const QString& value) {
   const QString lower = value.toLower();
   for (const char* word : kReservedWords)
     if (lower.contains(QLatin1String(word)))
-      throw std::runtime_error("value \"" + value.toStdString() + "\" contains the keyword " + word);
+      throw std::runtime_error("value \"" + value.toStdString() + "\" contains the keyword " +
+                               word);
   if (value.contains(';') || value.contains('[') || value.contains(']'))
     throw std::runtime_error("value \"" + value.toStdString() + "\" contains a separator");
   return value;
@@ -82,8 +84,7 @@ QStringList CaptionLines(const SkinElement& e) {
   lines << QStringLiteral(
                "textfontcolorup=%1; textfontcolormvup=%2; textfontcolormvdn=%3; "
                "textfontcolordn=%4")
-               .arg(Color(e.colors[0]), Color(e.colors[1]), Color(e.colors[2]),
-                    Color(e.colors[3]));
+               .arg(Color(e.colors[0]), Color(e.colors[1]), Color(e.colors[2]), Color(e.colors[3]));
   return lines;
 }
 
@@ -96,10 +97,10 @@ QStringList ElementLines(const SkinElement& e) {
             << "go=" + Checked(e.command);
       break;
     case ElementKind::Toggle:
-      lines << "switchone " + screen << CaptionLines(e) << Position(e) << Pictures(e)
-            << QStringLiteral("state=%1; store=%2").arg(OnOff(e.state), OnOff(e.store))
-            << QStringLiteral("goup=%1; godown=%2")
-                   .arg(Checked(e.commandOff), Checked(e.commandOn));
+      lines
+          << "switchone " + screen << CaptionLines(e) << Position(e) << Pictures(e)
+          << QStringLiteral("state=%1; store=%2").arg(OnOff(e.state), OnOff(e.store))
+          << QStringLiteral("goup=%1; godown=%2").arg(Checked(e.commandOff), Checked(e.commandOn));
       break;
     case ElementKind::Grouped:
       lines << "switchgrp " + screen << CaptionLines(e) << Position(e) << Pictures(e)
@@ -126,9 +127,12 @@ std::string Encode(const QStringList& lines) {
 
 std::string StructText(const SkinLayout& s) {
   QStringList lines;
-  lines << "codec=" << "rolic=no" << "bgsounddef=[]";
+  lines << "codec="
+        << "rolic=no"
+        << "bgsounddef=[]";
   QStringList vertices;
-  for (const QPoint& pt : s.windowShape) vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
+  for (const QPoint& pt : s.windowShape)
+    vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
   lines << "vertexmain=[" + vertices.join(';') + "]";
   lines << WindowButtonLine("minimize", s.minimize) << WindowButtonLine("close", s.close)
         << QString();

@@ -15,22 +15,29 @@ const QColor kEdge(16, 24, 34);
 QRectF FaceRect(const SkinElement& e) {
   const QRectF all(0, 0, e.rect.width(), e.rect.height());
   switch (e.face) {
-    case FaceStyle::TitleButton: return all.adjusted(4, 3, -4, -5);
+    case FaceStyle::TitleButton:
+      return all.adjusted(4, 3, -4, -5);
     case FaceStyle::ToolButton:
-    case FaceStyle::ToggleLed: return all.adjusted(2, 2, -2, -4);
-    case FaceStyle::Tab: return all;
+    case FaceStyle::ToggleLed:
+      return all.adjusted(2, 2, -2, -4);
+    case FaceStyle::Tab:
+      return all;
     case FaceStyle::WindowMinimize:
-    case FaceStyle::WindowClose: return all.adjusted(1, 1, -1, -2);
+    case FaceStyle::WindowClose:
+      return all.adjusted(1, 1, -1, -2);
   }
   return all;
 }
 
 qreal Radius(const SkinElement& e, const QRectF& face) {
   switch (e.face) {
-    case FaceStyle::TitleButton: return face.height() / 2;
+    case FaceStyle::TitleButton:
+      return face.height() / 2;
     case FaceStyle::WindowMinimize:
-    case FaceStyle::WindowClose: return 4;
-    default: return 7;
+    case FaceStyle::WindowClose:
+      return 4;
+    default:
+      return 7;
   }
 }
 
@@ -198,9 +205,13 @@ QImage DrawFace(const SkinElement& e, const QString& look, const QImage& under) 
       DrawLed(p, QPointF(face.left() + 14, face.center().y() + (on ? 0.5 : 0)), on);
       break;
     }
-    case FaceStyle::Tab: DrawTab(p, e, look); break;
+    case FaceStyle::Tab:
+      DrawTab(p, e, look);
+      break;
     case FaceStyle::WindowMinimize:
-    case FaceStyle::WindowClose: DrawWindowButton(p, e, look); break;
+    case FaceStyle::WindowClose:
+      DrawWindowButton(p, e, look);
+      break;
   }
   return img;
 }

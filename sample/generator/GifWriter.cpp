@@ -48,8 +48,7 @@ void PutSubBlocks(QByteArray& out, const QByteArray& data) {
   out.append('\0');
 }
 
-}  // namespace
-
+// The image data of one frame, before it is cut into sub-blocks.
 QByteArray LzwCompress(const std::vector<uint8_t>& indexes, int minCodeSize) {
   const int clear = 1 << minCodeSize;
   const int end = clear + 1;
@@ -87,6 +86,8 @@ QByteArray LzwCompress(const std::vector<uint8_t>& indexes, int minCodeSize) {
   bits.Put(end, width);
   return bits.Finish();
 }
+
+}  // namespace
 
 QByteArray EncodeAnimatedGif(const std::vector<QImage>& frames, int delay) {
   if (frames.empty()) throw std::runtime_error("an animation needs at least one frame");

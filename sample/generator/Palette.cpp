@@ -58,9 +58,8 @@ QList<QRgb> MedianCutPalette(const std::vector<QImage>& images, int maxColors) {
   Measure(all);
   boxes.push_back(std::move(all));
   while (static_cast<int>(boxes.size()) < maxColors) {
-    auto widest = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
-      return a.range < b.range;
-    });
+    auto widest = std::max_element(boxes.begin(), boxes.end(),
+                                   [](const Box& a, const Box& b) { return a.range < b.range; });
     if (widest->range <= 0) break;
     Box& box = *widest;
     const int ch = box.channel;

@@ -76,9 +76,12 @@ SkinLayout SampleLayout() {
     QString hint;
   };
   const Tool tools[] = {
-      {"r_home", QStringLiteral("Титул"), "screen1", QStringLiteral("Вернуться на титульный экран")},
-      {"r_back", QStringLiteral("Назад"), "back", QStringLiteral("Предыдущая прочитанная страница")},
-      {"r_fwd", QStringLiteral("Вперёд"), "forward", QStringLiteral("Следующая прочитанная страница")},
+      {"r_home", QStringLiteral("Титул"), "screen1",
+       QStringLiteral("Вернуться на титульный экран")},
+      {"r_back", QStringLiteral("Назад"), "back",
+       QStringLiteral("Предыдущая прочитанная страница")},
+      {"r_fwd", QStringLiteral("Вперёд"), "forward",
+       QStringLiteral("Следующая прочитанная страница")},
       {"r_top", QStringLiteral("Наверх"), "tophtml", QStringLiteral("К началу страницы")},
       {"r_print", QStringLiteral("Печать"), "printhtml", QStringLiteral("Напечатать страницу")},
       {"r_opts", QStringLiteral("Настройки"), "options", QStringLiteral("Шрифт, цвета, звук")},

@@ -26,9 +26,9 @@ struct SkinElement {
   QString captionDn;  // switches only
   int fontPoints = 10;
   std::array<QColor, 4> colors;  // caption colour per look (buttons use the first three)
-  QString command;     // button go, grouped switch go
-  QString commandOff;  // toggle switch goup
-  QString commandOn;   // toggle switch godown
+  QString command;               // button go, grouped switch go
+  QString commandOff;            // toggle switch goup
+  QString commandOn;             // toggle switch godown
   QString hint;
   bool state = false;
   bool store = false;

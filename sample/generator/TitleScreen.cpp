@@ -1,5 +1,5 @@
-#include "CarDrawing.h"
 #include "Canvas.h"
+#include "CarDrawing.h"
 #include "Piston.h"
 #include "ScreenChrome.h"
 #include "Screens.h"
@@ -99,7 +99,7 @@ void DrawContentsList(QPainter& p, const QRectF& r) {
   p.fillRect(QRectF(r.left() + 18, r.top() + 32, r.width() - 36, 1), QColor(232, 163, 58, 120));
   const QString items[] = {
       QStringLiteral("Устройство автомобиля"), QStringLiteral("Техническое обслуживание"),
-      QStringLiteral("Ремонт двигателя"), QStringLiteral("Трансмиссия и ходовая часть"),
+      QStringLiteral("Ремонт двигателя"),      QStringLiteral("Трансмиссия и ходовая часть"),
       QStringLiteral("Электрооборудование"),
   };
   p.setFont(PixelFont("DejaVu Sans", 13));
@@ -167,15 +167,12 @@ void DrawEngine(QPainter& p, const QRectF& plate, const QRect& bore) {
   p.setPen(kText);
   p.setFont(PixelFont("DejaVu Sans", 11));
   p.drawText(QRectF(labelX, plate.top() + 54, plate.right() - labelX - 6, 90),
-             Qt::AlignLeft | Qt::TextWordWrap,
-             QStringLiteral("такты, зазоры, моменты затяжки"));
+             Qt::AlignLeft | Qt::TextWordWrap, QStringLiteral("такты, зазоры, моменты затяжки"));
 }
 
 }  // namespace
 
-QRect PistonWindow(const SkinLayout& layout) {
-  return QRect(layout.pistonPos, PistonFrameSize());
-}
+QRect PistonWindow(const SkinLayout& layout) { return QRect(layout.pistonPos, PistonFrameSize()); }
 
 QImage DrawTitleScreen(const SkinLayout& layout) {
   QImage img = DrawWindowBody(layout.screenSize, layout.windowShape,

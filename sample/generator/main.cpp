@@ -31,8 +31,7 @@ void MakeFolder(const QString& path) {
   if (!QDir().mkpath(path)) throw std::runtime_error("cannot create " + path.toStdString());
 }
 
-ElementPictures DrawElement(const SkinElement& e, const QImage& background,
-                            const QDir& out) {
+ElementPictures DrawElement(const SkinElement& e, const QImage& background, const QDir& out) {
   ElementPictures result{&e, {}};
   const QImage under = background.copy(e.rect);
   for (const QString& look : LooksOf(e.kind)) {
@@ -73,8 +72,10 @@ int Run(const QStringList& args) {
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);
-  WriteFile(out.filePath("Struct.txt"), QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
-  WriteFile(out.filePath("Title.txt"), QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
+  WriteFile(out.filePath("Struct.txt"),
+            QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
+  WriteFile(out.filePath("Title.txt"),
+            QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
 
   if (args.size() == 3) {
     MakeFolder(args[2]);

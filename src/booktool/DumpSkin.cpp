@@ -1,6 +1,7 @@
 // dump-skin: the main description of a book as the skin reader understands it, in JSON.
 // Records use the description's own key names; the buttons' and switches' right and bottom
 // edges are left out, since they come from the pictures when the window loads them.
+// "vertexmain" is null when the description gives no window shape.
 
 #include "app/Description.h"
 #include "app/Errors.h"

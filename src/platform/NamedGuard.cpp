@@ -6,9 +6,10 @@
 #include <QStandardPaths>
 
 QString TNamedGuard::LockFolder() {
-  QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (base.isEmpty()) base = QDir::tempPath();
-  return base + QStringLiteral("/skinbook");
+  // Asking for the runtime folder when the session has none prints a warning each time.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+    return QDir::tempPath() + QStringLiteral("/skinbook-") + qEnvironmentVariable("USER", QStringLiteral("user"));
+  return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/skinbook");
 }
 
 QString TNamedGuard::LockFileFor(const std::string& name) {

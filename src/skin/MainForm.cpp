@@ -13,20 +13,28 @@
 #include "platform/NamedGuard.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/SkinReader.h"
+#include "tools/NavFont.h"
+#include "tools/PathInputBox.h"
+#include "tools/ScaleBar.h"
+#include "tools/StatusLine.h"
+#include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
-#include <QTimer>
 
 TMainForm::TMainForm(const TCommandLine& commandLine) : commandLine_(commandLine) {
   setWindowFlag(Qt::FramelessWindowHint);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the paint handler covers the whole client area
   setMouseTracking(true);
+  qApp->installEventFilter(this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  qApp->removeEventFilter(this);
+  FormDestroy();
+}
 
 void TMainForm::FormCreate() {
   ApplyFolders(ComputeFolders(commandLine_.book, commandLine_.disc));
@@ -117,7 +125,6 @@ void TMainForm::OpeningTick() {
     // shape back.
     ApplyMainShape();
     Q_EMIT OpeningFinished();
-    if (!commandLine_.screenshot.isEmpty()) TakeScreenshotAndQuit();
     return;
   }
   WindowShape::SetWindowRegion(
@@ -144,13 +151,4 @@ QImage TMainForm::Snapshot() {
     for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
   }
   return image;
-}
-
-void TMainForm::TakeScreenshotAndQuit() {
-  const QString file = commandLine_.screenshot;
-  QTimer::singleShot(0, this, [this, file] {
-    const bool saved = Snapshot().save(file, "PNG");
-    if (!saved) std::fprintf(stderr, "skinbook: cannot write %s\n", qUtf8Printable(file));
-    QCoreApplication::exit(saved ? 0 : 1);
-  });
 }

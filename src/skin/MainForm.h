@@ -10,6 +10,7 @@
 #include "tools/EffBtnCar.h"
 
 #include <QImage>
+#include <QJsonObject>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -17,6 +18,13 @@
 #include <vector>
 
 class TAnimatedPicture;
+class TMyControl;
+class TNavFont;
+class TPanelBkgrd;
+class TPathInputBox;
+class TScaleBar;
+class TStatusLine;
+class TTextMsg;
 class TNamedGuard;
 class TSuperTimer;
 
@@ -42,6 +50,14 @@ class TMainForm : public QWidget, public TFadeHost {
   std::vector<RSwthPic> SwthOnePics;
   std::vector<RSwthPic> SwthGrpPics;
 
+  // Components, created by the build in this order (absent ones were not declared).
+  std::unique_ptr<TStatusLine> StatusLine;
+  std::unique_ptr<TNavFont> NavFont;
+  TPanelBkgrd* PanelBkgrd = nullptr;
+  std::unique_ptr<TTextMsg> TextMsg;
+  std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TScaleBar> ScaleBar;
+
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }
   bool OpeningRunning() const;
@@ -49,22 +65,52 @@ class TMainForm : public QWidget, public TFadeHost {
   // The window as a reader sees it, with the pixels outside its shape transparent.
   QImage Snapshot();
 
-  // Skin elements of the current screen.
-  enum class TKind { Button, SwitchOne, SwitchGrp };
+  // Element kinds as commands name them: 0 button, 1 toggle switch, 2 grouped switch.
+  enum class TKind { Button = 0, SwitchOne = 1, SwitchGrp = 2 };
   enum class TLook { Up, Mv, Dn, MvUp, MvDn };
   void DrawCaption(TKind kind, int index, TLook look);
   void BuildScreenPictures();
   void ComposeBackground();
 
+  // Commands and screens.
+  void RunCommand(const std::string& command, const std::string& sound, int index, TKind kind, bool replay);
+  void SwitchScreen(int target, TKind kind, int index);
+  void ReplaySwitches(bool leaveOut3d);
+  int ExitButtonIndex = -1;
+
+  // Mouse, in window coordinates.
+  void FormMouseMove(QPoint at);
+  void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
+  void FormMouseUp(QPoint at);
+
+  // Keys and the window's end.
+  bool FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shift);
+  void FormClose();
+  void QuitMainWindow();
+  bool ClosingRunning() const;
+  int ExitSequencesStarted() const { return exitSequences_; }
+  void StoreSwitchStates();
+
   // TFadeHost
   bool FadeDrawable() const override { return isVisible(); }
   void DrawFadeFrame(const QImage& frame, QPoint at) override;
 
+ // The state a scripted run dumps.
+  QJsonObject StateForDump() const;
+
  Q_SIGNALS:
   void OpeningFinished();
+  // The application should end now (the closing effect has ended, or a secondary window
+  // was told to go). The program's entry connects it to the event loop's end.
+  void TerminateApplication();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormPaint(QPainter& painter);
@@ -74,19 +120,28 @@ class TMainForm : public QWidget, public TFadeHost {
   void ApplyMainShape();
   void LoadBackground();
   void RestoreSwitchStates();
+  void CreateComponents();
   void CreatePiston();
   void AddBookFonts();
   void OpeningTick();
-  void TakeScreenshotAndQuit();
   QImage LoadPicture(const std::string& name) const;
   void ClearScreenPictures();
+  TMyControl* CreateControl(const QRect& rect, const std::string& hint);
+  void ClosingTick();
+  bool TreeSwitchIgnored(const RSwthOne& toggle) const;
+  void FormDestroy();
 
   TCommandLine commandLine_;
   TLines lines_;
   bool terminating_ = false;
+  bool built_ = false;  // the main role's build ran: its states are worth storing
   std::unique_ptr<TNamedGuard> instanceGuard_;
   TAnimatedPicture* piston_ = nullptr;
   TSuperTimer* openingTimer_ = nullptr;
+  TSuperTimer* closingTimer_ = nullptr;
+  int closingX_ = 0, closingY_ = 0;
+  int nestedSwitches_ = 0;
+  int exitSequences_ = 0;
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;
   std::map<std::pair<int, int>, QImage> fadeFrames_;  // by element corner, while fades run

@@ -9,9 +9,16 @@
 #include "platform/ui/WindowShape.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
+#include "skin/PanelBkgrd.h"
+#include "tools/NavFont.h"
+#include "tools/PathInputBox.h"
+#include "tools/ScaleBar.h"
+#include "tools/StatusLine.h"
+#include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -51,10 +58,11 @@ void TMainForm::BuildWindow() {
   RestoreSwitchStates();
   ComposeBackground();
 
-  // Components, in the order they are created: piston animation.
-  CreatePiston();
+  CreateComponents();
 
   AddBookFonts();
+  built_ = true;
+  ReplaySwitches(false);
   FinishStartup();
 }
 
@@ -66,20 +74,34 @@ void TMainForm::LoadBackground() {
   if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
 }
 
+// Controls and effects may be in the middle of the event that switched the screen, so they
+// go once that event is over.
 void TMainForm::ClearScreenPictures() {
-  for (auto* list : {&SwthOnePics, &SwthGrpPics})
-    for (RSwthPic& pic : *list) {
-      delete pic.control;
-      delete pic.effect;
+  auto release = [](TMyControl* control, TEffBtnCar* effect) {
+    if (control) {
+      control->hide();
+      control->deleteLater();
     }
-  for (RBtnPic& pic : BtnPics) {
-    delete pic.control;
-    delete pic.effect;
-  }
+    if (effect) {
+      effect->StopFade();
+      effect->deleteLater();
+    }
+  };
+  for (RBtnPic& pic : BtnPics) release(pic.control, pic.effect);
+  for (auto* list : {&SwthOnePics, &SwthGrpPics})
+    for (RSwthPic& pic : *list) release(pic.control, pic.effect);
   BtnPics.clear();
   SwthOnePics.clear();
   SwthGrpPics.clear();
   fadeFrames_.clear();
+}
+
+TMyControl* TMainForm::CreateControl(const QRect& rect, const std::string& hint) {
+  auto* control = new TMyControl(this, rect, FromCp1251(hint));
+  control->OnMouseMove = [this](QMouseEvent*, QPoint at) { FormMouseMove(at); };
+  control->OnMouseDown = [this](QMouseEvent* e, QPoint at) { FormMouseDown(e->button(), e->modifiers(), at); };
+  control->OnMouseUp = [this](QMouseEvent*, QPoint at) { FormMouseUp(at); };
+  return control;
 }
 
 void TMainForm::BuildScreenPictures() {
@@ -98,7 +120,7 @@ void TMainForm::BuildScreenPictures() {
     pic.dn = LoadPicture(b.fn3);
     if (!QString::fromLatin1(b.textcaption).trimmed().isEmpty())
       for (TLook look : {TLook::Up, TLook::Mv, TLook::Dn}) DrawCaption(TKind::Button, int(i), look);
-    pic.control = new TMyControl(this, QRect(b.vx, b.vy, pic.up.width(), pic.up.height()), FromCp1251(b.hint));
+    pic.control = CreateControl(QRect(b.vx, b.vy, pic.up.width(), pic.up.height()), b.hint);
     pic.effect = new TEffBtnCar(this, this);
     pic.effect->SetStep(AsciiLower(b.go).find("contextmenu") != std::string::npos ? 3 : 4);
   }
@@ -117,7 +139,7 @@ void TMainForm::BuildScreenPictures() {
         for (TLook look : {TLook::Up, TLook::MvUp}) DrawCaption(kind, int(i), look);
       if (!QString::fromLatin1(r.textcaptiondn).trimmed().isEmpty())
         for (TLook look : {TLook::MvDn, TLook::Dn}) DrawCaption(kind, int(i), look);
-      pic.control = new TMyControl(this, QRect(r.vx, r.vy, pic.up.width(), pic.up.height()), FromCp1251(r.hint));
+      pic.control = CreateControl(QRect(r.vx, r.vy, pic.up.width(), pic.up.height()), r.hint);
       pic.effect = new TEffBtnCar(this, this);
       pic.effect->SetStep(4);
     }
@@ -153,6 +175,19 @@ void TMainForm::ComposeBackground() {
     painter.drawImage(Skin.ScreenSwthOne[s][i].vx, Skin.ScreenSwthOne[s][i].vy, SwthOnePics[i].up);
   for (size_t i = 0; i < SwthGrpPics.size(); ++i)
     painter.drawImage(Skin.ScreenSwthGrp[s][i].vx, Skin.ScreenSwthGrp[s][i].vy, SwthGrpPics[i].up);
+}
+
+void TMainForm::CreateComponents() {
+  StatusLine = std::make_unique<TStatusLine>();
+  NavFont = std::make_unique<TNavFont>();
+  PanelBkgrd = new TPanelBkgrd(this, Skin.Splitters);
+  if (!Skin.Texts.empty()) {
+    TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
+    StatusLine->SetTextMsg(TextMsg.get());
+  }
+  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
+  ScaleBar = std::make_unique<TScaleBar>();
+  CreatePiston();
 }
 
 void TMainForm::CreatePiston() {

@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "platform/Cp1251.h"
 #include "skin/MainForm.h"
+#include "tools/TextMsg.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -121,16 +122,11 @@ void TMainForm::FormPaint(QPainter& painter) {
   paintSwitches(Skin.ScreenSwthOne[s], SwthOnePics);
   paintSwitches(Skin.ScreenSwthGrp[s], SwthGrpPics);
 
-  // Frames of fades under way are drawn over the look they lead to.
-  auto paintFade = [&](const TEffBtnCar* effect, int x, int y) {
-    if (!effect || !effect->Running()) return;
-    const auto frame = fadeFrames_.find({x, y});
-    if (frame != fadeFrames_.end()) painter.drawImage(x, y, frame->second);
-  };
-  for (size_t i = 0; i < BtnPics.size(); ++i)
-    paintFade(BtnPics[i].effect, Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy);
-  for (size_t i = 0; i < SwthOnePics.size(); ++i)
-    paintFade(SwthOnePics[i].effect, Skin.ScreenSwthOne[s][i].vx, Skin.ScreenSwthOne[s][i].vy);
+  // The last frame a fade drew stays on the element until the screen is rebuilt: a pressed
+  // button keeps its pressed look although its flags name the hover picture.
+  for (const auto& [corner, frame] : fadeFrames_) painter.drawImage(corner.first, corner.second, frame);
+
+  if (TextMsg) TextMsg->PaintTexts(painter);
 }
 
 void TMainForm::DrawFadeFrame(const QImage& frame, QPoint at) {

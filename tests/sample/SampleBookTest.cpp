@@ -40,7 +40,8 @@ Bmp ReadBmpHeader(const std::string& bytes) {
   Bmp b;
   if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0) return b;
   b.valid = true;
-  b.size = QSize(static_cast<int>(Le(bytes, 18, 4)), std::abs(static_cast<int32_t>(Le(bytes, 22, 4))));
+  b.size =
+      QSize(static_cast<int>(Le(bytes, 18, 4)), std::abs(static_cast<int32_t>(Le(bytes, 22, 4))));
   b.bits = static_cast<int>(Le(bytes, 28, 2));
   return b;
 }
@@ -119,8 +120,9 @@ TEST_F(SampleBook, DescriptionLinesEndInCrLf) {
 TEST_F(SampleBook, TopLevelKeywordsStandOnlyOnTheirOwnLines) {
   for (const char* word : {"codec", "rolic", "helpwin", "background", "icon", "bgsounddef",
                            "vertexmain", "minimize", "close"}) {
-    const auto n = std::count_if(lines_.begin(), lines_.end(),
-                                 [word](const QString& l) { return l.contains(QLatin1String(word)); });
+    const auto n = std::count_if(lines_.begin(), lines_.end(), [word](const QString& l) {
+      return l.contains(QLatin1String(word));
+    });
     EXPECT_LE(n, 1) << word;
   }
   for (const char* word : {"minimize", "close", "vertexmain"}) {

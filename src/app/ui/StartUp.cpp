@@ -4,12 +4,15 @@
 #include "app/Errors.h"
 #include "app/Log.h"
 #include "app/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
+#include "skin/ScriptRunner.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QMessageBox>
 #include <cstdio>
 
 namespace {
@@ -34,9 +37,9 @@ QString ChooseBook(const TCommandLine& cl) {
   return programFolder;
 }
 
-void ReportStartFailure(const QString& message, bool quiet) {
+void ReportStartFailure(const QString& message) {
   std::fprintf(stderr, "skinbook: %s\n", qUtf8Printable(message));
-  if (!quiet) QMessageBox::critical(nullptr, QStringLiteral("SkinBook"), message);
+  Dialogs::Message(nullptr, QMessageBox::Critical, QStringLiteral("SkinBook"), message);
 }
 
 }  // namespace
@@ -66,14 +69,43 @@ int RunProgram(int argc, char** argv) {
   const bool unattended = !cl.screenshot.isEmpty() || !cl.script.isEmpty() ||
                           QGuiApplication::platformName() == u"offscreen";
 
+  TScript script;
+  if (!cl.script.isEmpty()) {
+    QFile file(cl.script);
+    if (!file.open(QIODevice::ReadOnly)) {
+      std::fprintf(stderr, "skinbook: cannot read the script %s\n", qUtf8Printable(cl.script));
+      return 1;
+    }
+    script = ParseScript(QString::fromUtf8(file.readAll()));
+    if (!script.error.isEmpty()) {
+      std::fprintf(stderr, "skinbook: %s: %s\n", qUtf8Printable(cl.script), qUtf8Printable(script.error));
+      return 1;
+    }
+  }
+  Dialogs::SetUnattended(unattended);
+
   TMainForm form(cl);
+  QObject::connect(&form, &TMainForm::TerminateApplication, &app, [] { QCoreApplication::exit(0); });
+  TScriptRunner runner(form, std::move(script));
+  QObject::connect(&form, &TMainForm::OpeningFinished, &form, [&] {
+    // Let the last opening frame reach the window before anyone looks at it.
+    QTimer::singleShot(0, &form, [&] {
+      if (!cl.script.isEmpty()) {
+        runner.Start();
+      } else if (!cl.screenshot.isEmpty()) {
+        const bool saved = form.Snapshot().save(cl.screenshot, "PNG");
+        if (!saved) std::fprintf(stderr, "skinbook: cannot write %s\n", qUtf8Printable(cl.screenshot));
+        QCoreApplication::exit(saved ? 0 : 1);
+      }
+    });
+  });
   try {
     form.FormCreate();
   } catch (const TStartFailure& failure) {
-    ReportStartFailure(QString::fromUtf8(failure.what()), unattended);
+    ReportStartFailure(QString::fromUtf8(failure.what()));
     return 1;
   } catch (const std::exception& e) {
-    ReportStartFailure(QString::fromUtf8(e.what()), unattended);
+    ReportStartFailure(QString::fromUtf8(e.what()));
     return 1;
   }
   if (form.Terminating()) return 0;

@@ -1,0 +1,32 @@
+#pragma once
+// Scripted runs: a text file of commands, one per line, that drive the program as a reader
+// would (for automated checks and demonstrations).
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+#include <vector>
+
+struct TScriptLine {
+  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close };
+  Kind kind = Kind::Wait;
+  int lineNumber = 0;      // from 1, in the file
+  QString text;            // Command: the command text; Shot, Dump: the file name
+  QPoint at;               // Move, Press, Release, Click
+  bool shift = false;      // Press, Release, Click
+  int key = 0;             // Key
+  Qt::KeyboardModifiers modifiers;  // Key
+  int milliseconds = 0;    // Wait
+};
+
+struct TScript {
+  std::vector<TScriptLine> lines;
+  QString error;  // "line N: ..." for the first line that cannot run
+};
+
+// Blank lines and lines starting with '#' are skipped.
+TScript ParseScript(const QString& text);
+
+// "Esc", "F1", "Enter", "Shift+Home", "Ctrl+F", "Shift+Ctrl+Z", "Ctrl+I"; false when unknown.
+bool ParseKeySpec(const QString& spec, int& key, Qt::KeyboardModifiers& modifiers);

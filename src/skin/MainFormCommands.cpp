@@ -1,0 +1,122 @@
+// Running command texts: the dispatcher's actions and the screen switch.
+
+#include "app/DescriptionSyntax.h"
+#include "app/Globals.h"
+#include "platform/Cp1251.h"
+#include "platform/HostPath.h"
+#include "platform/ui/Shell.h"
+#include "platform/ui/TopWindows.h"
+#include "skin/CommandTable.h"
+#include "skin/MainForm.h"
+#include "tools/NavFont.h"
+#include "tools/PathInputBox.h"
+#include "widgets/AnimatedPicture.h"
+
+#include <QApplication>
+#include <QDir>
+
+void TMainForm::RunCommand(const std::string& command, const std::string& sound, int index, TKind kind,
+                           bool replay) {
+  if (BusyFlag) return;
+  const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
+  if (c.action == TCommandAction::Exit) {
+    if (QWidget* window = FindTopWindowByTitle(FromCp1251(BookTitle))) window->close();
+    if (kind == TKind::Button) ExitButtonIndex = index;
+    return;
+  }
+  // The click sound plays here once the media player exists.
+  Q_UNUSED(sound);
+  Q_UNUSED(replay);
+
+  switch (c.action) {
+    case TCommandAction::Screen:
+    case TCommandAction::ScreenNumber:
+      SwitchScreen(c.screen, kind, index);
+      break;
+    case TCommandAction::Run:
+      // The program's folder on the host is where it runs.
+      if (!c.value.empty()) {
+        const size_t slash = c.value.rfind('\\');
+        const std::string folder = slash == std::string::npos ? ProgramFolder : c.value.substr(0, slash + 1);
+        const QString host = HostPath::ToHost(folder);
+        if (!host.isEmpty()) QDir::setCurrent(host);
+        Shell::Open(c.value, c.rest, folder);
+      }
+      break;
+    case TCommandAction::Minimize:
+      showMinimized();
+      if (kind == TKind::Button && index >= 0 && index < static_cast<int>(BtnPics.size()))
+        BtnPics[index].pressed = BtnPics[index].hover2 = false;
+      break;
+    case TCommandAction::Help:
+      FormKeyDown(this, Qt::Key_F1, Qt::NoModifier);
+      break;
+    case TCommandAction::InstallFonts:
+      if (NavFont) NavFont->InstallFonts();
+      break;
+    default:
+      // The other actions belong to components this window does not have.
+      break;
+  }
+}
+
+void TMainForm::SwitchScreen(int target, TKind kind, int index) {
+  // A description may name a screen it never declared, and switches replayed on two screens
+  // may send each other back and forth for ever.
+  constexpr int kMaxNestedSwitches = 8;
+  if (target < 0 || target >= Skin.ScreenCount() || nestedSwitches_ >= kMaxNestedSwitches) return;
+  ++nestedSwitches_;
+
+  const int from = CurrentScreen;
+  if (kind == TKind::Button && index >= 0 && index < static_cast<int>(BtnPics.size())) {
+    RBtnPic& pic = BtnPics[index];
+    pic.hover = pic.hover2 = pic.pressed = false;
+    pic.effect->StopFade();
+  } else if (kind == TKind::SwitchOne && index >= 0 && index < static_cast<int>(Skin.ScreenSwthOne[from].size())) {
+    Skin.ScreenSwthOne[from][index].hover = false;
+  } else if (kind == TKind::SwitchGrp && index >= 0 && index < static_cast<int>(Skin.ScreenSwthGrp[from].size())) {
+    Skin.ScreenSwthGrp[from][index].hover = false;
+  }
+
+  CurrentScreen = target;
+  unsetCursor();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  LoadBackground();
+  BuildScreenPictures();
+  ComposeBackground();
+
+  if (PathInput) PathInput->ScreenChanged();
+
+  if (piston_) {
+    const bool readingScreen = CurrentScreen == 1;
+    piston_->SetAnimate(!readingScreen);
+    piston_->setVisible(!readingScreen);
+  }
+
+  ReplaySwitches(true);
+  repaint();
+  QApplication::restoreOverrideCursor();
+  --nestedSwitches_;
+}
+
+void TMainForm::ReplaySwitches(bool leaveOut3d) {
+  const int s = CurrentScreen;
+  if (s < 0 || s >= Skin.ScreenCount()) return;
+  // A command may switch the screen and rebuild the lists: copy what is replayed first.
+  const TDynamicSwthOneArray toggles = Skin.ScreenSwthOne[s];
+  for (size_t i = 0; i < toggles.size() && CurrentScreen == s; ++i) {
+    if (leaveOut3d && toggles[i].godown == "3d") continue;
+    RunCommand(toggles[i].state ? toggles[i].godown : toggles[i].goup, toggles[i].wav, int(i), TKind::SwitchOne,
+               true);
+  }
+  const TDynamicSwthGrpArray groups = Skin.ScreenSwthGrp[s];
+  for (size_t i = 0; i < groups.size() && CurrentScreen == s; ++i) {
+    if (!groups[i].state || (leaveOut3d && groups[i].go == "3d")) continue;
+    RunCommand(groups[i].go, groups[i].wav, int(i), TKind::SwitchGrp, true);
+  }
+}
+
+bool TMainForm::TreeSwitchIgnored(const RSwthOne&) const {
+  // Only a hidden second contents tree makes its switch mean nothing; there are no trees yet.
+  return false;
+}

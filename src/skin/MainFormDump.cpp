@@ -1,0 +1,50 @@
+// The window's observable state, for scripted runs.
+
+#include "app/Globals.h"
+#include "platform/Cp1251.h"
+#include "platform/ui/Dialogs.h"
+#include "skin/MainForm.h"
+#include "tools/StatusLine.h"
+#include "tools/TextMsg.h"
+
+#include <QJsonArray>
+
+namespace {
+
+template <typename Switches>
+QJsonArray SwitchStates(const Switches& switches) {
+  QJsonArray list;
+  for (const auto& s : switches) list.append(QJsonObject{{"state", s.state}, {"hover", s.hover}});
+  return list;
+}
+
+}  // namespace
+
+QJsonObject TMainForm::StateForDump() const {
+  QJsonObject state;
+  state["screen"] = CurrentScreen;
+  state["size"] = QJsonArray{width(), height()};
+  state["busy"] = BusyFlag;
+
+  QJsonArray screens;
+  for (int s = 0; s < Skin.ScreenCount(); ++s)
+    screens.append(QJsonObject{{"switchone", SwitchStates(Skin.ScreenSwthOne[s])},
+                               {"switchgrp", SwitchStates(Skin.ScreenSwthGrp[s])}});
+  state["screens"] = screens;
+
+  QJsonArray buttons;
+  if (CurrentScreen >= 0 && CurrentScreen < Skin.ScreenCount())
+    for (size_t i = 0; i < BtnPics.size(); ++i)
+      buttons.append(QJsonObject{{"hover", BtnPics[i].hover},
+                                 {"pressed", BtnPics[i].pressed},
+                                 {"hint", FromCp1251(Skin.ScreenBtns[CurrentScreen][i].hint)}});
+  state["buttons"] = buttons;
+
+  QJsonArray texts;
+  if (TextMsg)
+    for (const std::string& text : TextMsg->Texts()) texts.append(FromCp1251(text));
+  state["texts"] = texts;
+  state["status"] = StatusLine ? FromCp1251(StatusLine->Text()) : QString();
+  state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
+  return state;
+}

@@ -1,0 +1,124 @@
+// Keys, the close request, the folding exit and what the window stores when it goes.
+
+#include "app/Globals.h"
+#include "media/SuperTimer.h"
+#include "platform/Registry.h"
+#include "platform/ui/FontTable.h"
+#include "platform/ui/TopWindows.h"
+#include "platform/ui/WindowShape.h"
+#include "skin/MainForm.h"
+#include "tools/NavFont.h"
+#include "tools/PathInputBox.h"
+#include "tools/ScaleBar.h"
+#include "tools/StatusLine.h"
+#include "tools/TextMsg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees keys before its focused controls do.
+  if (event->type() == QEvent::KeyPress) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && (widget == this || isAncestorOf(widget))) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (FormKeyDown(watched, key->key(), key->modifiers())) return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shift) {
+  Q_UNUSED(sender);
+  const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
+    if (HasParams) Q_EMIT TerminateApplication();
+    // Otherwise Esc closes the dialog, stops a search or closes popups, once they exist.
+    return false;
+  }
+  // F1 asks the help viewer for the screen's topic; the keys of the reading screen need the
+  // document pane. Neither exists yet.
+  return false;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (HasParams || commandLine_.Role() != TRole::Main) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  FormClose();
+}
+
+void TMainForm::FormClose() {
+  if (!OpeningRunning() && !ClosingRunning()) QuitMainWindow();
+}
+
+bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->Enabled(); }
+
+void TMainForm::QuitMainWindow() {
+  ++exitSequences_;
+  for (const char* caption : {"Тезаурус", "Rudovozozove", "Help System: Ormantel", "Справка: Ormantel",
+                              "Help Topics: Ormantel", "Ormantel", "Увеличенная картинка"})
+    for (QWidget* window : FindTopWindowsByTitle(QString::fromUtf8(caption)))
+      if (window != this) window->close();
+
+  closingX_ = closingY_ = 0;
+  if (!closingTimer_) {
+    closingTimer_ = new TSuperTimer(this);
+    closingTimer_->SetInterval(2);
+    closingTimer_->OnTimer = [this](TSuperTimer*) { ClosingTick(); };
+  }
+  closingTimer_->SetEnabled(true);
+}
+
+// The window folds to a band 20 pixels high, narrows to a small rounded box and vanishes as
+// a shrinking ellipse.
+void TMainForm::ClosingTick() {
+  const int w = width(), h = height();
+  int &x = closingX_, &y = closingY_;
+  QRegion region;
+  if (y <= h / 2 - 10) {
+    region = WindowShape::RoundRectRegion(QRect(QPoint(0, y), QPoint(w - 1, h - y - 1)), 20, 20);
+    y += 2;
+  } else if (x <= w / 2 - 10) {
+    region = WindowShape::RoundRectRegion(QRect(QPoint(x, y), QPoint(w - x - 1, h - y - 1)), 20, 20);
+    x += 3;
+  } else if (x <= w / 2) {
+    region = WindowShape::EllipseRegion(QRect(QPoint(x, y), QPoint(w - x - 1, h - y - 1)));
+    x += 1;
+    y += 1;
+  } else {
+    closingTimer_->SetEnabled(false);
+    Q_EMIT TerminateApplication();
+    return;
+  }
+  WindowShape::SetWindowRegion(this, region, true);
+}
+
+void TMainForm::StoreSwitchStates() {
+  if (HasParams) return;
+  TRegistry registry;
+  if (!registry.OpenKey("SOFTWARE\\Velquist\\" + BookTitle, true)) return;
+  for (size_t s = 0; s < Skin.ScreenSwthOne.size(); ++s) {
+    for (size_t a = 0; a < Skin.ScreenSwthOne[s].size(); ++a)
+      if (Skin.ScreenSwthOne[s][a].store)
+        registry.WriteBool("SwOne" + std::to_string(s) + std::to_string(a), Skin.ScreenSwthOne[s][a].state);
+    for (size_t a = 0; a < Skin.ScreenSwthGrp[s].size(); ++a)
+      if (Skin.ScreenSwthGrp[s][a].store)
+        registry.WriteBool("SwGrp" + std::to_string(s) + std::to_string(a), Skin.ScreenSwthGrp[s][a].state);
+  }
+}
+
+void TMainForm::FormDestroy() {
+  // The exit button's sound and the music position are kept here once media exists.
+  for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
+  addedFonts_.clear();
+  PathInput.reset();
+  if (built_) StoreSwitchStates();
+  StatusLine.reset();
+  TextMsg.reset();
+  ClearScreenPictures();
+  BackgroundBitmap = QImage();
+}

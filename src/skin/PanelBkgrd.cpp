@@ -1,0 +1,26 @@
+#include "skin/PanelBkgrd.h"
+
+#include <QHBoxLayout>
+#include <QSplitter>
+
+namespace {
+constexpr QRect kPanelRect(33, 90, 673, 421);
+constexpr TColor kDefaultSplitterColor = 128 + 141 * 256 + 142 * 65536;
+}  // namespace
+
+TPanelBkgrd::TPanelBkgrd(QWidget* window, const TDynamicSplitterArray& splitters)
+    : QWidget(window),
+      splitter_(new QSplitter(Qt::Horizontal, this)),
+      splitterColor_(splitters.empty() ? kDefaultSplitterColor : splitters.front().color) {
+  setGeometry(kPanelRect);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitter_);
+  const QColor color(splitterColor_ & 0xFF, (splitterColor_ >> 8) & 0xFF, (splitterColor_ >> 16) & 0xFF);
+  splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }").arg(color.name()));
+  hide();
+}

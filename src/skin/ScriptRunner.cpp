@@ -1,0 +1,109 @@
+#include "skin/ScriptRunner.h"
+
+#include "app/DescriptionSyntax.h"
+#include "platform/Cp1251.h"
+#include "skin/MainForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+
+namespace {
+
+constexpr int kCloseTimeoutMs = 20000;
+
+bool WriteFile(const QString& name, const QByteArray& bytes) {
+  QSaveFile file(name);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+}  // namespace
+
+TScriptRunner::TScriptRunner(TMainForm& form, TScript script) : form_(form), script_(std::move(script)) {
+  connect(&form_, &TMainForm::TerminateApplication, this, [this] { exitFinished_ = true; });
+}
+
+void TScriptRunner::Start() {
+  for (const TScriptLine& line : script_.lines) {
+    QString error;
+    if (!RunLine(line, error)) {
+      Finish(1, QStringLiteral("script line %1: %2").arg(line.lineNumber).arg(error));
+      return;
+    }
+    if (exitFinished_) return;  // the program is ending: its exit status stands
+  }
+  Finish(0);
+}
+
+void TScriptRunner::Finish(int status, const QString& message) {
+  if (!message.isEmpty()) std::fprintf(stderr, "skinbook: %s\n", qUtf8Printable(message));
+  QCoreApplication::exit(status);
+}
+
+void TScriptRunner::Wait(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
+  QWindow* window = form_.windowHandle();
+  const Qt::KeyboardModifiers shift = line.shift ? Qt::ShiftModifier : Qt::NoModifier;
+  switch (line.kind) {
+    case TScriptLine::Kind::Command:
+      form_.RunCommand(AsciiLower(ToCp1251(line.text)), {}, 0, TMainForm::TKind::Button, true);
+      break;
+    case TScriptLine::Kind::Move:
+      QTest::mouseMove(window, line.at);
+      break;
+    case TScriptLine::Kind::Press:
+      QTest::mousePress(window, Qt::LeftButton, shift, line.at);
+      break;
+    case TScriptLine::Kind::Release:
+      QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
+      break;
+    case TScriptLine::Kind::Click:
+      QTest::mousePress(window, Qt::LeftButton, shift, line.at);
+      QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
+      break;
+    case TScriptLine::Kind::Key:
+      QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
+      break;
+    case TScriptLine::Kind::Wait:
+      Wait(line.milliseconds);
+      break;
+    case TScriptLine::Kind::Shot:
+      if (!form_.Snapshot().save(line.text, "PNG")) {
+        error = QStringLiteral("cannot write %1").arg(line.text);
+        return false;
+      }
+      break;
+    case TScriptLine::Kind::Dump:
+      if (!WriteFile(line.text, QJsonDocument(form_.StateForDump()).toJson())) {
+        error = QStringLiteral("cannot write %1").arg(line.text);
+        return false;
+      }
+      break;
+    case TScriptLine::Kind::Close: {
+      form_.close();
+      QEventLoop loop;
+      connect(&form_, &TMainForm::TerminateApplication, &loop, &QEventLoop::quit);
+      QTimer::singleShot(kCloseTimeoutMs, &loop, &QEventLoop::quit);
+      if (!exitFinished_) loop.exec();
+      if (!exitFinished_) {
+        error = QStringLiteral("the window did not close");
+        return false;
+      }
+      break;
+    }
+  }
+  QCoreApplication::processEvents();
+  return true;
+}

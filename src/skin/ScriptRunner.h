@@ -1,0 +1,27 @@
+#pragma once
+// Runs a script against the main window once it has opened: real mouse and key events,
+// commands, waits, screenshots and state dumps. Ends the program with status 0 after the
+// last line, or 1 naming the line that could not run.
+
+#include "app/Script.h"
+
+#include <QObject>
+
+class TMainForm;
+
+class TScriptRunner : public QObject {
+  Q_OBJECT
+ public:
+  TScriptRunner(TMainForm& form, TScript script);
+  void Start();
+
+ private:
+  // False with `error` set when the line cannot run.
+  bool RunLine(const TScriptLine& line, QString& error);
+  void Wait(int milliseconds);
+  void Finish(int status, const QString& message = {});
+
+  TMainForm& form_;
+  TScript script_;
+  bool exitFinished_ = false;
+};

@@ -1,0 +1,73 @@
+#include "tools/NavFont.h"
+
+#include "app/DescriptionSyntax.h"
+#include "app/Globals.h"
+#include "app/Log.h"
+#include "app/ui/BusyCursor.h"
+#include "platform/HostPath.h"
+#include "platform/ui/FontTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The hourglass and the refusal of commands while the fonts are copied.
+struct TBusyState {
+  TBusyState() { SetBusyCursor(true); }
+  ~TBusyState() { SetBusyCursor(false); }
+  TBusyState(const TBusyState&) = delete;
+  TBusyState& operator=(const TBusyState&) = delete;
+};
+
+enum class TCopyResult { Copied, DiskFull, Failed };
+
+std::filesystem::path FsPath(const QString& host) { return std::filesystem::path(QFile::encodeName(host).toStdString()); }
+
+// Copies beside the target first, so that a failed copy leaves an existing font whole.
+TCopyResult CopyReplacing(const QString& from, const QString& to) {
+  namespace fs = std::filesystem;
+  const fs::path target = FsPath(to);
+  fs::path part = target;
+  part += ".part";
+  std::error_code error;
+  fs::copy_file(FsPath(from), part, fs::copy_options::overwrite_existing, error);
+  if (!error) fs::rename(part, target, error);
+  if (!error) return TCopyResult::Copied;
+  qCWarning(lcErrors) << "font copy" << from << "to" << to << error.message().c_str();
+  std::error_code ignored;
+  fs::remove(part, ignored);
+  return error == std::errc::no_space_on_device ? TCopyResult::DiskFull : TCopyResult::Failed;
+}
+
+std::string FileNamePart(const std::string& windowsName) {
+  const size_t slash = windowsName.find_last_of("\\:");
+  return slash == std::string::npos ? windowsName : windowsName.substr(slash + 1);
+}
+
+}  // namespace
+
+void TNavFont::SetFontFolder(const std::string& fileName) {
+  const size_t slash = fileName.find_last_of("\\:");
+  fontFolder_ = slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
+}
+
+void TNavFont::InstallFonts() {
+  const TBusyState busy;
+  std::vector<std::string> fonts;
+  FindFiles(fontFolder_, {"*.ttf"}, false, fonts, false);
+  if (fonts.empty() || WindowsFolder.empty()) return;
+
+  const std::string fontsFolder = WindowsFolder + "Fonts\\";
+  QDir().mkpath(HostPath::ToHost(fontsFolder));
+  for (const std::string& font : fonts) {
+    const std::string target = fontsFolder + FileNamePart(font);
+    const QString targetHost = HostPath::ToHost(target);
+    if (targetHost.isEmpty()) continue;
+    if (CopyReplacing(HostPath::ToHost(font), targetHost) == TCopyResult::DiskFull) break;
+    // After another failure an older copy may still be there.
+    if (QFile::exists(targetHost)) FontTable::AddFontResource(target);
+  }
+}

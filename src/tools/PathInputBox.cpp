@@ -1,0 +1,83 @@
+#include "tools/PathInputBox.h"
+
+#include "app/Globals.h"
+#include "platform/Cp1251.h"
+#include "platform/Registry.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace {
+
+std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
+std::string ValueName(size_t index) { return "PathInstall" + std::to_string(index); }
+
+}  // namespace
+
+TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& paths, TMouseMove mouseMove)
+    : mouseMove_(std::move(mouseMove)) {
+  TRegistry registry;
+  const bool opened = registry.OpenKey(SettingsKey(), true);
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const RPathInput& r = paths[i];
+    auto* box = new QLineEdit(window);
+    box->setFrame(false);
+    box->setVisible(false);
+    box->setToolTip(FromCp1251(r.hint));
+    QFont font = box->font();
+    if (r.vh - r.vy - 1 > 0) font.setPixelSize(r.vh - r.vy - 1);
+    box->setFont(font);
+    box->setGeometry(r.vx, r.vy, r.vw - r.vx, r.vh - r.vy);
+    box->setMouseTracking(true);
+    box->installEventFilter(this);
+
+    std::string text;
+    if (opened) text = registry.ReadString(ValueName(i)).value_or(std::string());
+    if (text.empty()) text = r.pathdef;
+    box->setText(FromCp1251(text));
+
+    boxes_.emplace_back(box);
+    screens_.push_back(r.screen);
+  }
+  ScreenChanged();
+}
+
+TPathInputBox::~TPathInputBox() {
+  TRegistry registry;
+  const bool opened = registry.OpenKey(SettingsKey(), true);
+  for (size_t i = 0; i < boxes_.size(); ++i) {
+    if (!boxes_[i]) continue;
+    if (opened) registry.WriteString(ValueName(i), ToCp1251(boxes_[i]->text()));
+    delete boxes_[i];
+  }
+}
+
+QLineEdit* TPathInputBox::Box(int index) const { return boxes_[index]; }
+
+void TPathInputBox::SetScreenVisible(int screen, bool visible) {
+  for (size_t i = 0; i < boxes_.size(); ++i)
+    if (screens_[i] == screen && boxes_[i]) boxes_[i]->setVisible(visible);
+}
+
+void TPathInputBox::ScreenChanged() {
+  SetScreenVisible(CurrentScreen, true);
+  if (lastScreen_ != CurrentScreen) SetScreenVisible(lastScreen_, false);
+  lastScreen_ = CurrentScreen;
+}
+
+void TPathInputBox::HideBoxes(bool hide) { SetScreenVisible(CurrentScreen, !hide); }
+
+void TPathInputBox::GetPath(std::string& path) const {
+  for (size_t i = 0; i < boxes_.size(); ++i) {
+    if (screens_[i] != CurrentScreen || !boxes_[i]) continue;
+    path = ToCp1251(boxes_[i]->text());
+    if (path.empty() || path.back() != '\\') path += '\\';
+    return;
+  }
+}
+
+bool TPathInputBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && mouseMove_) mouseMove_(QPoint(-1, -1));
+  return QObject::eventFilter(watched, event);
+}

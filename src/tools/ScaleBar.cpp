@@ -1,0 +1,70 @@
+#include "tools/ScaleBar.h"
+
+#include "app/ComprStream.h"
+#include "app/Globals.h"
+#include "app/Log.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+QImage LoadPicture(const std::string& name) {
+  try {
+    TComprStream stream(ProgramFolder + name);
+    QImage image;
+    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()), static_cast<int>(stream.Size()));
+    return image.convertToFormat(QImage::Format_RGB32);
+  } catch (const std::exception& e) {
+    qCWarning(lcErrors) << "scale bar picture" << name.c_str() << e.what();
+    return {};
+  }
+}
+
+}  // namespace
+
+TScaleBar::TScaleBar() { PrepareBar(); }
+
+void TScaleBar::SetDialog(QImage* background, QWidget* window) {
+  dialogBackground_ = background;
+  dialogWindow_ = window;
+}
+
+void TScaleBar::PrepareBar() {
+  if (CurrentScreen == Screen) {
+    emptyBar_ = LoadPicture(EmptyBarName);
+    fullBar_ = LoadPicture(FullBarName);
+    right_ = X + emptyBar_.width();
+    bottom_ = Y + emptyBar_.height();
+    if (DialogExists()) {
+      DrawOnDialog(emptyBar_, emptyBar_.rect(), QPoint(X, Y));
+      ResetBar();
+    }
+  } else if (CurrentScreen == lastScreen_) {
+    emptyBar_ = QImage();
+    fullBar_ = QImage();
+  }
+  lastScreen_ = CurrentScreen;
+}
+
+void TScaleBar::ResetBar() {
+  fill_ = X;
+  if (CurrentScreen == Screen && !emptyBar_.isNull()) DrawOnDialog(emptyBar_, emptyBar_.rect(), QPoint(X, Y));
+}
+
+void TScaleBar::StepBar() {
+  const int column = fill_ - X;
+  // Past the picture's last column there is nothing left to copy.
+  if (CurrentScreen == Screen && column >= 0 && column < fullBar_.width())
+    DrawOnDialog(fullBar_, QRect(column, 0, 1, fullBar_.height()), QPoint(fill_, Y));
+  ++fill_;
+}
+
+void TScaleBar::DrawOnDialog(const QImage& picture, const QRect& source, QPoint at) {
+  if (!DialogExists() || picture.isNull()) return;
+  {
+    QPainter painter(dialogBackground_);
+    painter.drawImage(at, picture, source);
+  }
+  if (dialogWindow_) dialogWindow_->update(QRect(at, source.size()));
+}

@@ -1,0 +1,71 @@
+#include "app/Script.h"
+
+#include <gtest/gtest.h>
+
+TEST(Script, ReadsEveryKindOfLine) {
+  const TScript script = ParseScript(
+      "# a comment\n"
+      "\n"
+      "command html1=man\\a.htm\n"
+      "move 10 20\n"
+      "click 5 6 shift\n"
+      "press 1 2\n"
+      "release 1 2 SHIFT\n"
+      "key Shift+Ctrl+Z\n"
+      "wait 250\n"
+      "shot out dir/s.png\n"
+      "dump state.json\n"
+      "close\n");
+  ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
+  ASSERT_EQ(script.lines.size(), 10u);
+  EXPECT_EQ(script.lines[0].text, "html1=man\\a.htm");
+  EXPECT_EQ(script.lines[0].lineNumber, 3);
+  EXPECT_EQ(script.lines[1].at, QPoint(10, 20));
+  EXPECT_TRUE(script.lines[2].shift);
+  EXPECT_FALSE(script.lines[3].shift);
+  EXPECT_EQ(script.lines[3].kind, TScriptLine::Kind::Press);
+  EXPECT_TRUE(script.lines[4].shift);
+  EXPECT_EQ(script.lines[5].key, Qt::Key_Z);
+  EXPECT_EQ(script.lines[5].modifiers, Qt::ShiftModifier | Qt::ControlModifier);
+  EXPECT_EQ(script.lines[6].milliseconds, 250);
+  EXPECT_EQ(script.lines[7].text, "out dir/s.png");
+  EXPECT_EQ(script.lines[9].kind, TScriptLine::Kind::Close);
+}
+
+TEST(Script, KeySpecs) {
+  const struct {
+    const char* spec;
+    int key;
+    Qt::KeyboardModifiers mods;
+  } cases[] = {
+      {"Esc", Qt::Key_Escape, Qt::NoModifier},   {"F1", Qt::Key_F1, Qt::NoModifier},
+      {"Enter", Qt::Key_Return, Qt::NoModifier}, {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier},
+      {"Ctrl+F", Qt::Key_F, Qt::ControlModifier}, {"Ctrl+I", Qt::Key_I, Qt::ControlModifier},
+      {"Shift+Up", Qt::Key_Up, Qt::ShiftModifier}, {"F12", Qt::Key_F12, Qt::NoModifier},
+  };
+  for (const auto& c : cases) {
+    int key = 0;
+    Qt::KeyboardModifiers mods;
+    ASSERT_TRUE(ParseKeySpec(c.spec, key, mods)) << c.spec;
+    EXPECT_EQ(key, c.key) << c.spec;
+    EXPECT_EQ(mods, c.mods) << c.spec;
+  }
+  int key = 0;
+  Qt::KeyboardModifiers mods;
+  for (const char* bad : {"", "Hyper+A", "F0", "F25", "Shift+", "Ж"}) EXPECT_FALSE(ParseKeySpec(bad, key, mods)) << bad;
+}
+
+TEST(Script, ErrorsNameTheLine) {
+  const struct {
+    const char* text;
+    const char* error;
+  } cases[] = {
+      {"wait 10\njump 1 2\n", "line 2: unknown command \"jump\""},
+      {"\n\nclick 1\n", "line 3: cannot read \"click 1\""},
+      {"wait -5", "line 1: cannot read \"wait -5\""},
+      {"key Shift+Bogus", "line 1: cannot read \"key Shift+Bogus\""},
+      {"move 1 2 shift", "line 1: cannot read \"move 1 2 shift\""},
+      {"command", "line 1: cannot read \"command\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseScript(c.text).error, QString::fromUtf8(c.error)) << c.text;
+}
