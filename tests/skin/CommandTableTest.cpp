@@ -2,6 +2,8 @@
 
 #include "app/Globals.h"
 
+#include "support/SavedGlobals.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -55,14 +57,8 @@ class ClassifyCommandTest : public ::testing::Test {
   static constexpr int kScreens = 3;
 
   void SetUp() override {
-    savedProgramFolder_ = ProgramFolder;
-    savedDiscRoot_ = DiscRoot;
     ProgramFolder = "d:\\run\\";
     DiscRoot = "d:\\";
-  }
-  void TearDown() override {
-    ProgramFolder = savedProgramFolder_;
-    DiscRoot = savedDiscRoot_;
   }
 
   void Check(const std::vector<TCase>& cases, int screens = kScreens) {
@@ -71,7 +67,7 @@ class ClassifyCommandTest : public ::testing::Test {
   }
 
  private:
-  std::string savedProgramFolder_, savedDiscRoot_;
+  TSavedGlobals saved_;
 };
 
 TEST_F(ClassifyCommandTest, EveryRowInTableOrder) {

@@ -5,6 +5,8 @@
 #include "platform/Cp1251.h"
 #include "support/StructBuilder.h"
 
+#include "support/SavedGlobals.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,18 +15,12 @@ namespace {
 class SkinReader : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedProgramFolder_ = ProgramFolder;
-    savedDiscRoot_ = DiscRoot;
     ProgramFolder = "d:\\run\\";
     DiscRoot = "d:\\";
   }
-  void TearDown() override {
-    ProgramFolder = savedProgramFolder_;
-    DiscRoot = savedDiscRoot_;
-  }
 
  private:
-  std::string savedProgramFolder_, savedDiscRoot_;
+  TSavedGlobals saved_;
 };
 
 TSkinModel Read(const TStructBuilder& description) { return ReadSkin(description.Lines(), "Struct.txt"); }

@@ -2,7 +2,7 @@
 #include "platform/HostPath.h"
 #include "platform/ui/FontTable.h"
 #include "support/TempDir.h"
-#include "support/ui/SavedGlobals.h"
+#include "support/SavedGlobals.h"
 #include "tools/NavFont.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
 #include "support/TempDir.h"
-#include "support/ui/SavedGlobals.h"
+#include "support/SavedGlobals.h"
 #include "tools/PathInputBox.h"
 
 #include <QCoreApplication>

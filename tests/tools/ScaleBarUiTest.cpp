@@ -1,7 +1,7 @@
 #include "app/Folders.h"
 #include "app/Globals.h"
 #include "support/ui/BookFixture.h"
-#include "support/ui/SavedGlobals.h"
+#include "support/SavedGlobals.h"
 #include "tools/ScaleBar.h"
 
 #include <QImage>

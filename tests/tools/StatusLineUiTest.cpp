@@ -1,6 +1,6 @@
 #include "app/Globals.h"
 #include "support/ui/EventLoopWait.h"
-#include "support/ui/SavedGlobals.h"
+#include "support/SavedGlobals.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 

@@ -1,6 +1,6 @@
 #include "app/Globals.h"
 #include "platform/Cp1251.h"
-#include "support/ui/SavedGlobals.h"
+#include "support/SavedGlobals.h"
 #include "tools/TextMsg.h"
 
 #include <QCoreApplication>

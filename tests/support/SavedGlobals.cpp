@@ -1,4 +1,4 @@
-#include "support/ui/SavedGlobals.h"
+#include "support/SavedGlobals.h"
 
 #include "app/Globals.h"
 #include "platform/HostPath.h"
