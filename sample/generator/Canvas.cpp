@@ -96,6 +96,11 @@ QFont PixelFont(const QString& family, int pixels, bool bold) {
   return f;
 }
 
+QFontMetricsF CanvasMetrics(const QFont& font) {
+  static const QImage device = NewCanvas(QSize(1, 1));
+  return QFontMetricsF(font, &device);
+}
+
 void SaveBmp(const QImage& image, const QString& fileName) {
   QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   rgb.setDotsPerMeterX(kDotsPerMeter);

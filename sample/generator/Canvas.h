@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
@@ -23,6 +24,9 @@ void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset,
                     QColor color);
 
 QFont PixelFont(const QString& family, int pixels, bool bold = false);
+
+// Font metrics as on a canvas, so as in the reader's window.
+QFontMetricsF CanvasMetrics(const QFont& font);
 
 // 24-bit BMP; throws std::runtime_error when the file cannot be written.
 void SaveBmp(const QImage& image, const QString& fileName);

@@ -3,19 +3,8 @@
 #include "Canvas.h"
 #include "ElementFaces.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
-
-namespace {
-
-// Metrics as on the reader's pictures: 96 dpi.
-QFontMetricsF Metrics(const QFont& font) {
-  static const QImage device = NewCanvas(QSize(1, 1));
-  return QFontMetricsF(font, &device);
-}
-
-}  // namespace
 
 QFont CaptionFont(const SkinElement& element) {
   QFont f(CaptionFontFamily());
@@ -25,7 +14,7 @@ QFont CaptionFont(const SkinElement& element) {
 }
 
 QRect CaptionBox(const SkinElement& element, const QString& text) {
-  const QFontMetricsF fm = Metrics(CaptionFont(element));
+  const QFontMetricsF fm = CanvasMetrics(CaptionFont(element));
   qreal width = 0;
   for (QChar c : text) width += fm.horizontalAdvance(c);
   const QRect area = CaptionArea(element);

@@ -1,6 +1,7 @@
 #include "Descriptions.h"
 
 #include "Captions.h"
+#include "TextElements.h"
 #include "platform/Cp1251.h"
 
 #include <stdexcept>
@@ -13,8 +14,9 @@ const char* const kReservedWords[] = {
     "codec",    "rolic", "helpwin", "background", "icon",      "bgsounddef", "vertexmain",
     "minimize", "close", "button",  "switchone",  "switchgrp", "_html",      "_findtxt",
     "_path",    "_clip", "_text",   "_image",     "_popup",    "_tree",      "_splitter",
-    "_screen",  "vx",    "vy",      "fn",         "go",        "hint",       "wav",
-    "state",    "store", "group",   "text"};
+    "_screen",  "vx",    "vy",      "vw",         "vh",        "fn",         "go",
+    "hint",     "wav",   "state",   "store",      "group",     "text",       "font",
+    "size",     "style", "color",   "value",      "ident",     "number",     "pathdef"};
 
 QString Checked(const QString& value) {
   const QString lower = value.toLower();
@@ -53,6 +55,15 @@ QString Position(const SkinElement& e) {
 }
 
 QString OnOff(bool on) { return on ? "on" : "off"; }
+
+// The wav key ends its element's block and stands alone on the last line, so the ".wav" of
+// its value comes after the key the reader has already found there.
+QString Sound(const QString& file) {
+  if (file.isEmpty()) return "no";
+  if (!file.endsWith(".wav"))
+    throw std::runtime_error("sound \"" + file.toStdString() + "\" is no .wav");
+  return Checked(file.chopped(4)) + ".wav";
+}
 
 // Caption keys go before vx: the reader takes them from lines where the next main key is
 // absent.
@@ -108,13 +119,42 @@ QStringList ElementLines(const SkinElement& e) {
             << QStringLiteral("group=%1; go=%2").arg(e.group).arg(Checked(e.command));
       break;
   }
-  lines << "hint=" + Checked(e.hint) << "wav=no" << QString();
+  lines << "hint=" + Checked(e.hint) << "wav=" + Sound(e.sound) << QString();
   return lines;
 }
 
+// Keys in the reader's order; each is searched from the line of the one before.
+QStringList TextLines(const SkinText& t) {
+  const QPoint at = TextPosition(t);
+  return {QStringLiteral("_text %1").arg(t.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3")
+              .arg(at.x())
+              .arg(at.y())
+              .arg(t.area.x() + t.area.width()),
+          QStringLiteral("font=%1; size=%2; style=%3; color=%4")
+              .arg(Checked(t.family))
+              .arg(t.points)
+              .arg(t.bold ? "bold" : "normal", Color(t.color)),
+          "value=" + Checked(t.value),
+          QStringLiteral("ident=%1; number=%2").arg(Checked(t.ident)).arg(t.number),
+          QString()};
+}
+
+// vw and vh are the box's right and bottom edges.
+QStringList PathLines(const SkinPath& p) {
+  const QRect& b = p.box;
+  return {QStringLiteral("_path %1").arg(p.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          "pathdef=" + Checked(p.pathdef), "hint=" + Checked(p.hint), QString()};
+}
+
 QString WindowButtonLine(const QString& keyword, const SkinElement& e) {
-  return QStringLiteral("%1; %2; %3; hint=%4; wav=no")
-      .arg(keyword, Position(e), Pictures(e), Checked(e.hint));
+  return QStringLiteral("%1; %2; %3; hint=%4; wav=%5")
+      .arg(keyword, Position(e), Pictures(e), Checked(e.hint), Sound(e.sound));
 }
 
 std::string Encode(const QStringList& lines) {
@@ -140,6 +180,10 @@ std::string StructText(const SkinLayout& s) {
   for (int screen = 0; screen < s.backgrounds.size(); ++screen) {
     for (const SkinElement& e : s.elements)
       if (e.screen == screen) lines << ElementLines(e);
+    for (const SkinText& t : s.texts)
+      if (t.screen == screen) lines << TextLines(t);
+    for (const SkinPath& p : s.paths)
+      if (p.screen == screen) lines << PathLines(p);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

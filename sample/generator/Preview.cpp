@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "Captions.h"
+#include "TextElements.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -40,7 +41,17 @@ QImage PreviewScreen(const SkinLayout& layout, int screen, const QImage& backgro
     p.drawImage(e.rect.topLeft(), WithCaption(e, look, ep.looks.at(look)));
   }
   if (screen == 0) p.drawImage(layout.pistonPos, pistonFrame);
+  // The path boxes are edit boxes on the window: white, with the default folder in them.
+  for (const SkinPath& path : layout.paths) {
+    if (path.screen != screen) continue;
+    p.fillRect(path.box, Qt::white);
+    p.setFont(PixelFont(CaptionFontFamily(), path.box.height() - 1));
+    p.setPen(Qt::black);
+    p.drawText(path.box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, path.pathdef);
+  }
   p.end();
+  for (const SkinText& text : layout.texts)
+    if (text.screen == screen) DrawTextLikeReader(img, text);
   // Outside the window's shape nothing is shown.
   QImage shaped = NewCanvas(img.size(), QColor(255, 255, 255));
   QPainter s(&shaped);

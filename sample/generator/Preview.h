@@ -13,8 +13,8 @@ struct ElementPictures {
   std::map<QString, QImage> looks;  // by look name
 };
 
-// The screen's background with the up look of each of its elements and their captions, and
-// on screen 0 the first frame of the piston animation.
+// The screen's background with the up look of each of its elements and their captions, its
+// text elements and path boxes, and on screen 0 the first frame of the piston animation.
 QImage PreviewScreen(const SkinLayout& layout, int screen, const QImage& background,
                      const std::vector<ElementPictures>& pictures, const QImage& pistonFrame);
 

@@ -34,6 +34,26 @@ void DrawPageArea(QPainter& p, const QRectF& r) {
   p.restore();
 }
 
+// The bar over the page that the page's title is written on: dark metal with an amber mark
+// at its left end, the look of the toolbar's buttons.
+void DrawPageHeader(QPainter& p, const QRect& r) {
+  DrawPlate(p, QRectF(r), 5);
+  p.fillRect(QRectF(r.left() + 8, r.top() + 7, 3, r.height() - 14), QColor(232, 163, 58));
+}
+
+// A white field sunk into the status strip, a little larger than the edit box it frames,
+// with its label right-aligned before it.
+void DrawPathField(QPainter& p, const SkinPath& path) {
+  const QRectF field = QRectF(path.box).adjusted(-2, -2, 2, 2);
+  DrawInsetPanel(p, field, 2, QColor(255, 255, 255));
+  p.save();
+  p.setFont(PixelFont("DejaVu Sans", 11));
+  p.setPen(QColor(150, 166, 186));
+  p.drawText(QRectF(field.left() - 150, field.top(), 142, field.height()),
+             Qt::AlignRight | Qt::AlignVCenter, path.label);
+  p.restore();
+}
+
 }  // namespace
 
 QImage DrawReaderScreen(const SkinLayout& layout) {
@@ -48,8 +68,13 @@ QImage DrawReaderScreen(const SkinLayout& layout) {
   p.fillRect(QRectF(8, 49, layout.screenSize.width() - 16, 47), groove);
   p.fillRect(QRectF(8, 96, layout.screenSize.width() - 16, 1), QColor(255, 255, 255, 30));
 
-  DrawContentsPanel(p, QRect(18, 132, 232, 436));
-  DrawPageArea(p, QRectF(262, 101, 520, 467));
-  DrawInsetPanel(p, QRectF(18, 575, 764, 16), 4, QColor(16, 22, 30));
+  // Both panels end 7 pixels above the status strip.
+  const int panelsTop = 132, panelsBottom = layout.statusStrip.top() - 7;
+  DrawContentsPanel(p, QRect(18, panelsTop, 232, panelsBottom - panelsTop));
+  DrawPageHeader(p, layout.pageHeader);
+  DrawPageArea(p, QRectF(262, panelsTop, 520, panelsBottom - panelsTop));
+  DrawInsetPanel(p, QRectF(layout.statusStrip), 4, QColor(16, 22, 30));
+  for (const SkinPath& path : layout.paths)
+    if (path.screen == 1) DrawPathField(p, path);
   return img;
 }

@@ -7,6 +7,9 @@ const QColor kAmber(255, 212, 120);
 const QColor kPressed(205, 215, 228);
 const QColor kInk(30, 52, 80);
 
+const QString kClick = QStringLiteral("click.wav");
+const QString kToggle = QStringLiteral("toggle.wav");
+
 SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect,
                    const QString& caption, const QString& command, const QString& hint) {
   SkinElement e;
@@ -20,6 +23,7 @@ SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rec
   e.colors = {kLight, kAmber, kPressed, kPressed};
   e.command = command;
   e.hint = hint;
+  e.sound = kClick;
   return e;
 }
 
@@ -106,6 +110,7 @@ SkinLayout SampleLayout() {
   toc.hint = QStringLiteral("Показать или скрыть оглавление");
   toc.state = true;
   toc.store = true;
+  toc.sound = kToggle;
   s.elements.push_back(toc);
 
   SkinElement parts;
@@ -121,6 +126,7 @@ SkinLayout SampleLayout() {
   parts.state = true;
   parts.store = true;
   parts.group = 1;
+  parts.sound = kToggle;
   s.elements.push_back(parts);
 
   SkinElement index = parts;
@@ -131,5 +137,53 @@ SkinLayout SampleLayout() {
   index.hint = QStringLiteral("Алфавитный указатель терминов");
   index.state = false;
   s.elements.push_back(index);
+
+  s.sounds = {{kClick, 2400, 700, 40}, {kToggle, 1500, 420, 50}};
+
+  SkinText version;
+  version.screen = 0;
+  version.area = QRect(24, 576, 752, 20);  // between the window's cut corners
+  version.centred = true;
+  version.family = CaptionFontFamily();
+  version.points = 8;
+  version.color = QColor(150, 166, 186);
+  version.value = QStringLiteral("Электронная книга  •  версия 2.0");
+  version.ident = "version";
+  version.number = 3;
+  s.texts.push_back(version);
+
+  s.pageHeader = QRect(262, 101, 520, 27);
+  s.statusStrip = QRect(18, 571, 764, 22);
+
+  SkinText title;
+  title.screen = 1;
+  title.area = s.pageHeader.adjusted(18, 0, -8, 0);
+  title.family = CaptionFontFamily();
+  title.points = 10;
+  title.bold = true;
+  title.color = QColor(236, 240, 246);
+  title.value = QStringLiteral("Оглавление");
+  title.ident = "pagetitle";
+  title.number = 1;  // the document pane writes the page's title here
+  s.texts.push_back(title);
+
+  SkinText status;
+  status.screen = 1;
+  status.area = QRect(30, s.statusStrip.top(), 440, s.statusStrip.height());
+  status.family = CaptionFontFamily();
+  status.points = 8;
+  status.color = QColor(240, 180, 80);
+  status.value = QStringLiteral("Готово");
+  status.ident = "statusline";
+  status.number = 2;
+  s.texts.push_back(status);
+
+  SkinPath install;
+  install.screen = 1;
+  install.box = QRect(614, 575, 162, 14);
+  install.label = QStringLiteral("Папка установки:");
+  install.pathdef = QStringLiteral("c:\\autobook\\");
+  install.hint = QStringLiteral("Папка, в которую копируются и распаковываются файлы книги");
+  s.paths.push_back(install);
   return s;
 }

@@ -33,6 +33,38 @@ struct SkinElement {
   bool state = false;
   bool store = false;
   int group = 0;
+  QString sound;  // file played on click; empty: none
+};
+
+// A "_text" element: one line the reader draws transparently over the background.
+struct SkinText {
+  int screen = 0;
+  QRect area;            // the room meant for the text; it is centred in it vertically
+  bool centred = false;  // and horizontally too; otherwise it starts at the area's left
+  QString family;
+  int points = 9;
+  bool bold = false;
+  QColor color;
+  QString value;  // shown at start
+  QString ident;
+  int number = 0;
+};
+
+// A "_path" element: an edit box for a folder, set into a sunken field of the background.
+struct SkinPath {
+  int screen = 0;
+  QRect box;
+  QString label;  // drawn on the background left of the field
+  QString pathdef;
+  QString hint;
+};
+
+// A short click: a bright tone over a lower body, both dying away.
+struct SkinSound {
+  QString file;
+  double toneHz = 0;
+  double bodyHz = 0;
+  int milliseconds = 0;
 };
 
 struct SkinLayout {
@@ -43,7 +75,13 @@ struct SkinLayout {
   SkinElement minimize;
   SkinElement close;
   std::vector<SkinElement> elements;  // in description order
+  std::vector<SkinText> texts;
+  std::vector<SkinPath> paths;
+  std::vector<SkinSound> sounds;
   QPoint pistonPos;
+  // Screen 1's bars that hold text elements and the path box.
+  QRect pageHeader;   // above the page, for the page's title
+  QRect statusStrip;  // along the bottom, for messages and the install folder
 };
 
 SkinLayout SampleLayout();

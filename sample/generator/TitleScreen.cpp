@@ -201,10 +201,5 @@ QImage DrawTitleScreen(const SkinLayout& layout) {
 
   DrawContentsList(p, QRectF(276, 412, 270, 162));
   DrawEngine(p, QRectF(558, 412, 228, 162), PistonWindow(layout));
-
-  p.setFont(PixelFont("DejaVu Sans", 10));
-  p.setPen(QColor(150, 166, 186));
-  p.drawText(QRectF(0, 576, layout.screenSize.width(), 20), Qt::AlignCenter,
-             QStringLiteral("Электронная книга  •  версия 1.0"));
   return img;
 }

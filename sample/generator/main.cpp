@@ -4,6 +4,7 @@
 // the screens and of every element's looks for checking the design by eye.
 
 #include "Canvas.h"
+#include "ClickSound.h"
 #include "Descriptions.h"
 #include "ElementFaces.h"
 #include "GifWriter.h"
@@ -11,6 +12,7 @@
 #include "Preview.h"
 #include "Screens.h"
 #include "SkinLayout.h"
+#include "WavWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +71,8 @@ int Run(const QStringList& args) {
 
   const std::vector<QImage> piston = PistonFrames();
   WriteFile(out.filePath("piston.gif"), EncodeAnimatedGif(piston, kPistonFrameDelay));
+  for (const SkinSound& sound : layout.sounds)
+    WriteFile(out.filePath(sound.file), EncodeWav(ClickSamples(sound), kClickSampleRate));
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);

@@ -101,6 +101,27 @@ TScript ParseScript(const QString& text) {
       line.kind = verb == u"shot" ? TScriptLine::Kind::Shot : TScriptLine::Kind::Dump;
       line.text = rest;
       ok = !rest.isEmpty();
+    } else if (verb == u"link") {
+      // link URL [TARGET]
+      line.kind = TScriptLine::Kind::Link;
+      ok = words.size() == 2 || words.size() == 3;
+      if (ok) {
+        line.text = words[1];
+        if (words.size() == 3) line.target = words[2];
+      }
+    } else if (verb == u"find") {
+      // find TEXT [case]: the text may hold blanks.
+      line.kind = TScriptLine::Kind::Find;
+      line.text = rest;
+      if (words.size() > 2 && words.last().compare(u"case", Qt::CaseInsensitive) == 0) {
+        line.matchCase = true;
+        line.text = rest.left(rest.size() - words.last().size()).trimmed();
+      }
+      ok = !line.text.isEmpty();
+    } else if (verb == u"drop") {
+      line.kind = TScriptLine::Kind::Drop;
+      line.text = rest;
+      ok = !rest.isEmpty();
     } else if (verb == u"close") {
       line.kind = TScriptLine::Kind::Close;
       ok = words.size() == 1;

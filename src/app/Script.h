@@ -9,10 +9,13 @@
 #include <vector>
 
 struct TScriptLine {
-  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close };
+  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop };
   Kind kind = Kind::Wait;
   int lineNumber = 0;      // from 1, in the file
-  QString text;            // Command: the command text; Shot, Dump: the file name
+  QString text;            // Command: the command text; Shot, Dump, Drop: the file name;
+                           // Link: the URL; Find: the text to find
+  QString target;          // Link: the target frame, empty when none
+  bool matchCase = false;  // Find
   QPoint at;               // Move, Press, Release, Click
   bool shift = false;      // Press, Release, Click
   int key = 0;             // Key

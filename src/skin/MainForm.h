@@ -18,6 +18,7 @@
 #include <vector>
 
 class TAnimatedPicture;
+class THtmlFrame;
 class TMyControl;
 class TNavFont;
 class TPanelBkgrd;
@@ -55,6 +56,7 @@ class TMainForm : public QWidget, public TFadeHost {
   std::unique_ptr<TNavFont> NavFont;
   TPanelBkgrd* PanelBkgrd = nullptr;
   std::unique_ptr<TTextMsg> TextMsg;
+  std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TPathInputBox> PathInput;
   std::unique_ptr<TScaleBar> ScaleBar;
 
@@ -110,6 +112,8 @@ class TMainForm : public QWidget, public TFadeHost {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

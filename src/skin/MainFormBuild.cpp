@@ -3,6 +3,7 @@
 #include "app/ComprStream.h"
 #include "app/Globals.h"
 #include "app/ResourcePack.h"
+#include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
 #include "platform/ui/FontTable.h"
@@ -185,6 +186,7 @@ void TMainForm::CreateComponents() {
     TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
     StatusLine->SetTextMsg(TextMsg.get());
   }
+  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls);
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
   ScaleBar = std::make_unique<TScaleBar>();
   CreatePiston();

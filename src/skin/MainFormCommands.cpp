@@ -2,6 +2,7 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/Globals.h"
+#include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
@@ -51,6 +52,27 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::Help:
       FormKeyDown(this, Qt::Key_F1, Qt::NoModifier);
       break;
+    case TCommandAction::Back:
+    case TCommandAction::Forward:
+      if (HtmlFrame && CurrentScreen >= 0 && CurrentScreen < Skin.ScreenCount()) {
+        const auto& toggles = Skin.ScreenSwthOne[CurrentScreen];
+        const auto& groups = Skin.ScreenSwthGrp[CurrentScreen];
+        if (c.action == TCommandAction::Back) HtmlFrame->HistoryBack(toggles, groups);
+        else HtmlFrame->HistoryForward(toggles, groups);
+      }
+      break;
+    case TCommandAction::CopyHtml:
+      if (HtmlFrame) HtmlFrame->CopyDocument();
+      break;
+    case TCommandAction::TopHtml:
+      if (HtmlFrame) HtmlFrame->ScrollToTop();
+      break;
+    case TCommandAction::Html:
+      if (HtmlFrame) {
+        HtmlFrame->AddVisitGroup(c.value);
+        HtmlFrame->ShowInElement(c.number, c.value);
+      }
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
       break;
@@ -92,6 +114,8 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
     piston_->SetAnimate(!readingScreen);
     piston_->setVisible(!readingScreen);
   }
+
+  if (HtmlFrame) HtmlFrame->ShowScreenPane();
 
   ReplaySwitches(true);
   repaint();

@@ -1,6 +1,7 @@
 // The window's observable state, for scripted runs.
 
 #include "app/Globals.h"
+#include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
@@ -45,6 +46,7 @@ QJsonObject TMainForm::StateForDump() const {
     for (const std::string& text : TextMsg->Texts()) texts.append(FromCp1251(text));
   state["texts"] = texts;
   state["status"] = StatusLine ? FromCp1251(StatusLine->Text()) : QString();
+  if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

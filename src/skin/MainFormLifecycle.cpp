@@ -1,6 +1,8 @@
 // Keys, the close request, the folding exit and what the window stores when it goes.
 
 #include "app/Globals.h"
+#include "app/Log.h"
+#include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "platform/Registry.h"
 #include "platform/ui/FontTable.h"
@@ -15,7 +17,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // The window sees keys before its focused controls do.
@@ -37,9 +41,45 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     // Otherwise Esc closes the dialog, stops a search or closes popups, once they exist.
     return false;
   }
-  // F1 asks the help viewer for the screen's topic; the keys of the reading screen need the
-  // document pane. Neither exists yet.
+  // F1 asks the help viewer for the screen's topic once it exists.
+  if (!HtmlFrame || (CurrentScreen != 1 && !HasParams)) return false;
+  if (CurrentScreen < 0 || CurrentScreen >= Skin.ScreenCount()) return false;
+  const bool shiftOnly = mods == Qt::ShiftModifier;
+  const bool ctrlOnly = mods == Qt::ControlModifier;
+  if ((shiftOnly || mods == (Qt::ShiftModifier | Qt::ControlModifier)) && key == Qt::Key_Z) {
+    const char* command = shiftOnly ? "tree1" : "offtree";
+    const TDynamicSwthOneArray toggles = Skin.ScreenSwthOne[CurrentScreen];
+    for (const RSwthOne& toggle : toggles)
+      if (AsciiLower(toggle.goup) == command || AsciiLower(toggle.godown) == command)
+        FormMouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(toggle.vx + 1, toggle.vy + 1));
+  } else if (shiftOnly && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+    RunCommand(key == Qt::Key_Up ? "prevchapter" : "nextchapter", {}, 0, TKind::Button, true);
+    return true;
+  } else if (shiftOnly && key == Qt::Key_Home) {
+    RunCommand("1", {}, 0, TKind::Button, true);
+  } else if (ctrlOnly && key == Qt::Key_A) {
+    HtmlFrame->SelectAllText();
+  }
+  // The thesaurus, favourites, printing and the search page join these keys as they land.
   return false;
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  QStringList files;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  event->acceptProposedAction();
+  if (!HtmlFrame) return;
+  try {
+    HtmlFrame->WMDropFiles(files);
+  } catch (const std::exception& e) {
+    // A page that cannot be shown leaves the pane as it was.
+    qCWarning(lcErrors) << e.what();
+  }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -116,6 +156,7 @@ void TMainForm::FormDestroy() {
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();
+  HtmlFrame.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();
   TextMsg.reset();

@@ -1,17 +1,22 @@
 #include "skin/ScriptRunner.h"
 
 #include "app/DescriptionSyntax.h"
+#include "document/HtmlFrame.h"
+#include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "skin/MainForm.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QMimeData>
 #include <QSaveFile>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <cstdio>
 
@@ -45,6 +50,30 @@ void TScriptRunner::Start() {
 void TScriptRunner::Finish(int status, const QString& message) {
   if (!message.isEmpty()) std::fprintf(stderr, "skinbook: %s\n", qUtf8Printable(message));
   QCoreApplication::exit(status);
+}
+
+// As a click on such a link in the page shown: the pane decides first, and what it leaves is
+// followed as the viewer follows a page link.
+bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
+  TFrameViewer* viewer = form_.HtmlFrame ? form_.HtmlFrame->CurrentViewer() : nullptr;
+  if (!viewer) {
+    error = QStringLiteral("no page is shown");
+    return false;
+  }
+  bool handled = false;
+  try {
+    form_.HtmlFrame->LinkClicked(viewer, line.target, line.text, handled);
+    if (handled) return true;
+    if (line.text.startsWith(u'#')) {
+      if (THTMLViewer* active = viewer->ActiveViewer()) active->ScrollToAnchor(line.text);
+    } else {
+      viewer->LoadFromFile(viewer->HTMLExpandFilename(line.text));
+    }
+  } catch (const std::exception& e) {
+    error = QString::fromLocal8Bit(e.what());
+    return false;
+  }
+  return true;
 }
 
 void TScriptRunner::Wait(int milliseconds) {
@@ -91,6 +120,29 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
         return false;
       }
       break;
+    case TScriptLine::Kind::Link:
+      if (!ClickLink(line, error)) return false;
+      break;
+    case TScriptLine::Kind::Find: {
+      TFrameViewer* viewer = form_.HtmlFrame ? form_.HtmlFrame->CurrentViewer() : nullptr;
+      THTMLViewer* active = viewer ? viewer->ActiveViewer() : nullptr;
+      if (!active) {
+        error = QStringLiteral("no page is shown");
+        return false;
+      }
+      active->Find(line.text, line.matchCase);
+      break;
+    }
+    case TScriptLine::Kind::Drop: {
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(QFileInfo(line.text).absoluteFilePath())});
+      const QPointF centre(form_.width() / 2.0, form_.height() / 2.0);
+      QDragEnterEvent enter(centre.toPoint(), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(&form_, &enter);
+      QDropEvent drop(centre, Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(&form_, &drop);
+      break;
+    }
     case TScriptLine::Kind::Close: {
       form_.close();
       QEventLoop loop;

@@ -18,6 +18,7 @@ class TScriptRunner : public QObject {
  private:
   // False with `error` set when the line cannot run.
   bool RunLine(const TScriptLine& line, QString& error);
+  bool ClickLink(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
   void Finish(int status, const QString& message = {});
 

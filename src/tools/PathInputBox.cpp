@@ -5,10 +5,21 @@
 #include "platform/Registry.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QWidget>
 
 namespace {
+
+// The box's height is the whole line of its text, as Windows measures a font's height; Qt's
+// pixel size is the letters alone, so the size is lowered until a line fits.
+QFont FontForLineHeight(QFont font, int lineHeight) {
+  if (lineHeight <= 0) return font;
+  int size = lineHeight;
+  font.setPixelSize(size);
+  while (size > 1 && QFontMetrics(font).height() > lineHeight) font.setPixelSize(--size);
+  return font;
+}
 
 std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
 std::string ValueName(size_t index) { return "PathInstall" + std::to_string(index); }
@@ -25,9 +36,7 @@ TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& path
     box->setFrame(false);
     box->setVisible(false);
     box->setToolTip(FromCp1251(r.hint));
-    QFont font = box->font();
-    if (r.vh - r.vy - 1 > 0) font.setPixelSize(r.vh - r.vy - 1);
-    box->setFont(font);
+    box->setFont(FontForLineHeight(box->font(), r.vh - r.vy - 1));
     box->setGeometry(r.vx, r.vy, r.vw - r.vx, r.vh - r.vy);
     box->setMouseTracking(true);
     box->installEventFilter(this);
@@ -36,6 +45,7 @@ TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& path
     if (opened) text = registry.ReadString(ValueName(i)).value_or(std::string());
     if (text.empty()) text = r.pathdef;
     box->setText(FromCp1251(text));
+    box->setCursorPosition(0);  // a long path shows its beginning
 
     boxes_.emplace_back(box);
     screens_.push_back(r.screen);

@@ -69,3 +69,27 @@ TEST(Script, ErrorsNameTheLine) {
   };
   for (const auto& c : cases) EXPECT_EQ(ParseScript(c.text).error, QString::fromUtf8(c.error)) << c.text;
 }
+
+TEST(Script, ReadsThePaneLines) {
+  const TScript script = ParseScript(
+      "link copy:soft\\setup.exe\n"
+      "link pic.jpg _blank\n"
+      "find Свечи зажигания case\n"
+      "find case\n"
+      "drop /tmp/a b.htm\n");
+  ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
+  ASSERT_EQ(script.lines.size(), 5u);
+  EXPECT_EQ(script.lines[0].kind, TScriptLine::Kind::Link);
+  EXPECT_EQ(script.lines[0].text, "copy:soft\\setup.exe");
+  EXPECT_TRUE(script.lines[0].target.isEmpty());
+  EXPECT_EQ(script.lines[1].target, "_blank");
+  EXPECT_EQ(script.lines[2].kind, TScriptLine::Kind::Find);
+  EXPECT_EQ(script.lines[2].text, QStringLiteral("Свечи зажигания"));
+  EXPECT_TRUE(script.lines[2].matchCase);
+  EXPECT_EQ(script.lines[3].text, "case");  // a lone word is the text
+  EXPECT_FALSE(script.lines[3].matchCase);
+  EXPECT_EQ(script.lines[4].kind, TScriptLine::Kind::Drop);
+  EXPECT_EQ(script.lines[4].text, "/tmp/a b.htm");
+  EXPECT_FALSE(ParseScript("link a b c\n").error.isEmpty());
+  EXPECT_FALSE(ParseScript("drop\n").error.isEmpty());
+}

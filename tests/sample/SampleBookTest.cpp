@@ -1,12 +1,15 @@
 // The sample book made by the build: its pack, its descriptions and its pictures.
 
+#include "app/DescriptionSyntax.h"
 #include "app/MemoryStream.h"
 #include "app/ResourcePack.h"
 #include "platform/Cp1251.h"
+#include "skin/SkinReader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QRegularExpression>
 #include <QSize>
@@ -44,6 +47,39 @@ Bmp ReadBmpHeader(const std::string& bytes) {
       QSize(static_cast<int>(Le(bytes, 18, 4)), std::abs(static_cast<int32_t>(Le(bytes, 22, 4))));
   b.bits = static_cast<int>(Le(bytes, 28, 2));
   return b;
+}
+
+// Even-odd rule: a ray to the right of `p` crosses the outline an odd number of times.
+bool InsideShape(const std::vector<QPoint>& shape, QPointF p) {
+  bool inside = false;
+  for (size_t i = 0, j = shape.size() - 1; i < shape.size(); j = i++) {
+    const QPointF a = shape[i], b = shape[j];
+    if ((a.y() > p.y()) != (b.y() > p.y()) &&
+        p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
+      inside = !inside;
+  }
+  return inside;
+}
+
+struct Wave {
+  bool valid = false;
+  int format = 0, channels = 0, rate = 0, bits = 0;
+  size_t dataBytes = 0;
+};
+
+// A canonical RIFF WAVE file: "fmt " chunk first, then "data".
+Wave ReadWaveHeader(const std::string& bytes) {
+  Wave w;
+  if (bytes.size() < 44 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0 ||
+      bytes.compare(12, 4, "fmt ") != 0 || bytes.compare(36, 4, "data") != 0)
+    return w;
+  w.format = static_cast<int>(Le(bytes, 20, 2));
+  w.channels = static_cast<int>(Le(bytes, 22, 2));
+  w.rate = static_cast<int>(Le(bytes, 24, 4));
+  w.bits = static_cast<int>(Le(bytes, 34, 2));
+  w.dataBytes = Le(bytes, 40, 4);
+  w.valid = Le(bytes, 4, 4) == bytes.size() - 8 && w.dataBytes == bytes.size() - 44;
+  return w;
 }
 
 // One element's pictures and where it stands, in description order.
@@ -87,6 +123,29 @@ class SampleBook : public ::testing::Test {
     for (const QString& line : lines_)
       if (const auto m = screen.match(line); m.hasMatch()) names.push_back(ToCp1251(m.captured(1)));
     return names;
+  }
+
+  // The skin as the program reads it.
+  TSkinModel Model() const {
+    TMemoryStream stream(structText_);
+    TLines lines;
+    for (std::string line; ReadTextLine(stream, line);) lines.push_back(AsciiLower(line));
+    return ReadSkin(lines, "Struct.txt");
+  }
+
+  QSize WindowSize() const { return ReadBmpHeader(Member(Backgrounds().front())).size; }
+
+  // Where a button or switch of the model stands: its place and its up picture's size.
+  QRect Rect(int vx, int vy, const std::string& up) const {
+    return QRect(QPoint(vx, vy), ReadBmpHeader(Member(up)).size);
+  }
+
+  std::vector<QRect> ElementRects(const TSkinModel& m, int screen) const {
+    std::vector<QRect> rects;
+    for (const RBtn& b : m.ScreenBtns[screen]) rects.push_back(Rect(b.vx, b.vy, b.fn1));
+    for (const RSwthOne& s : m.ScreenSwthOne[screen]) rects.push_back(Rect(s.vx, s.vy, s.fn1));
+    for (const RSwthGrp& s : m.ScreenSwthGrp[screen]) rects.push_back(Rect(s.vx, s.vy, s.fn1));
+    return rects;
   }
 
   std::string structText_;
@@ -162,6 +221,127 @@ TEST_F(SampleBook, EveryElementsPicturesShareOneSizeInsideTheWindow) {
       EXPECT_EQ(bmp.bits, 24) << name;
       EXPECT_EQ(bmp.size, first.size) << name;
     }
+  }
+}
+
+// Keywords found inside values would make the reader see other elements than were drawn.
+TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
+  const TSkinModel m = Model();
+  ASSERT_EQ(m.ScreenCount(), 2);
+  EXPECT_EQ(m.ScreenBtns[0].size(), 3u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 6u + 2u);
+  EXPECT_TRUE(m.ScreenSwthOne[0].empty());
+  EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
+  EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
+  EXPECT_EQ(m.ScreenSwthGrp[1].size(), 2u);
+  EXPECT_EQ(m.MinimizeBtn.go, "minimize");
+  EXPECT_EQ(m.CloseBtn.go, "exit");
+  // Read once, from their own lines: a keyword in a later value would read them again there.
+  EXPECT_EQ(m.MinimizeBtn.fn1, "w_min_up.bmp");
+  EXPECT_EQ(m.CloseBtn.fn1, "w_exit_up.bmp");
+  EXPECT_EQ(m.CloseBtn.hint, ToCp1251(QStringLiteral("Завершить работу с книгой")));
+  EXPECT_EQ(m.Texts.size(), 3u);
+  EXPECT_EQ(m.PathInputs.size(), 1u);
+  EXPECT_TRUE(m.Htmls.empty() && m.Clips.empty() && m.Images.empty() && m.Trees.empty());
+  EXPECT_TRUE(m.Codec.empty());
+  EXPECT_EQ(m.Rolic, "no");
+  EXPECT_TRUE(m.Icon.empty());
+  EXPECT_TRUE(m.Background.empty());
+}
+
+TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
+  const TSkinModel m = Model();
+  const auto onReadingScreen = [&](auto pred) {
+    return std::count_if(m.Texts.begin(), m.Texts.end(),
+                         [&](const RText& t) { return t.screen == 1 && pred(t); });
+  };
+  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.number == 1; }), 1);
+  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline"; }), 1);
+  std::vector<int> numbers;
+  for (const RText& t : m.Texts) {
+    EXPECT_FALSE(t.font.empty());
+    EXPECT_GT(t.size, 0);
+    EXPECT_FALSE(t.value.empty()) << t.ident;
+    EXPECT_NE(t.number, 1000) << t.ident;
+    numbers.push_back(t.number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
+}
+
+TEST_F(SampleBook, PathBoxOffersAnAbsoluteFolder) {
+  const TSkinModel m = Model();
+  ASSERT_EQ(m.PathInputs.size(), 1u);
+  const RPathInput& p = m.PathInputs.front();
+  EXPECT_EQ(p.screen, 1);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]:\\\\(.+\\\\)?$"))
+                  .match(FromCp1251(p.pathdef))
+                  .hasMatch())
+      << p.pathdef;
+  EXPECT_FALSE(p.hint.empty());
+}
+
+TEST_F(SampleBook, TextsAndPathBoxesLieInsideTheWindowClearOfTheElements) {
+  const TSkinModel m = Model();
+  ASSERT_TRUE(m.HasVertexMain);
+  const QRect window(QPoint(0, 0), WindowSize());
+  // Inside the window's picture and its shape: pixel centres of the four corners.
+  const auto inside = [&](const QRect& r) {
+    const QPoint corners[] = {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
+    return window.contains(r) && std::all_of(std::begin(corners), std::end(corners), [&](QPoint c) {
+             return InsideShape(m.VertexMain, QPointF(c) + QPointF(0.5, 0.5));
+           });
+  };
+  // A text's line: from its corner to vw, as high as its font at 96 dpi.
+  const auto line = [](const RText& t) {
+    return QRect(QPoint(t.vx, t.vy), QPoint(t.vw - 1, t.vy + t.size * 96 / 72));
+  };
+  for (const RText& t : m.Texts) {
+    EXPECT_TRUE(line(t).isValid()) << t.ident;
+    EXPECT_TRUE(inside(line(t))) << t.ident;
+    for (const QRect& e : ElementRects(m, t.screen)) EXPECT_FALSE(e.intersects(line(t))) << t.ident;
+  }
+  for (const RPathInput& p : m.PathInputs) {
+    const QRect box(QPoint(p.vx, p.vy), QPoint(p.vw - 1, p.vh - 1));
+    EXPECT_TRUE(box.isValid());
+    EXPECT_TRUE(inside(box));
+    for (const QRect& e : ElementRects(m, p.screen)) EXPECT_FALSE(e.intersects(box));
+    for (const RText& t : m.Texts) {
+      if (t.screen == p.screen) {
+        EXPECT_FALSE(line(t).intersects(box)) << t.ident;
+      }
+    }
+  }
+}
+
+// Every button and switch of the book clicks; only the window's own buttons are silent.
+TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
+  const TSkinModel m = Model();
+  std::vector<std::string> sounds;
+  for (int s = 0; s < m.ScreenCount(); ++s) {
+    const TDynamicBtnArray& buttons = m.ScreenBtns[s];
+    for (size_t i = 0; i + 2 < buttons.size(); ++i) sounds.push_back(buttons[i].wav);
+    for (const RSwthOne& sw : m.ScreenSwthOne[s]) sounds.push_back(sw.wav);
+    for (const RSwthGrp& sw : m.ScreenSwthGrp[s]) sounds.push_back(sw.wav);
+  }
+  EXPECT_EQ(m.MinimizeBtn.wav, "no");
+  EXPECT_EQ(m.CloseBtn.wav, "no");
+  ASSERT_EQ(sounds.size(), 12u);
+  for (const std::string& name : sounds) {
+    ASSERT_NE(name, "no");
+    const std::string bytes = Member(name);
+    ASSERT_FALSE(bytes.empty()) << name;
+    EXPECT_EQ(bytes.substr(0, 4), "RIFF") << name;
+    EXPECT_EQ(bytes.substr(8, 4), "WAVE") << name;
+    const Wave w = ReadWaveHeader(bytes);
+    ASSERT_TRUE(w.valid) << name;
+    EXPECT_EQ(w.format, 1) << name;
+    EXPECT_EQ(w.channels, 1) << name;
+    EXPECT_EQ(w.rate, 22050) << name;
+    EXPECT_EQ(w.bits, 16) << name;
+    const double ms = 1000.0 * static_cast<double>(w.dataBytes / 2) / w.rate;
+    EXPECT_GE(ms, 30) << name;
+    EXPECT_LE(ms, 60) << name;
   }
 }
 

@@ -87,7 +87,8 @@ int RunProgram(int argc, char** argv) {
   TMainForm form(cl);
   QObject::connect(&form, &TMainForm::TerminateApplication, &app, [] { QCoreApplication::exit(0); });
   TScriptRunner runner(form, std::move(script));
-  QObject::connect(&form, &TMainForm::OpeningFinished, &form, [&] {
+  // Once the window is open: run the script, or save the window and end.
+  const auto whenOpen = [&] {
     // Let the last opening frame reach the window before anyone looks at it.
     QTimer::singleShot(0, &form, [&] {
       if (!cl.script.isEmpty()) {
@@ -98,7 +99,8 @@ int RunProgram(int argc, char** argv) {
         QCoreApplication::exit(saved ? 0 : 1);
       }
     });
-  });
+  };
+  QObject::connect(&form, &TMainForm::OpeningFinished, &form, whenOpen);
   try {
     form.FormCreate();
   } catch (const TStartFailure& failure) {
@@ -109,5 +111,7 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
   if (form.Terminating()) return 0;
+  // The other roles show their window at once, without an opening effect.
+  if (cl.Role() != TRole::Main) whenOpen();
   return QApplication::exec();
 }

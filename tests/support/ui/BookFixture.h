@@ -17,6 +17,8 @@ class TBookFixture {
   // A picture file of one colour.
   void Picture(const QString& name, QSize size, QColor color) const;
   void Struct(const QStringList& lines) const;
+  // Any other file of the book; returns its host path.
+  QString File(const QString& name, const QByteArray& bytes) const { return dir_.Write(name, bytes); }
   void Title(const QString& title) const;
   // Points the settings store at a folder of this fixture.
   void IsolateSettings() const;

@@ -20,7 +20,7 @@ void WriteTestSkin(const TBookFixture& book, const QString& title, const TTestSk
   book.Picture("s_mvdn.bmp", {40, 20}, kSwitchMvDn);
   book.Picture("s_dn.bmp", {40, 20}, kSwitchDn);
   const QString switchPictures = "fn1=s_up.bmp; fn2=s_mvup.bmp; fn3=s_mvdn.bmp; fn4=s_dn.bmp";
-  book.Struct({
+  const QStringList lines = {
       "vertexmain=[0,0;800,0;800,600;0,600]",
       "minimize vx=740; vy=5; fn1=w.bmp; fn2=w.bmp; fn3=w.bmp; hint=Свернуть; wav=no",
       "close vx=770; vy=5; fn1=w.bmp; fn2=w.bmp; fn3=w.bmp; hint=Выход; wav=no",
@@ -41,7 +41,8 @@ void WriteTestSkin(const TBookFixture& book, const QString& title, const TTestSk
       "button 2; vx=10; vy=20; fn1=b_up.bmp; fn2=b_mv.bmp; fn3=b_dn.bmp; go=screen1; hint=Назад; wav=no",
       "switchgrp 2; vx=300; vy=20; " + switchPictures,
       "state=on; store=off; group=1; go=caseon; hint=Другой экран; wav=no",
-  });
+  };
+  book.Struct(lines + commands.extraLines);
   book.Title(title);
 }
 

@@ -29,6 +29,7 @@ inline const QColor kSwitchDn(0, 0, 200);
 struct TTestSkinCommands {
   QString button3 = "nothing", button4 = "nothing";
   QString toggleOff = "offtree", toggleOn = "ontree";
+  QStringList extraLines;  // further element blocks, after the others
 };
 
 void WriteTestSkin(const TBookFixture& book, const QString& title, const TTestSkinCommands& commands = {});

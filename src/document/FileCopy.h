@@ -1,0 +1,16 @@
+#pragma once
+// Copying the book's files to the reader's folders. Sources may lie in the resource pack or on
+// disk; targets replace existing files, and missing folders are made.
+
+#include <string>
+
+namespace FileCopy {
+
+// Windows names. False when the source cannot be read or the target not written; an existing
+// target is left whole then.
+bool CopyReplacing(const std::string& source, const std::string& target);
+// Every file of the disk folder `folder` and its subfolders to `target` + its path below
+// `base` (both Windows names ending in '\'). Failing files are skipped.
+void CopyFolderTree(const std::string& folder, const std::string& base, const std::string& target);
+
+}  // namespace FileCopy

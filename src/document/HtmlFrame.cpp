@@ -1,0 +1,255 @@
+// The document pane: its viewers, where they sit, and what they show.
+
+#include "document/HtmlFrame.h"
+
+#include "app/Globals.h"
+#include "app/Log.h"
+#include "html/FrameViewer.h"
+#include "platform/Cp1251.h"
+#include "platform/Registry.h"
+#include "skin/MainForm.h"
+#include "skin/PanelBkgrd.h"
+
+#include <QLabel>
+#include <QSplitter>
+#include <algorithm>
+
+namespace {
+
+constexpr int kHintInterval = 200;
+constexpr TColor kOverLinkColor = 255;
+
+std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
+
+// Windows names compare without regard to letter case, Cyrillic included.
+bool SameName(const std::string& a, const std::string& b) {
+  return FromCp1251(a).compare(FromCp1251(b), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) : form_(form) {
+  for (const RHTML& d : declarations) {
+    if (std::find(viewerScreens_.begin(), viewerScreens_.end(), d.screen) == viewerScreens_.end())
+      viewerScreens_.push_back(d.screen);
+    elements_.push_back(
+        {QRect(d.vx, d.vy, std::max(0, d.vw - d.vx), std::max(0, d.vh - d.vy)), d.number, d.screen, d.fn});
+  }
+  ReadSettings();
+  for (size_t i = 0; i < viewerScreens_.size(); ++i) viewers_.push_back(CreateViewer(static_cast<int>(i)));
+  archiveMode_.assign(viewers_.size(), false);
+  visitGroups_.resize(viewers_.size());
+
+  imageHintTimer_.setInterval(kHintInterval);
+  connect(&imageHintTimer_, &QTimer::timeout, this, &THtmlFrame::ImageHintTick);
+  hintWindow_ = new QLabel(&form_, Qt::ToolTip);
+  hintWindow_->setWordWrap(true);
+  hintWindow_->setMargin(2);
+  hintWindow_->setAutoFillBackground(true);
+  QPalette pale = hintWindow_->palette();
+  pale.setColor(QPalette::Window, QColor(225, 255, 255));
+  pale.setColor(QPalette::WindowText, Qt::black);
+  hintWindow_->setPalette(pale);
+  prevScreen_ = -1;
+  ShowScreenPane();
+}
+
+THtmlFrame::~THtmlFrame() {
+  StoreSettings();
+  imageHintTimer_.stop();
+  for (TFrameViewer* viewer : viewers_) delete viewer;
+  delete hintWindow_;
+}
+
+void THtmlFrame::ReadSettings() {
+  TRegistry registry;
+  if (!registry.OpenKey(SettingsKey(), true)) return;
+  if (const auto name = registry.ReadString("FontName"); name && !name->empty()) settings_.fontName = FromCp1251(*name);
+  if (const auto v = registry.ReadInteger("FontColor")) settings_.fontColor = *v;
+  if (const auto v = registry.ReadInteger("FontSize")) settings_.fontSize = *v;
+  if (const auto v = registry.ReadInteger("HotSpotColor")) settings_.hotSpotColor = *v;
+  if (const auto v = registry.ReadInteger("Background")) settings_.background = *v;
+}
+
+void THtmlFrame::StoreSettings() const {
+  TViewerSettings s = settings_;
+  if (const TFrameViewer* v = CurrentViewer()) {
+    s = {v->DefFontName(), v->DefFontColor(), v->DefFontSize(), v->DefHotSpotColor(), v->DefBackground()};
+  }
+  TRegistry registry;
+  if (!registry.OpenKey(SettingsKey(), true)) return;
+  registry.WriteString("FontName", ToCp1251(s.fontName));
+  registry.WriteInteger("FontColor", s.fontColor);
+  registry.WriteInteger("FontSize", s.fontSize);
+  registry.WriteInteger("HotSpotColor", s.hotSpotColor);
+  registry.WriteInteger("Background", s.background);
+}
+
+TFrameViewer* THtmlFrame::CreateViewer(int index) {
+  auto* viewer = new TFrameViewer(&form_);
+  viewer->hide();
+  viewer->setGeometry(0, 0, 0, 0);
+  viewer->SetDefFontName(settings_.fontName);
+  viewer->SetDefFontColor(settings_.fontColor);
+  viewer->SetDefFontSize(settings_.fontSize);
+  viewer->SetDefHotSpotColor(settings_.hotSpotColor);
+  viewer->SetDefBackground(settings_.background);
+  viewer->NoBorder = true;
+  viewer->OverLinksActive = true;
+  viewer->SetDefOverLinkColor(kOverLinkColor);
+  viewer->HistoryMaxCount = 10;
+  viewer->VisitedMaxCount = 20;
+  viewer->ImageCacheCount = 0;
+  if (index > 0) QWidget::setTabOrder(viewers_[index - 1], viewer);
+
+  // The engine calls in from its event handlers: nothing may unwind through them.
+  viewer->OnHotSpotTargetClick = [this](TFrameViewer* sender, const QString& target, const QString& url,
+                                        bool& handled) {
+    try {
+      LinkClicked(sender, target, url, handled);
+    } catch (const std::exception& e) {
+      handled = true;
+      qCWarning(lcErrors) << e.what();
+    }
+  };
+  viewer->OnHistoryChange = [this](TFrameViewer*) {
+    try {
+      HistoryChanged();
+    } catch (const std::exception& e) {
+      qCWarning(lcErrors) << e.what();
+    }
+  };
+  viewer->OnKeyDown = [this](QKeyEvent* event) { PaneKeyDown(event); };
+  viewer->OnMouseMove = [this, viewer](QPoint at) { PaneMouseMove(viewer, at); };
+  return viewer;
+}
+
+int THtmlFrame::ViewerIndexOfScreen(int screen) const {
+  const auto it = std::find(viewerScreens_.begin(), viewerScreens_.end(), screen);
+  return it == viewerScreens_.end() ? -1 : static_cast<int>(it - viewerScreens_.begin());
+}
+
+int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(CurrentScreen); }
+
+TFrameViewer* THtmlFrame::CurrentViewer() const {
+  const int index = CurrentViewerIndex();
+  return index < 0 ? nullptr : viewers_[index];
+}
+
+// The reading screen's viewer fills the background panel beside the contents tree; elsewhere
+// it sits where it was declared on the window.
+void THtmlFrame::Place(TFrameViewer* viewer, const TElement& element) {
+  if (element.screen == 1 && form_.PanelBkgrd) {
+    QSplitter* splitter = form_.PanelBkgrd->Splitter();
+    if (splitter->indexOf(viewer) < 0) splitter->addWidget(viewer);
+    form_.PanelBkgrd->show();
+    return;
+  }
+  if (viewer->parentWidget() != &form_) viewer->setParent(&form_);
+  viewer->setGeometry(element.rect);
+}
+
+void THtmlFrame::ShowScreenPane() {
+  const auto element = std::find_if(elements_.begin(), elements_.end(),
+                                    [](const TElement& e) { return e.screen == CurrentScreen; });
+  const int viewerIndex = CurrentViewerIndex();
+  if (element != elements_.end() && viewerIndex >= 0) {
+    curElement_ = static_cast<int>(element - elements_.begin());
+    curViewer_ = viewerIndex;
+    TFrameViewer* viewer = viewers_[viewerIndex];
+    try {
+      if (viewer->History.empty()) {
+        viewer->LoadFromFile(element->file);
+      } else if (THTMLViewer* active = viewer->ActiveViewer()) {
+        active->SetPosition(0);
+      }
+      Place(viewer, *element);
+      viewer->show();
+    } catch (const std::exception& e) {
+      viewer->hide();
+      qCWarning(lcErrors) << e.what();
+    }
+  }
+  if (form_.PanelBkgrd && CurrentScreen != 1) form_.PanelBkgrd->hide();
+  const int previous = ViewerIndexOfScreen(prevScreen_);
+  if (prevScreen_ != CurrentScreen && previous >= 0) viewers_[previous]->hide();
+  prevScreen_ = CurrentScreen;
+}
+
+void THtmlFrame::ShowInViewer(TFrameViewer* viewer, const std::string& file) {
+  const auto& history = viewer->History;
+  const auto entry =
+      std::find_if(history.begin(), history.end(), [&](const std::string& name) { return SameName(name, file); });
+  if (entry != history.end())
+    viewer->SetHistoryIndex(static_cast<int>(entry - history.begin()));
+  else
+    viewer->LoadFromFile(file);
+}
+
+void THtmlFrame::ShowInElement(int number, const std::string& file) {
+  const auto element =
+      std::find_if(elements_.begin(), elements_.end(), [&](const TElement& e) { return e.number == number; });
+  if (element == elements_.end()) return;
+  const int viewerIndex = ViewerIndexOfScreen(element->screen);
+  TFrameViewer* viewer = viewers_[viewerIndex];
+  const std::string name = file.empty() ? element->file : file;
+  try {
+    if (element->screen == CurrentScreen) {
+      ShowInViewer(viewer, name);
+      Place(viewer, *element);
+      if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);
+      viewer->show();
+      curElement_ = static_cast<int>(element - elements_.begin());
+    } else {
+      // Ready for when that screen is shown.
+      ShowInViewer(viewer, name);
+    }
+  } catch (const std::exception& e) {
+    viewer->hide();
+    qCWarning(lcErrors) << e.what();
+  }
+}
+
+void THtmlFrame::ShowFile(const std::string& file) {
+  TFrameViewer* viewer = CurrentViewer();
+  if (!viewer || viewer->isHidden()) return;
+  const auto& history = viewer->History;
+  const auto entry =
+      std::find_if(history.begin(), history.end(), [&](const std::string& name) { return SameName(name, file); });
+  if (entry != history.end()) {
+    viewer->SetHistoryIndex(static_cast<int>(entry - history.begin()));
+    if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);
+    return;
+  }
+  viewer->AddVisitedLink(file);
+  viewer->CheckVisitedLinks();
+  viewer->LoadFromFile(file);
+}
+
+void THtmlFrame::GoToHistory(int index) {
+  if (TFrameViewer* viewer = CurrentViewer()) viewer->SetHistoryIndex(index);
+}
+
+bool THtmlFrame::IsArchiveMode() const {
+  const int index = CurrentViewerIndex();
+  return index >= 0 && archiveMode_[index];
+}
+
+void THtmlFrame::SetArchiveMode(bool on) {
+  const int index = CurrentViewerIndex();
+  if (index >= 0) archiveMode_[index] = on;
+}
+
+void THtmlFrame::ScrollToTop() {
+  if (TFrameViewer* viewer = CurrentViewer())
+    if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);
+}
+
+void THtmlFrame::SelectAllText() {
+  TFrameViewer* viewer = CurrentViewer();
+  if (viewer && !viewer->isHidden()) viewer->SelectAll();
+}
+
+void THtmlFrame::CopySelection() {
+  if (TFrameViewer* viewer = CurrentViewer()) viewer->CopyToClipboard();
+}

@@ -1,0 +1,138 @@
+#pragma once
+// The document pane: one engine frame viewer per screen that declares "_html" elements. It
+// decides where each viewer sits, loads pages into it, keeps the history usable from the skin
+// (back and forward with the switches that opened the pages), shows image tips, copies text
+// and documents, takes dropped files and is where clicked links arrive.
+
+#include "document/HistoryLists.h"
+#include "document/ImageTipRules.h"
+#include "skin/SkinModel.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QRect>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QKeyEvent;
+class QLabel;
+class TFrameViewer;
+class THTMLViewer;
+class TMainForm;
+
+// The viewer settings the reader chooses, kept under the book's key.
+struct TViewerSettings {
+  QString fontName = QStringLiteral("Arial");
+  TColor fontColor = 0;
+  int fontSize = 8;
+  TColor hotSpotColor = 13158;  // 003366: dark brown
+  TColor background = 0xFFFFFF;
+};
+
+class THtmlFrame : public QObject {
+  Q_OBJECT
+
+ public:
+  // `CreateDocumentPane`: the viewers are made for the screens of `declarations` (not empty),
+  // and the pane of the current screen is shown.
+  THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations);
+  // Stores the viewer settings of the current screen's viewer.
+  ~THtmlFrame() override;
+
+  void ShowScreenPane();
+  void ShowInElement(int number, const std::string& file);
+  void AddVisitGroup(const std::string& file);
+  // Lets a load error through to the caller.
+  void ShowFile(const std::string& file);
+  void GoToHistory(int index);
+  // The switches are those of the current screen, taken by value: the presses that
+  // re-synchronise them change the skin's own records.
+  void HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups);
+  void HistoryForward(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups);
+  void UpdateHistoryControls();
+
+  TFrameViewer* CurrentViewer() const;
+  bool IsArchiveMode() const;
+  void SetArchiveMode(bool on);
+  void ScrollToTop();
+  void SelectAllText();
+  void CopySelection();
+  void CopyDocument();
+
+  // The engine's events.
+  void LinkClicked(TFrameViewer* viewer, const QString& target, const QString& url, bool& handled);
+  void HistoryChanged();
+  void PaneKeyDown(QKeyEvent* event);
+  void PaneMouseMove(TFrameViewer* viewer, QPoint at);
+  void ImageHintTick();
+
+  // The main window's file drop: `hostFiles` are host file names, in the order dropped.
+  void WMDropFiles(const QStringList& hostFiles);
+
+  QJsonObject StateForDump() const;
+
+  const std::vector<TFrameViewer*>& Viewers() const { return viewers_; }
+  const std::vector<int>& ViewerScreens() const { return viewerScreens_; }
+  int CurElement() const { return curElement_; }
+  const std::vector<std::vector<std::string>>& VisitGroups() const { return visitGroups_; }
+  int VisitIndex() const { return visitIndex_; }
+  const TViewerSettings& Settings() const { return settings_; }
+  // What the history popups offer for the page shown, kept by UpdateHistoryControls.
+  const std::vector<THistoryItem>& HistoryBackItems() const { return historyBackItems_; }
+  const std::vector<THistoryItem>& HistoryForwardItems() const { return historyForwardItems_; }
+  QTimer& ImageHintTimer() { return imageHintTimer_; }
+  QLabel* HintWindow() const { return hintWindow_; }
+  // The folder the last zip file was saved to (Windows name, ending in '\').
+  static std::string& LastSaveFolder();
+
+ private:
+  struct TElement {
+    QRect rect;  // from left, top, right and bottom as declared
+    int number = 0;
+    int screen = 0;
+    std::string file;
+  };
+
+  void ReadSettings();
+  void StoreSettings() const;
+  TFrameViewer* CreateViewer(int index);
+  int ViewerIndexOfScreen(int screen) const;
+  int CurrentViewerIndex() const;
+  void Place(TFrameViewer* viewer, const TElement& element);
+  // The history entry of `file`, or a new load.
+  void ShowInViewer(TFrameViewer* viewer, const std::string& file);
+  void ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups);
+  void HideHint();
+  TTipObject ObjectUnder(TFrameViewer* viewer, QPoint at) const;
+
+  // LinkClicked's rows.
+  void MarkVisited(TFrameViewer* viewer, const std::string& name, bool& handled);
+  void OpenPictureWindow(TFrameViewer* viewer, const std::string& expanded, bool& handled);
+  void CopyToInstallFolder(TFrameViewer* viewer, const std::string& url, const std::string& expanded, bool& handled);
+  void CopyListSelection(TFrameViewer* viewer, const QString& name);
+  void OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded, bool& handled);
+  void SaveZip(const std::string& file);
+
+  TMainForm& form_;
+  std::vector<TFrameViewer*> viewers_;
+  std::vector<int> viewerScreens_;
+  int curViewer_ = 0;
+  int curElement_ = 0;
+  std::vector<bool> archiveMode_;
+  TViewerSettings settings_;
+  std::vector<TElement> elements_;
+  int prevScreen_ = -1;
+
+  QTimer imageHintTimer_;
+  TImageTipState tipState_;
+  QLabel* hintWindow_ = nullptr;
+
+  std::vector<THistoryItem> historyBackItems_, historyForwardItems_;
+
+  std::vector<std::vector<std::string>> visitGroups_;  // per viewer
+  int visitIndex_ = -1;
+};

@@ -1,0 +1,109 @@
+// Moving through the history, and keeping the skin's switches in step with the pages shown.
+// A visit group is the file an "html" command opened followed by every file shown while it
+// was current; after a move through the history the group of the page shown names the
+// command, and so the switch, that opened it.
+
+#include "app/DescriptionSyntax.h"
+#include "app/Globals.h"
+#include "document/HtmlFrame.h"
+#include "document/LinkRules.h"
+#include "html/FrameViewer.h"
+#include "platform/Cp1251.h"
+#include "skin/MainForm.h"
+#include "tools/NavFont.h"
+#include "tools/TextMsg.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr int kTitleTextNumber = 1;
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+}  // namespace
+
+void THtmlFrame::AddVisitGroup(const std::string& file) {
+  const int viewer = CurrentViewerIndex();
+  if (viewer < 0) return;
+  auto& groups = visitGroups_[viewer];
+  visitIndex_ = FindVisitGroup(groups, file);
+  if (visitIndex_ >= 0) return;
+  groups.push_back(file);
+  visitIndex_ = static_cast<int>(groups.size()) - 1;
+}
+
+void THtmlFrame::HistoryChanged() {
+  const int index = CurrentViewerIndex();
+  TFrameViewer* viewer = CurrentViewer();
+  if (!viewer) return;
+  const std::string current = viewer->CurrentFile();
+
+  auto& groups = visitGroups_[index];
+  if (!groups.empty()) {
+    const int group = FindVisitGroup(groups, current);
+    if (group >= 0)
+      visitIndex_ = group;
+    else if (visitIndex_ >= 0 && visitIndex_ < static_cast<int>(groups.size()))
+      groups[visitIndex_] += "; " + ToCp1251(FromCp1251(current).toLower());
+  }
+
+  if (form_.NavFont) form_.NavFont->SetFontFolder(current);
+  if (form_.TextMsg) {
+    const THTMLViewer* active = viewer->ActiveViewer();
+    const QString title = active ? active->DocumentTitle() : QString();
+    form_.TextMsg->SetText(ToCp1251(title + QStringLiteral("  ")), kTitleTextNumber, true);
+  }
+  UpdateHistoryControls();
+}
+
+// The history popups show these lists when they open; the standard window's tool bar joins
+// here once it exists.
+void THtmlFrame::UpdateHistoryControls() {
+  historyBackItems_.clear();
+  historyForwardItems_.clear();
+  const TFrameViewer* viewer = CurrentViewer();
+  if (!viewer) return;
+  historyBackItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), true);
+  historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
+}
+
+void THtmlFrame::HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {
+  TFrameViewer* viewer = CurrentViewer();
+  if (!viewer || !viewer->BackButtonEnabled()) {
+    QApplication::beep();
+    return;
+  }
+  const std::string before = viewer->CurrentFile();
+  viewer->GoBack();
+  if (viewer->CurrentFile() == before) return;
+  ResynchroniseSwitches(toggles, groups);
+}
+
+void THtmlFrame::HistoryForward(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {
+  TFrameViewer* viewer = CurrentViewer();
+  if (!viewer || !viewer->FwdButtonEnabled()) {
+    QApplication::beep();
+    return;
+  }
+  const std::string before = viewer->CurrentFile();
+  viewer->GoFwd();
+  if (viewer->CurrentFile() == before) return;
+  ResynchroniseSwitches(toggles, groups);
+}
+
+// A press with Shift changes a switch's state and picture without running its command: the
+// page it would open is already shown.
+void THtmlFrame::ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups) {
+  const int index = CurrentViewerIndex();
+  const std::string token = index < 0 ? std::string() : VisitGroupToken(visitGroups_[index], visitIndex_);
+  if (token.empty()) return;
+  for (const RSwthOne& toggle : toggles) {
+    const std::string& pending = toggle.state ? toggle.goup : toggle.godown;
+    if (Contains(pending, token))
+      form_.FormMouseDown(Qt::LeftButton, Qt::ShiftModifier, QPoint(toggle.vx + 1, toggle.vy + 1));
+  }
+  for (const RSwthGrp& group : groups)
+    if (Contains(group.go, token))
+      form_.FormMouseDown(Qt::LeftButton, Qt::ShiftModifier, QPoint(group.vx + 1, group.vy + 1));
+}

@@ -1,0 +1,150 @@
+// What a clicked link does. Pages are left to the engine; everything else (addresses, programs,
+// zip files, copies into the reader's folder, serial numbers, pictures in their own window)
+// is done here and the link reported as handled.
+
+#include "app/DescriptionSyntax.h"
+#include "app/Globals.h"
+#include "app/ResourcePack.h"
+#include "document/FileCopy.h"
+#include "document/HtmlFrame.h"
+#include "document/LinkRules.h"
+#include "html/FrameViewer.h"
+#include "html/HtmlNames.h"
+#include "platform/Cp1251.h"
+#include "platform/HostPath.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Shell.h"
+#include "skin/MainForm.h"
+#include "tools/PathInputBox.h"
+#include "tools/StatusLine.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+
+namespace {
+
+std::string Lower(const std::string& name) { return ToCp1251(FromCp1251(name).toLower()); }
+
+}  // namespace
+
+std::string& THtmlFrame::LastSaveFolder() {
+  static std::string folder;
+  return folder;
+}
+
+void THtmlFrame::LinkClicked(TFrameViewer* viewer, const QString& target, const QString& url, bool& handled) {
+  const std::string link = ToCp1251(url);
+  const std::string expanded = Lower(viewer->HTMLExpandFilename(url));
+  switch (ClassifyLink(ToCp1251(target), link)) {
+    case TLinkRow::PictureWindow:
+      OpenPictureWindow(viewer, expanded, handled);
+      break;
+    case TLinkRow::Web:
+      MarkVisited(viewer, expanded, handled);
+      Shell::Open(link);
+      break;
+    case TLinkRow::PrintHtml: {
+      // Printing lands with the print preview; until then the link is only marked.
+      const std::string file = viewer->HTMLExpandFilename(FromCp1251(WithoutScheme(link, "printhtml:")));
+      MarkVisited(viewer, file, handled);
+      break;
+    }
+    case TLinkRow::Copy:
+      CopyToInstallFolder(viewer, link, expanded, handled);
+      break;
+    case TLinkRow::CopyList:
+      MarkVisited(viewer, expanded, handled);
+      CopyListSelection(viewer, url.mid(9));
+      break;
+    case TLinkRow::Ordinary:
+      OrdinaryLink(viewer, link, expanded, handled);
+      break;
+  }
+}
+
+void THtmlFrame::MarkVisited(TFrameViewer* viewer, const std::string& name, bool& handled) {
+  handled = true;
+  viewer->AddVisitedLink(name);
+  viewer->CheckVisitedLinks();
+}
+
+// Another instance of the program shows the picture in its enlarged-picture window.
+void THtmlFrame::OpenPictureWindow(TFrameViewer* viewer, const std::string& expanded, bool& handled) {
+  MarkVisited(viewer, expanded, handled);
+  if (!FileOrPackExists(WithoutAnchor(expanded))) return;
+  QStringList arguments;
+  const QString book = HostPath::ToHost(ProgramFolder);
+  if (!book.isEmpty()) arguments << QStringLiteral("--book") << book;
+  if (!HostPath::DiscRootHost().isEmpty()) arguments << QStringLiteral("--disc") << HostPath::DiscRootHost();
+  arguments << FromCp1251(expanded);
+  QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+}
+
+void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& url, const std::string& expanded,
+                                     bool& handled) {
+  MarkVisited(viewer, expanded, handled);
+  if (!form_.PathInput) return;
+  const std::string written = url.substr(std::min<size_t>(5, url.size()));
+  const std::string source = Lower(viewer->HTMLExpandFilename(FromCp1251(written)));
+  std::string installFolder;
+  form_.PathInput->GetPath(installFolder);
+  if (installFolder.empty()) return;
+  if (const auto target = CopyDestination(installFolder, written, source))
+    FileCopy::CopyReplacing(source, *target);
+}
+
+void THtmlFrame::CopyListSelection(TFrameViewer* viewer, const QString& name) {
+  THTMLViewer* active = viewer->ActiveViewer();
+  if (!active) return;
+  for (const TFormControl& control : active->FormControlList()) {
+    if (control.kind != TFormControlKind::Select || control.name.compare(name, Qt::CaseInsensitive) != 0) continue;
+    if (control.selectedIndex < 0) continue;
+    QGuiApplication::clipboard()->setText(control.SelectedText());
+    if (form_.StatusLine) form_.StatusLine->SetStatus(ToCp1251(u"Серийный номер скопирован"));
+  }
+}
+
+void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded,
+                              bool& handled) {
+  const int viewerIndex = static_cast<int>(std::find(viewers_.begin(), viewers_.end(), viewer) - viewers_.begin());
+  const bool archiveMode = viewerIndex < static_cast<int>(archiveMode_.size()) && archiveMode_[viewerIndex];
+  const std::string extension = FileExtension(expanded);
+
+  if (IsPageLink(url, extension)) {
+    if (archiveMode && ArchivePageShownByPane(url, expanded)) {
+      handled = true;
+      ShowFile(expanded);
+    }
+    return;
+  }
+
+  MarkVisited(viewer, expanded, handled);
+  const std::string file = RedirectToDisc(expanded, DiscRoot, archiveMode);
+  if (extension.find(".zip") != std::string::npos) {
+    SaveZip(file);
+    return;
+  }
+  // Archives and sounds go to the archive browser and the media player once they exist;
+  // until then the desktop opens them like any other file.
+  const std::string folder = FolderPart(file);
+  const QString hostFolder = HostPath::ToHost(folder);
+  if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);
+  Shell::Open(file, {}, folder);
+}
+
+void THtmlFrame::SaveZip(const std::string& file) {
+  const QString name = FromCp1251(FileNamePart(file));
+  std::string& lastFolder = LastSaveFolder();
+  const QString startFolder = lastFolder.empty() ? QDir::currentPath() : HostPath::ToHost(lastFolder);
+  const QString chosen = Dialogs::SaveFileName(&form_, QStringLiteral("Сохранить как"),
+                                               QDir(startFolder).filePath(name),
+                                               QStringLiteral("Zip файлы (*.zip);;Все файлы (*.*)"));
+  if (chosen.isEmpty()) return;
+  const QFileInfo info(chosen);
+  lastFolder = HostPath::ToWindows(info.absolutePath() + QLatin1Char('/'));
+  FileCopy::CopyReplacing(file, HostPath::ToWindows(info.absoluteFilePath()));
+}

@@ -1,0 +1,34 @@
+// Keys pressed in the page and files dropped on the window.
+
+#include "document/HtmlFrame.h"
+#include "document/LinkRules.h"
+#include "html/FrameViewer.h"
+#include "platform/Cp1251.h"
+#include "platform/HostPath.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const bool copy = mods == Qt::ControlModifier && (event->key() == Qt::Key_C || event->key() == Qt::Key_Insert);
+  if (!copy) return;
+  TFrameViewer* viewer = CurrentViewer();
+  THTMLViewer* active = viewer ? viewer->ActiveViewer() : nullptr;
+  if (!active) return;
+  // The page's own copy of the selection comes after this handler: the trimmed text replaces
+  // it once the key has been handled, and a selection of line breaks alone copies nothing.
+  const QString text = TrimLineBreaks(active->SelText());
+  const QString before = QGuiApplication::clipboard()->text();
+  QTimer::singleShot(0, this, [text, before] { QGuiApplication::clipboard()->setText(text.isEmpty() ? before : text); });
+}
+
+void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
+  if (hostFiles.isEmpty()) return;
+  const std::string name = ToCp1251(FromCp1251(HostPath::ToWindows(hostFiles.first())).toLower());
+  // Archives and sounds go to the archive browser and the media player once they exist.
+  if (ClassifyDrop(name) == TDropAction::Show) ShowFile(name);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// A page's rich-text document that reads its pictures and style sheets through the resource
+// pack lookup, relative to the page's folder.
+
+#include <QImage>
+#include <QTextDocument>
+#include <functional>
+#include <string>
+
+class THtmlDocument : public QTextDocument {
+  Q_OBJECT
+
+ public:
+  THtmlDocument(const std::string& baseFile, bool viewImages, QObject* parent);
+
+  // Pictures named like this are drawn by the viewer itself (form controls): a blank is lent.
+  static bool IsPlaceholder(const QString& name);
+  // The page bytes of a file, read through the pack lookup. Throws EHtmlLoadError.
+  static std::string ReadFile(const std::string& name);
+
+ protected:
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ private:
+  std::string baseFile_;
+  bool viewImages_;
+};
+
+// The pixel size of the last picture file read by any document.
+QSize LastLoadedPictureSize();

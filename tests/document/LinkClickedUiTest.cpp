@@ -1,0 +1,124 @@
+#include "document/HtmlFrame.h"
+
+#include "platform/HostPath.h"
+#include "platform/ui/Dialogs.h"
+#include "support/TempDir.h"
+#include "support/ui/PaneFixture.h"
+#include "tools/PathInputBox.h"
+#include "tools/StatusLine.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace {
+
+QByteArray Read(const QString& host) {
+  QFile file(host);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class LinkClickedTest : public TPaneTest {
+ protected:
+  void SetUp() override {
+    Dialogs::SetUnattended(true);
+    Dialogs::TakeRecorded();
+    savedFolder_ = THtmlFrame::LastSaveFolder();
+    savedCurrent_ = QDir::currentPath();
+    Open();
+  }
+  void TearDown() override {
+    Dialogs::SetUnattended(false);
+    THtmlFrame::LastSaveFolder() = savedFolder_;
+    QDir::setCurrent(savedCurrent_);
+  }
+  // A click on a link of the page shown on screen 0.
+  bool Click(const QString& url, const QString& target = {}) {
+    bool handled = false;
+    frame_->LinkClicked(Viewer(0), target, url, handled);
+    return handled;
+  }
+  std::string savedFolder_;
+  QString savedCurrent_;
+};
+
+TEST_F(LinkClickedTest, PageLinksAreLeftToTheViewer) {
+  EXPECT_FALSE(Click("b.htm"));
+  EXPECT_FALSE(Click("a.htm#part"));
+  EXPECT_FALSE(Click("#part"));
+  EXPECT_FALSE(Click("notes.txt", "main"));
+  EXPECT_EQ(Shown(0), Lower(Page("a.htm")));
+}
+
+TEST_F(LinkClickedTest, ArchiveListingsShowTheirMembersThemselves) {
+  frame_->SetArchiveMode(true);
+  EXPECT_TRUE(frame_->IsArchiveMode());
+  EXPECT_FALSE(Click("as_frame.htm"));
+  EXPECT_FALSE(Click("#top"));
+  EXPECT_TRUE(Click("e.htm"));
+  EXPECT_EQ(Shown(0), Lower(Page("e.htm")));
+}
+
+TEST_F(LinkClickedTest, PrintAndMissingPictureWindowsOnlyMarkTheLink) {
+  const auto history = Viewer(0)->History;
+  EXPECT_TRUE(Click("printhtml:b.htm"));
+  EXPECT_TRUE(Click("missing.jpg#x", "_Blank"));
+  EXPECT_EQ(Viewer(0)->History, history);
+}
+
+TEST_F(LinkClickedTest, CopyIntoTheInstallFolderButNeverOutOfIt) {
+  book_.File("man/soft/setup.exe", "setup");
+  book_.File("secret.txt", "secret");
+  TempDir install;
+  form_->PathInput->Box(0)->setText(FromCp1251(HostPath::ToWindows(install.Path() + "/inst/")));
+
+  EXPECT_TRUE(Click("copy:soft\\setup.exe"));
+  EXPECT_EQ(Read(install.Path() + "/inst/setup.exe"), "setup");
+
+  EXPECT_TRUE(Click("copy:..\\secret.txt"));
+  EXPECT_TRUE(Click("copy:soft/.."));
+  EXPECT_EQ(QDir(install.Path() + "/inst").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{"setup.exe"});
+  EXPECT_FALSE(QFile::exists(install.Path() + "/secret.txt"));
+}
+
+TEST_F(LinkClickedTest, CopyListPutsTheChosenEntryOnTheClipboard) {
+  frame_->ShowFile(Page("pics.htm"));
+  QGuiApplication::clipboard()->setText("old");
+  EXPECT_TRUE(Click("copylist:nothing"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "old");
+  EXPECT_TRUE(Click("copylist:SERIALS"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "222-222");
+  EXPECT_EQ(FromCp1251(form_->StatusLine->Text()), QStringLiteral("Серийный номер скопирован"));
+}
+
+// A page shown from a copy on drive c: links to a zip file: the file is taken from the disc,
+// offered under its own name, and the folder chosen is offered next time.
+TEST_F(LinkClickedTest, ZipFilesComeFromTheDiscAndRememberTheirFolder) {
+  TempDir copy;
+  const QString copiedPage = copy.Write("man/page.htm", PageBytes("Копия", "<p>Копия</p>"));
+  copy.Write("man/data.zip", "copy");
+  // The same place below the disc root, where the book's own file lies.
+  const std::string copiedName = HostPath::ToWindows(copiedPage);
+  ASSERT_EQ(copiedName.substr(0, 3), "c:\\");
+  const QString below = FromCp1251(copiedName.substr(3)).replace('\\', '/');
+  book_.File(QFileInfo(below).path() + "/data.zip", "disc");
+  frame_->ShowFile(copiedName);
+
+  TempDir saves;
+  QDir::setCurrent(saves.Path());
+  THtmlFrame::LastSaveFolder().clear();
+  EXPECT_TRUE(Click("data.zip"));
+  EXPECT_EQ(Read(saves.Path() + "/data.zip"), "disc");
+  EXPECT_EQ(THtmlFrame::LastSaveFolder(), HostPath::ToWindows(saves.Path() + "/"));
+
+  TempDir other;
+  QDir::setCurrent(other.Path());
+  EXPECT_TRUE(Click("data.zip"));
+  EXPECT_FALSE(QFile::exists(other.Path() + "/data.zip"));
+  EXPECT_EQ(Dialogs::TakeRecorded().size(), 2);
+}
+
+}  // namespace

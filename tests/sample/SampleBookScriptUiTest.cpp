@@ -1,0 +1,215 @@
+// The sample book driven from outside, as a reader would: the program runs a script that
+// clicks through both screens, and its own dumps tell what it showed. Each test gives the
+// program settings and runtime folders of its own.
+
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPoint>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Centres of the sample skin's elements (sample/generator/SkinLayout.cpp).
+const QPoint kOpenBook(146, 445);        // title screen: "Открыть книгу", screen2
+const QPoint kTitleButton(68, 72);       // reading screen: "Титул", screen1
+const QPoint kContentsToggle(720, 72);   // reading screen: the stored toggle, on at first
+const QPoint kIndexTab(192, 117);        // the stored group's second tab; the first is on
+const QPoint kPathBox(695, 582);         // the install folder box in the status strip
+const QPoint kPageArea(520, 340);        // background: nothing to click
+
+constexpr int kRunTimeoutMs = 60000;
+
+struct TRun {
+  bool finished = false;
+  int exitCode = -1;
+  QString errors;  // standard error
+};
+
+QString At(const char* verb, QPoint p) {
+  return QStringLiteral("%1 %2 %3").arg(QLatin1String(verb)).arg(p.x()).arg(p.y());
+}
+
+// States of one screen's switches in a dump, in declaration order.
+std::vector<bool> States(const QJsonObject& dump, int screen, const char* kind,
+                         const char* field = "state") {
+  std::vector<bool> states;
+  for (const QJsonValue& s : dump["screens"].toArray()[screen].toObject()[kind].toArray())
+    states.push_back(s.toObject()[field].toBool());
+  return states;
+}
+
+class SampleBookScript : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    config_ = folders_.MakeFolder("config");
+    data_ = folders_.MakeFolder("data");
+    runtime_ = folders_.MakeFolder("runtime");
+    QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+
+  QString File(const QString& name) const { return QDir(folders_.Path()).filePath(name); }
+
+  TRun RunScript(const QStringList& lines) {
+    const QString script =
+        folders_.Write(QStringLiteral("script%1.txt").arg(++scripts_), lines.join('\n').toUtf8());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", config_);
+    env.insert("XDG_DATA_HOME", data_);
+    env.insert("XDG_RUNTIME_DIR", runtime_);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(SKINBOOK_PROGRAM,
+                  {"--book", QStringLiteral(SKINBOOK_SAMPLE_BOOK), "--script", script});
+    TRun run;
+    run.finished = program.waitForFinished(kRunTimeoutMs);
+    if (!run.finished) {
+      program.kill();
+      program.waitForFinished();
+    }
+    run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    run.errors = QString::fromUtf8(program.readAllStandardError());
+    return run;
+  }
+
+  QJsonObject Dump(const QString& name) const {
+    QFile file(File(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+  }
+
+  QString Dumped(const QString& name) const { return "dump " + File(name); }
+
+  // Every settings file the program wrote, as one text.
+  QString StoredSettings() const {
+    QString all;
+    QDirIterator files(config_, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+      QFile file(files.next());
+      if (file.open(QIODevice::ReadOnly)) all += QString::fromUtf8(file.readAll());
+    }
+    return all;
+  }
+
+  TempDir folders_;
+  QString config_, data_, runtime_;
+  int scripts_ = 0;
+};
+
+TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRun) {
+  const TRun first = RunScript({
+      Dumped("start.json"),
+      At("click", kOpenBook),
+      "wait 100",
+      Dumped("reading.json"),
+      At("move", kContentsToggle),
+      "wait 50",
+      Dumped("hover.json"),
+      At("click", kContentsToggle),
+      At("click", kIndexTab),
+      "wait 100",
+      At("move", kIndexTab),
+      "wait 50",
+      Dumped("overtab.json"),
+      At("move", kPathBox),
+      "wait 50",
+      Dumped("overbox.json"),
+      At("click", kPathBox),
+      At("click", kPageArea),
+      "wait 100",
+      Dumped("switched.json"),
+      At("click", kTitleButton),
+      "wait 100",
+      Dumped("back.json"),
+      "close",
+  });
+  ASSERT_TRUE(first.finished);
+  EXPECT_EQ(first.exitCode, 0) << qPrintable(first.errors);
+
+  const QJsonObject start = Dump("start.json");
+  ASSERT_FALSE(start.isEmpty());
+  EXPECT_EQ(start["screen"].toInt(), 0);
+  EXPECT_EQ(start["size"].toArray(), (QJsonArray{800, 600}));
+  EXPECT_FALSE(start["busy"].toBool());
+  ASSERT_EQ(start["screens"].toArray().size(), 2);
+  EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
+  EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
+  EXPECT_EQ(start["buttons"].toArray().size(), 3 + 2);
+  // Page title, status line and the version line, whichever screen is shown.
+  const QJsonArray texts = start["texts"].toArray();
+  EXPECT_EQ(texts.size(), 3);
+  EXPECT_TRUE(texts.contains(QStringLiteral("Оглавление")));
+  EXPECT_TRUE(texts.contains(QStringLiteral("Готово")));
+  EXPECT_TRUE(start["messages"].toArray().isEmpty());
+
+  const QJsonObject reading = Dump("reading.json");
+  EXPECT_EQ(reading["screen"].toInt(), 1);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 6 + 2);
+  EXPECT_EQ(reading["texts"].toArray(), texts);
+
+  const QJsonObject hover = Dump("hover.json");
+  EXPECT_EQ(States(hover, 1, "switchone", "hover"), std::vector<bool>{true});
+
+  // The pointer moved from a tab onto the path box is over no element any more.
+  EXPECT_EQ(States(Dump("overtab.json"), 1, "switchgrp", "hover"),
+            (std::vector<bool>{false, true}));
+  const QJsonObject overBox = Dump("overbox.json");
+  EXPECT_EQ(States(overBox, 1, "switchgrp", "hover"), (std::vector<bool>{false, false}));
+  EXPECT_EQ(States(overBox, 1, "switchone", "hover"), std::vector<bool>{false});
+
+  // The clicks into the path box and onto the page area change nothing.
+  const QJsonObject switched = Dump("switched.json");
+  EXPECT_EQ(switched["screen"].toInt(), 1);
+  EXPECT_EQ(States(switched, 1, "switchone"), std::vector<bool>{false});
+  EXPECT_EQ(States(switched, 1, "switchgrp"), (std::vector<bool>{false, true}));
+  EXPECT_EQ(States(switched, 1, "switchone", "hover"), std::vector<bool>{false});
+  for (const QJsonValue& b : switched["buttons"].toArray()) {
+    EXPECT_FALSE(b.toObject()["pressed"].toBool()) << qPrintable(b.toObject()["hint"].toString());
+  }
+
+  const QJsonObject back = Dump("back.json");
+  EXPECT_EQ(back["screen"].toInt(), 0);
+  EXPECT_EQ(back["buttons"].toArray().size(), 3 + 2);
+  EXPECT_EQ(States(back, 1, "switchone"), std::vector<bool>{false});
+  EXPECT_EQ(States(back, 1, "switchgrp"), (std::vector<bool>{false, true}));
+  EXPECT_TRUE(StoredSettings().contains(QStringLiteral("PathInstall0")));
+
+  // A new run in the same settings folder starts with the switches as they were left.
+  const TRun second = RunScript({Dumped("again.json"), "close"});
+  ASSERT_TRUE(second.finished);
+  EXPECT_EQ(second.exitCode, 0) << qPrintable(second.errors);
+  const QJsonObject again = Dump("again.json");
+  EXPECT_EQ(again["screen"].toInt(), 0);
+  EXPECT_EQ(States(again, 1, "switchone"), std::vector<bool>{false});
+  EXPECT_EQ(States(again, 1, "switchgrp"), (std::vector<bool>{false, true}));
+}
+
+// A script stops at the first line it cannot read or run, and says which.
+TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
+  struct Case {
+    QStringList script;
+    QString line;
+  };
+  const Case cases[] = {
+      {{Dumped("never.json"), "# a comment", "jump 10 20", "close"}, "line 3"},
+      {{"wait 10", "click 10", "close"}, "line 2"},
+      {{"wait 10", "dump " + File("no/such/folder/x.json"), "close"}, "line 2"},
+  };
+  for (const Case& c : cases) {
+    const TRun run = RunScript(c.script);
+    ASSERT_TRUE(run.finished) << qPrintable(c.script.join(" | "));
+    EXPECT_EQ(run.exitCode, 1) << qPrintable(c.script.join(" | "));
+    EXPECT_TRUE(run.errors.contains(c.line)) << qPrintable(run.errors);
+  }
+  // An unreadable script does not open the window at all.
+  EXPECT_FALSE(QFile::exists(File("never.json")));
+}
+
+}  // namespace
