@@ -152,6 +152,17 @@ QStringList PathLines(const SkinPath& p) {
           "pathdef=" + Checked(p.pathdef), "hint=" + Checked(p.hint), QString()};
 }
 
+QStringList HtmlLines(const SkinHtml& h) {
+  const QRect& b = h.box;
+  return {QStringLiteral("_html %1").arg(h.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
+}
+
 QString WindowButtonLine(const QString& keyword, const SkinElement& e) {
   return QStringLiteral("%1; %2; %3; hint=%4; wav=%5")
       .arg(keyword, Position(e), Pictures(e), Checked(e.hint), Sound(e.sound));
@@ -184,6 +195,8 @@ std::string StructText(const SkinLayout& s) {
       if (t.screen == screen) lines << TextLines(t);
     for (const SkinPath& p : s.paths)
       if (p.screen == screen) lines << PathLines(p);
+    for (const SkinHtml& h : s.htmls)
+      if (h.screen == screen) lines << HtmlLines(h);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

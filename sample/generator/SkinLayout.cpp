@@ -185,5 +185,14 @@ SkinLayout SampleLayout() {
   install.pathdef = QStringLiteral("c:\\autobook\\");
   install.hint = QStringLiteral("Папка, в которую копируются и распаковываются файлы книги");
   s.paths.push_back(install);
+
+  // The program puts the reading screen's pane on its own panel at this place whatever the
+  // declaration says; declaring the same box keeps the two in step.
+  SkinHtml pages;
+  pages.screen = 1;
+  pages.box = QRect(33, 90, 673, 421);
+  pages.start = QStringLiteral("man\\index.htm");
+  pages.number = 1;
+  s.htmls.push_back(pages);
   return s;
 }

@@ -59,6 +59,14 @@ struct SkinPath {
   QString hint;
 };
 
+// A "_html" element: the document pane of a screen and the page it opens with.
+struct SkinHtml {
+  int screen = 0;
+  QRect box;
+  QString start;  // name in the pack
+  int number = 0;
+};
+
 // A short click: a bright tone over a lower body, both dying away.
 struct SkinSound {
   QString file;
@@ -77,6 +85,7 @@ struct SkinLayout {
   std::vector<SkinElement> elements;  // in description order
   std::vector<SkinText> texts;
   std::vector<SkinPath> paths;
+  std::vector<SkinHtml> htmls;
   std::vector<SkinSound> sounds;
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.

@@ -17,6 +17,7 @@
 #include <stdexcept>
 #include <vector>
 
+class QTimer;
 class TAnimatedPicture;
 class THtmlFrame;
 class TMyControl;
@@ -78,6 +79,8 @@ class TMainForm : public QWidget, public TFadeHost {
   void RunCommand(const std::string& command, const std::string& sound, int index, TKind kind, bool replay);
   void SwitchScreen(int target, TKind kind, int index);
   void ReplaySwitches(bool leaveOut3d);
+  void Arm3dRestart();
+  bool Restart3dPending() const;
   int ExitButtonIndex = -1;
 
   // Mouse, in window coordinates.
@@ -145,6 +148,7 @@ class TMainForm : public QWidget, public TFadeHost {
   TSuperTimer* closingTimer_ = nullptr;
   int closingX_ = 0, closingY_ = 0;
   int nestedSwitches_ = 0;
+  QTimer* restart3dTimer_ = nullptr;  // created the first time a "3d" switch needs it
   int exitSequences_ = 0;
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;

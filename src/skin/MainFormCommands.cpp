@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 void TMainForm::RunCommand(const std::string& command, const std::string& sound, int index, TKind kind,
                            bool replay) {
@@ -89,6 +90,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (target < 0 || target >= Skin.ScreenCount() || nestedSwitches_ >= kMaxNestedSwitches) return;
   ++nestedSwitches_;
 
+  if (restart3dTimer_) restart3dTimer_->stop();
   const int from = CurrentScreen;
   if (kind == TKind::Button && index >= 0 && index < static_cast<int>(BtnPics.size())) {
     RBtnPic& pic = BtnPics[index];
@@ -118,9 +120,41 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (HtmlFrame) HtmlFrame->ShowScreenPane();
 
   ReplaySwitches(true);
+  Arm3dRestart();
   repaint();
   QApplication::restoreOverrideCursor();
   --nestedSwitches_;
+}
+
+bool TMainForm::Restart3dPending() const { return restart3dTimer_ && restart3dTimer_->isActive(); }
+
+// The car's 3D view plays inside screen 0's picture, so a "3d" switch that is on brings it
+// back 100 ms after the reader returns there.
+void TMainForm::Arm3dRestart() {
+  const int s = CurrentScreen;
+  // The car clip view does not exist in this program yet: it is never active.
+  const bool viewActive = false;
+  bool start = false;
+  if (s == 0)
+    for (const RSwthOne& toggle : Skin.ScreenSwthOne[s])
+      if (toggle.state && toggle.godown == "3d") {
+        start = viewActive;
+        break;
+      }
+  for (const RSwthGrp& group : Skin.ScreenSwthGrp[s])
+    if (group.state && group.go == "3d") {
+      start = start || s != 0 || viewActive;
+      break;
+    }
+  if (!start) return;
+  if (!restart3dTimer_) {
+    restart3dTimer_ = new QTimer(this);
+    restart3dTimer_->setSingleShot(true);
+    restart3dTimer_->setInterval(100);
+    // On screen 0 the view resumes unless the reader paused it, once the view exists.
+    connect(restart3dTimer_, &QTimer::timeout, this, [this] { restart3dTimer_->stop(); });
+  }
+  restart3dTimer_->start();
 }
 
 void TMainForm::ReplaySwitches(bool leaveOut3d) {

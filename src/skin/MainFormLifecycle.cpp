@@ -93,6 +93,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormClose() {
   if (!OpeningRunning() && !ClosingRunning()) QuitMainWindow();
+  // No later screen switch may find the 3D restart timer.
+  delete restart3dTimer_;
+  restart3dTimer_ = nullptr;
 }
 
 bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->Enabled(); }

@@ -244,3 +244,21 @@ TEST(MainFormCommands, ExitFromAPopupItemRecordsIndexZero) {
   EXPECT_EQ(CurrentScreen, 0) << "commands are refused while busy";
   ProcessEventsUntil([&] { return !form->ClosingRunning(); });
 }
+
+TEST(MainFormCommands, A3dSwitchArmsTheRestartTimerAfterAScreenSwitch) {
+  TBookFixture book;
+  TTestSkinCommands commands;
+  commands.extraLines = {
+      "switchgrp 2; vx=400; vy=20; fn1=s_up.bmp; fn2=s_mvup.bmp; fn3=s_mvdn.bmp; fn4=s_dn.bmp",
+      "state=on; store=off; group=2; go=3d; hint=Машина; wav=no",
+  };
+  WriteTestSkin(book, UniqueTitle("3d"), commands);
+  const auto form = OpenBook(book);
+  EXPECT_FALSE(form->Restart3dPending());
+  form->RunCommand("2", "", 0, TMainForm::TKind::Button, true);
+  EXPECT_TRUE(form->Restart3dPending()) << "a \"3d\" group switch that is on, off screen 0";
+  EXPECT_TRUE(ProcessEventsUntil([&] { return !form->Restart3dPending(); }));
+  form->RunCommand("2", "", 0, TMainForm::TKind::Button, true);
+  form->RunCommand("1", "", 0, TMainForm::TKind::Button, true);
+  EXPECT_FALSE(form->Restart3dPending()) << "the next switch stops it; screen 0 has no such switch";
+}
