@@ -4,6 +4,7 @@
 #include "PageTemplate.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 struct ChapterTitle {

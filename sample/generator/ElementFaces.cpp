@@ -108,8 +108,12 @@ void DrawLed(QPainter& p, QPointF centre, bool on) {
   p.drawEllipse(centre, r, r);
 }
 
+// Drawn opening downwards, then mirrored: the tabs hang under the page pane.
 void DrawTab(QPainter& p, const SkinElement& e, const QString& look) {
   const QRectF face = FaceRect(e);
+  p.save();
+  p.translate(0, face.height());
+  p.scale(1, -1);
   const bool active = look == "dn" || look == "mvdn";
   const bool hover = look.startsWith("mv");
   QPainterPath tab;
@@ -139,7 +143,7 @@ void DrawTab(QPainter& p, const SkinElement& e, const QString& look) {
   p.setPen(QPen(kEdge, 1));
   p.drawPath(tab);
   if (active) {
-    // The open tab runs into the panel below it: no line between them.
+    // The open tab runs into the pane above it: no line between them.
     p.fillRect(QRectF(body.left() + 1, body.bottom() - 1, body.width() - 1, 2),
                QColor(238, 241, 245));
   } else {
@@ -151,6 +155,7 @@ void DrawTab(QPainter& p, const SkinElement& e, const QString& look) {
     stripe.addRoundedRect(QRectF(body.left() + 4, body.top() + 1, body.width() - 8, 3), 1.5, 1.5);
     p.fillPath(stripe, accent);
   }
+  p.restore();
 }
 
 void DrawWindowButton(QPainter& p, const SkinElement& e, const QString& look) {
@@ -182,7 +187,7 @@ void DrawWindowButton(QPainter& p, const SkinElement& e, const QString& look) {
 QRect CaptionArea(const SkinElement& e) {
   QRectF area = FaceRect(e);
   if (e.face == FaceStyle::ToggleLed) area.setLeft(area.left() + 22);
-  if (e.face == FaceStyle::Tab) area.setTop(area.top() + 3);
+  if (e.face == FaceStyle::Tab) area.setBottom(area.bottom() - 3);
   return area.toRect();
 }
 

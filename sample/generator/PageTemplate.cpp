@@ -21,6 +21,7 @@ table.data td { padding: 3px 6px; }
 tr.odd { background-color: #eef1f5; }
 p.note { background-color: #fff4dc; color: #6b4a12; padding: 6px; }
 p.nav { background-color: #e4e9ef; color: #1e3450; padding: 4px; font-size: 9pt; }
+p.toc { margin-top: 2px; margin-bottom: 2px; }
 .caption { font-size: 8pt; color: #5a6878; }
 )";
 
@@ -36,7 +37,8 @@ QByteArray HtmlPage(const QString& title, const QString& body, PageCode code) {
   if (code == PageCode::Utf8) return crlf.toUtf8();
   const std::string bytes = ToCp1251(crlf);
   if (FromCp1251(bytes) != crlf)
-    throw std::runtime_error("page \"" + title.toStdString() + "\" has characters outside Windows-1251");
+    throw std::runtime_error("page \"" + title.toStdString() +
+                             "\" has characters outside Windows-1251");
   return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 

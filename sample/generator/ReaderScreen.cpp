@@ -7,34 +7,19 @@
 
 namespace {
 
-const QColor kPanelFill(238, 241, 245);
-const QColor kEdge(16, 24, 34);
-
-// The contents panel: flat and exactly edged, so that the open tab above it joins it.
-void DrawContentsPanel(QPainter& p, const QRect& r) {
-  QPainterPath outline;
-  outline.addRect(QRectF(r));
-  DrawSoftShadow(p, outline, QPointF(0, 3), 4, QColor(0, 0, 0, 150));
-  p.fillRect(r, kPanelFill);
-  p.fillRect(QRect(r.left(), r.top(), r.width(), 1), kEdge);
-  p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), kEdge);
-  p.fillRect(QRect(r.left(), r.top(), 1, r.height()), kEdge);
-  p.fillRect(QRect(r.right(), r.top(), 1, r.height()), kEdge);
-}
-
-void DrawPageArea(QPainter& p, const QRectF& r) {
-  DrawInsetPanel(p, r, 6, QColor(250, 249, 245));
+// The frame round the page pane, which the program places at 33, 90 in 673 by 421 pixels,
+// and a quiet strip beside it.
+void DrawPaneFrame(QPainter& p, const QRect& pane) {
+  DrawInsetPanel(p, QRectF(pane).adjusted(-3, -3, 3, 3), 4, QColor(250, 249, 245));
+  const QRectF strip(pane.right() + 8, pane.top() - 3, 782 - pane.right() - 8, pane.height() + 6);
+  DrawInsetPanel(p, strip, 4, QColor(22, 30, 42));
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  DrawEmblem(p, r.center() - QPointF(0, 24), 44, QColor(30, 52, 80, 28));
-  p.setFont(PixelFont("DejaVu Sans", 14));
-  p.setPen(QColor(30, 52, 80, 90));
-  p.drawText(QRectF(r.left(), r.center().y() + 34, r.width(), 24), Qt::AlignCenter,
-             QStringLiteral("Выберите раздел в оглавлении слева"));
+  DrawEmblem(p, QPointF(strip.center().x(), strip.top() + 44), 24, QColor(232, 163, 58, 120));
   p.restore();
 }
 
-// The bar over the page that the page's title is written on: dark metal with an amber mark
+// The bar under the page that the page's title is written on: dark metal with an amber mark
 // at its left end, the look of the toolbar's buttons.
 void DrawPageHeader(QPainter& p, const QRect& r) {
   DrawPlate(p, QRectF(r), 5);
@@ -62,17 +47,14 @@ QImage DrawReaderScreen(const SkinLayout& layout) {
   p.setRenderHint(QPainter::Antialiasing);
 
   // Toolbar groove under the buttons.
-  QLinearGradient groove(0, 49, 0, 96);
+  QLinearGradient groove(0, 47, 0, 85);
   groove.setColorAt(0, QColor(14, 20, 28, 150));
   groove.setColorAt(1, QColor(14, 20, 28, 40));
-  p.fillRect(QRectF(8, 49, layout.screenSize.width() - 16, 47), groove);
-  p.fillRect(QRectF(8, 96, layout.screenSize.width() - 16, 1), QColor(255, 255, 255, 30));
+  p.fillRect(QRectF(8, 47, layout.screenSize.width() - 16, 38), groove);
 
-  // Both panels end 7 pixels above the status strip.
-  const int panelsTop = 132, panelsBottom = layout.statusStrip.top() - 7;
-  DrawContentsPanel(p, QRect(18, panelsTop, 232, panelsBottom - panelsTop));
+  for (const SkinHtml& pane : layout.htmls)
+    if (pane.screen == 1) DrawPaneFrame(p, pane.box);
   DrawPageHeader(p, layout.pageHeader);
-  DrawPageArea(p, QRectF(262, panelsTop, 520, panelsBottom - panelsTop));
   DrawInsetPanel(p, QRectF(layout.statusStrip), 4, QColor(16, 22, 30));
   for (const SkinPath& path : layout.paths)
     if (path.screen == 1) DrawPathField(p, path);

@@ -9,7 +9,7 @@
 // cylinder shows the piston animation.
 QImage DrawTitleScreen(const SkinLayout& layout);
 
-// Screen 1: toolbar, the contents panel on the left and the page area on the right.
+// Screen 1: toolbar, the framed page pane, its tabs and title bar below it, the status strip.
 QImage DrawReaderScreen(const SkinLayout& layout);
 
 // Rectangle of the piston animation's cylinder on screen 0.

@@ -92,7 +92,7 @@ SkinLayout SampleLayout() {
   };
   int x = 16;
   for (const Tool& t : tools) {
-    s.elements.push_back(Button(FaceStyle::ToolButton, 1, t.picture, QRect(x, 52, 104, 40),
+    s.elements.push_back(Button(FaceStyle::ToolButton, 1, t.picture, QRect(x, 50, 104, 36),
                                 t.caption, t.command, t.hint));
     x += 104;
   }
@@ -102,7 +102,7 @@ SkinLayout SampleLayout() {
   toc.face = FaceStyle::ToggleLed;
   toc.screen = 1;
   toc.picture = "r_toc";
-  toc.rect = QRect(656, 52, 128, 40);
+  toc.rect = QRect(656, 50, 128, 36);
   toc.captionUp = toc.captionDn = QStringLiteral("Оглавление");
   toc.colors = {kLight, kAmber, kAmber, QColor(190, 240, 190)};
   toc.commandOff = "offtree";
@@ -118,7 +118,7 @@ SkinLayout SampleLayout() {
   parts.face = FaceStyle::Tab;
   parts.screen = 1;
   parts.picture = "r_parts";
-  parts.rect = QRect(18, 101, 116, 32);
+  parts.rect = QRect(33, 511, 116, 32);  // hanging under the page pane
   parts.captionUp = parts.captionDn = QStringLiteral("Разделы");
   parts.colors = {kPressed, kAmber, kInk, kInk};
   parts.command = "tree1";
@@ -152,7 +152,7 @@ SkinLayout SampleLayout() {
   version.number = 3;
   s.texts.push_back(version);
 
-  s.pageHeader = QRect(262, 101, 520, 27);
+  s.pageHeader = QRect(280, 516, 502, 27);
   s.statusStrip = QRect(18, 571, 764, 22);
 
   SkinText title;

@@ -1,8 +1,10 @@
 // samplegen: draws the sample book's skin and writes its descriptions.
 //   samplegen OUTDIR [--preview DIR]
-// OUTDIR receives everything the book's pack holds; DIR, when given, receives pictures of
-// the screens and of every element's looks for checking the design by eye.
+// OUTDIR receives everything the book's pack holds, the pages in their own folder; DIR,
+// when given, receives pictures of the screens and of every element's looks for checking
+// the design by eye.
 
+#include "BookFolder.h"
 #include "Canvas.h"
 #include "ClickSound.h"
 #include "Descriptions.h"
@@ -73,6 +75,8 @@ int Run(const QStringList& args) {
   WriteFile(out.filePath("piston.gif"), EncodeAnimatedGif(piston, kPistonFrameDelay));
   for (const SkinSound& sound : layout.sounds)
     WriteFile(out.filePath(sound.file), EncodeWav(ClickSamples(sound), kClickSampleRate));
+
+  WriteBookFolder(out, layout.sounds.front());
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);

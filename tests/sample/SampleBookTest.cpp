@@ -13,7 +13,11 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QSize>
+#include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
+#include <map>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -242,7 +246,8 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.CloseBtn.hint, ToCp1251(QStringLiteral("Завершить работу с книгой")));
   EXPECT_EQ(m.Texts.size(), 3u);
   EXPECT_EQ(m.PathInputs.size(), 1u);
-  EXPECT_TRUE(m.Htmls.empty() && m.Clips.empty() && m.Images.empty() && m.Trees.empty());
+  EXPECT_EQ(m.Htmls.size(), 1u);
+  EXPECT_TRUE(m.Clips.empty() && m.Images.empty() && m.Trees.empty());
   EXPECT_TRUE(m.Codec.empty());
   EXPECT_EQ(m.Rolic, "no");
   EXPECT_TRUE(m.Icon.empty());
@@ -354,6 +359,152 @@ TEST_F(SampleBook, PistonAnimationFitsTheTitleScreen) {
   const QSize size(static_cast<int>(Le(gif, 6, 2)), static_cast<int>(Le(gif, 8, 2)));
   const QSize window = ReadBmpHeader(Member(Backgrounds().front())).size;
   EXPECT_TRUE(QRect(QPoint(0, 0), window).contains(QRect(QPoint(583, 470), size)));
+}
+
+// The book's pages: the folder the reading screen's pane shows, its code pages and links.
+class SamplePages : public SampleBook {
+ protected:
+  // Page name (lower case, inside the page folder) and its text.
+  std::vector<std::pair<std::string, QString>> Pages() const {
+    std::vector<std::pair<std::string, QString>> pages;
+    for (const std::string& path : PackListFiles()) {
+      const std::string lower = AsciiLower(path);
+      if (lower.rfind(kFolder, 0) != 0 || !lower.ends_with(".htm")) continue;
+      const std::string bytes = Member(path);
+      pages.emplace_back(lower.substr(kFolder.size()),
+                         IsUtf8Page(bytes)
+                             ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                             : FromCp1251(bytes));
+    }
+    return pages;
+  }
+
+  static bool IsUtf8Page(const std::string& bytes) {
+    return AsciiLower(bytes).find("<meta charset=\"utf-8\">") != std::string::npos;
+  }
+
+  static bool HasAnchor(const QString& page, const QString& anchor) {
+    return page.contains("name=\"" + anchor + "\"", Qt::CaseInsensitive);
+  }
+
+  const std::string kFolder = "man\\";
+};
+
+TEST_F(SamplePages, ReadingScreenOpensTheContentsPageInThePanel) {
+  const TSkinModel model = Model();
+  ASSERT_EQ(model.Htmls.size(), 1u);
+  const RHTML& pane = model.Htmls.front();
+  EXPECT_EQ(pane.screen, 1);
+  EXPECT_EQ(pane.number, 1);
+  EXPECT_EQ(QRect(QPoint(pane.vx, pane.vy), QPoint(pane.vw - 1, pane.vh - 1)),
+            QRect(33, 90, 673, 421));
+  EXPECT_TRUE(AsciiLower(pane.fn).ends_with("man\\index.htm")) << pane.fn;
+  EXPECT_GE(PackFind("man\\index.htm"), 0);
+}
+
+TEST_F(SamplePages, PagesAreWindows1251WithoutCharsetOrUtf8ThatSaysSo) {
+  int cp1251 = 0, utf8 = 0;
+  for (const std::string& path : PackListFiles()) {
+    const std::string lower = AsciiLower(path);
+    if (lower.rfind(kFolder, 0) != 0 || !lower.ends_with(".htm")) continue;
+    const std::string bytes = Member(path);
+    const bool hasCyrillicBytes = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xC0; });
+    EXPECT_TRUE(hasCyrillicBytes) << path;
+    if (IsUtf8Page(bytes)) {
+      ++utf8;
+      QStringDecoder decode(QStringDecoder::Utf8);
+      const QString text =
+          decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+      EXPECT_FALSE(decode.hasError()) << path;
+      EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'А' && c <= u'я';
+      })) << path;
+    } else {
+      ++cp1251;
+      EXPECT_EQ(AsciiLower(bytes).find("charset"), std::string::npos) << path;
+      EXPECT_FALSE(FromCp1251(bytes).contains('?'))
+          << path << ": a character had no Windows-1251 form";
+    }
+  }
+  EXPECT_GE(cp1251, 18);
+  EXPECT_GE(utf8, 1);
+  EXPECT_LE(utf8, 3);
+}
+
+TEST_F(SamplePages, EveryLocalLinkAndPictureNamesAFileOfThePack) {
+  static const QRegularExpression reference(QStringLiteral("\\b(href|src)=\"([^\"]*)\""),
+                                            QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression select(QStringLiteral("<select name=\"([^\"]+)\""));
+  const auto pages = Pages();
+  ASSERT_GE(pages.size(), 20u);
+  std::map<std::string, QString> byName(pages.begin(), pages.end());
+  std::set<QString> kinds;
+  for (const auto& [name, page] : pages) {
+    for (const auto& m : reference.globalMatch(page)) {
+      QString url = m.captured(2);
+      const QString lower = url.toLower();
+      const std::string where = name + ": " + url.toStdString();
+      if (lower.startsWith("http:") || lower.startsWith("mailto:")) {
+        kinds.insert(lower.left(lower.indexOf(':')));
+        continue;
+      }
+      if (lower.startsWith("copylist:")) {
+        kinds.insert("copylist");
+        bool found = false;
+        for (const auto& s : select.globalMatch(page)) found = found || s.captured(1) == url.mid(9);
+        EXPECT_TRUE(found) << where << ": no drop-down list of that name";
+        continue;
+      }
+      for (const char* scheme : {"copy:", "printhtml:"})
+        if (lower.startsWith(scheme)) {
+          kinds.insert(scheme);
+          url = url.mid(static_cast<int>(strlen(scheme)));
+        }
+      const qsizetype hash = url.indexOf('#');
+      const QString file = hash < 0 ? url : url.left(hash);
+      const QString anchor = hash < 0 ? QString() : url.mid(hash + 1);
+      if (file.isEmpty()) {
+        EXPECT_TRUE(HasAnchor(page, anchor)) << where;
+        continue;
+      }
+      EXPECT_FALSE(file.contains('/') || file.contains('\\') || file.contains(':')) << where;
+      const std::string member = kFolder + ToCp1251(file.toLower());
+      EXPECT_GE(PackFind(member), 0) << where;
+      kinds.insert(file.section('.', -1).toLower());
+      if (!anchor.isEmpty()) {
+        ASSERT_TRUE(byName.count(ToCp1251(file.toLower()))) << where;
+        EXPECT_TRUE(HasAnchor(byName[ToCp1251(file.toLower())], anchor)) << where;
+      }
+    }
+  }
+  for (const char* kind : {"htm", "png", "gif", "bmp", "zip", "wav", "exe", "txt", "http", "mailto",
+                           "copy:", "copylist", "printhtml:"})
+    EXPECT_TRUE(kinds.count(kind)) << "no link or picture of kind " << kind;
+}
+
+TEST_F(SamplePages, FramesetAndPicturesAreThere) {
+  const auto pages = Pages();
+  const std::map<std::string, QString> byName(pages.begin(), pages.end());
+  ASSERT_TRUE(byName.count("frames.htm"));
+  EXPECT_TRUE(byName.at("frames.htm").contains("<frameset"));
+  ASSERT_TRUE(byName.count("toc.htm"));
+  EXPECT_TRUE(byName.at("toc.htm").contains("target=\"text\""));
+  EXPECT_TRUE(byName.at("gallery.htm").contains("target=\"_blank\""));
+  static const QRegularExpression image(QStringLiteral("<img [^>]*>"));
+  int images = 0;
+  for (const auto& [name, page] : pages)
+    for (const auto& m : image.globalMatch(page)) {
+      ++images;
+      EXPECT_TRUE(m.captured(0).contains("title=\""))
+          << name << ": " << m.captured(0).toStdString();
+    }
+  EXPECT_GE(images, 5);
+  const std::string zip = Member("man\\tools.zip");
+  ASSERT_GE(zip.size(), 22u);
+  EXPECT_EQ(zip.substr(0, 4), std::string("PK\x03\x04", 4));
+  EXPECT_EQ(zip.substr(zip.size() - 22, 4), std::string("PK\x05\x06", 4));
+  EXPECT_TRUE(ReadWaveHeader(Member("man\\signal.wav")).valid);
 }
 
 }  // namespace
