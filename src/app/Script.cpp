@@ -37,9 +37,9 @@ const QHash<QString, int>& NamedKeys() {
 
 }  // namespace
 
-bool ParseKeySpec(const QString& spec, int& key, Qt::KeyboardModifiers& modifiers) {
+bool ParseKeyName(const QString& keyName, int& key, Qt::KeyboardModifiers& modifiers) {
   modifiers = Qt::NoModifier;
-  const QStringList parts = spec.split(u'+');
+  const QStringList parts = keyName.split(u'+');
   for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
     const QString mod = parts[i].toLower();
     if (mod == u"shift") modifiers |= Qt::ShiftModifier;
@@ -93,7 +93,7 @@ TScript ParseScript(const QString& text) {
       ok = ParsePoint(words, line);
     } else if (verb == u"key") {
       line.kind = TScriptLine::Kind::Key;
-      ok = words.size() == 2 && ParseKeySpec(words[1], line.key, line.modifiers);
+      ok = words.size() == 2 && ParseKeyName(words[1], line.key, line.modifiers);
     } else if (verb == u"wait") {
       line.kind = TScriptLine::Kind::Wait;
       ok = words.size() == 2 && ParseInt(words[1], line.milliseconds) && line.milliseconds >= 0;

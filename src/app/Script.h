@@ -32,4 +32,4 @@ struct TScript {
 TScript ParseScript(const QString& text);
 
 // "Esc", "F1", "Enter", "Shift+Home", "Ctrl+F", "Shift+Ctrl+Z", "Ctrl+I"; false when unknown.
-bool ParseKeySpec(const QString& spec, int& key, Qt::KeyboardModifiers& modifiers);
+bool ParseKeyName(const QString& keyName, int& key, Qt::KeyboardModifiers& modifiers);

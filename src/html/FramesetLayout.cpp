@@ -14,13 +14,13 @@ struct Part {
   double value = 1;
 };
 
-std::vector<Part> ParseSpec(const std::string& spec) {
+std::vector<Part> ParseSizeList(const std::string& list) {
   std::vector<Part> parts;
   size_t start = 0;
-  while (start <= spec.size()) {
-    size_t comma = spec.find(',', start);
-    if (comma == std::string::npos) comma = spec.size();
-    std::string item = spec.substr(start, comma - start);
+  while (start <= list.size()) {
+    size_t comma = list.find(',', start);
+    if (comma == std::string::npos) comma = list.size();
+    std::string item = list.substr(start, comma - start);
     item.erase(std::remove_if(item.begin(), item.end(), [](unsigned char c) { return std::isspace(c); }), item.end());
     Part part;
     const double number = std::atof(item.c_str());
@@ -39,9 +39,9 @@ std::vector<Part> ParseSpec(const std::string& spec) {
 
 }  // namespace
 
-std::vector<int> FramesetSizes(const std::string& spec, int total) {
+std::vector<int> FramesetSizes(const std::string& list, int total) {
   total = std::max(total, 0);
-  std::vector<Part> parts = ParseSpec(spec);
+  std::vector<Part> parts = ParseSizeList(list);
   if (parts.empty()) return {total};
 
   std::vector<double> sizes(parts.size(), 0);

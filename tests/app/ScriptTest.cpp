@@ -32,9 +32,9 @@ TEST(Script, ReadsEveryKindOfLine) {
   EXPECT_EQ(script.lines[9].kind, TScriptLine::Kind::Close);
 }
 
-TEST(Script, KeySpecs) {
+TEST(Script, KeyNames) {
   const struct {
-    const char* spec;
+    const char* keyName;
     int key;
     Qt::KeyboardModifiers mods;
   } cases[] = {
@@ -46,13 +46,13 @@ TEST(Script, KeySpecs) {
   for (const auto& c : cases) {
     int key = 0;
     Qt::KeyboardModifiers mods;
-    ASSERT_TRUE(ParseKeySpec(c.spec, key, mods)) << c.spec;
-    EXPECT_EQ(key, c.key) << c.spec;
-    EXPECT_EQ(mods, c.mods) << c.spec;
+    ASSERT_TRUE(ParseKeyName(c.keyName, key, mods)) << c.keyName;
+    EXPECT_EQ(key, c.key) << c.keyName;
+    EXPECT_EQ(mods, c.mods) << c.keyName;
   }
   int key = 0;
   Qt::KeyboardModifiers mods;
-  for (const char* bad : {"", "Hyper+A", "F0", "F25", "Shift+", "Ж"}) EXPECT_FALSE(ParseKeySpec(bad, key, mods)) << bad;
+  for (const char* bad : {"", "Hyper+A", "F0", "F25", "Shift+", "Ж"}) EXPECT_FALSE(ParseKeyName(bad, key, mods)) << bad;
 }
 
 TEST(Script, ErrorsNameTheLine) {

@@ -5,7 +5,7 @@
 namespace {
 
 struct Case {
-  const char* spec;
+  const char* list;
   int total;
   std::vector<int> sizes;
 };
@@ -14,11 +14,11 @@ class FramesetSizesTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(FramesetSizesTest, SplitsTheTotal) {
   const Case& c = GetParam();
-  EXPECT_EQ(FramesetSizes(c.spec, c.total), c.sizes) << c.spec;
+  EXPECT_EQ(FramesetSizes(c.list, c.total), c.sizes) << c.list;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Specs, FramesetSizesTest,
+    Lists, FramesetSizesTest,
     ::testing::Values(Case{"", 300, {300}},
                       Case{"100,*", 300, {100, 200}},
                       Case{"25%,75%", 400, {100, 300}},
