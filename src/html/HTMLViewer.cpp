@@ -1,6 +1,6 @@
 #include "html/HTMLViewer.h"
 
-#include "html/ColorConversion.h"
+#include "platform/ui/ColorConversion.h"
 #include "html/HTMLViewerPage.h"
 #include "html/HtmlDocument.h"
 #include "html/HtmlNames.h"

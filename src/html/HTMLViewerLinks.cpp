@@ -1,6 +1,6 @@
 // Links of a viewer: their colours, the mouse over them and clicks on them.
 
-#include "html/ColorConversion.h"
+#include "platform/ui/ColorConversion.h"
 #include "html/HTMLViewer.h"
 #include "html/HTMLViewerPage.h"
 #include "html/PagePreparser.h"

@@ -4,6 +4,7 @@
 #include "app/DescriptionSyntax.h"
 #include "app/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/ui/ColorConversion.h"
 #include "skin/MainForm.h"
 #include "tools/TextMsg.h"
 
@@ -12,7 +13,6 @@
 
 namespace {
 
-QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QFont CaptionFont(const std::string& name, int size, uint8_t style) {
   QFont font(FromCp1251(name));

@@ -1,5 +1,7 @@
 #include "skin/PanelBkgrd.h"
 
+#include "platform/ui/ColorConversion.h"
+
 #include <QHBoxLayout>
 #include <QSplitter>
 
@@ -20,7 +22,7 @@ TPanelBkgrd::TPanelBkgrd(QWidget* window, const TDynamicSplitterArray& splitters
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter_);
-  const QColor color(splitterColor_ & 0xFF, (splitterColor_ >> 8) & 0xFF, (splitterColor_ >> 16) & 0xFF);
-  splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }").arg(color.name()));
+  splitter_->setStyleSheet(
+      QStringLiteral("QSplitter::handle { background: %1; }").arg(ToQColor(splitterColor_).name()));
   hide();
 }

@@ -3,6 +3,7 @@
 #include "app/DescriptionSyntax.h"
 #include "app/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/ui/ColorConversion.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -10,7 +11,6 @@
 
 namespace {
 
-QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QFont ElementFont(const RText& r) {
   QFont font(FromCp1251(r.font));
