@@ -268,7 +268,11 @@ QString Render(const Chapter& c, const QString& prev, const QString& next) {
 
 std::vector<ChapterTitle> ChapterTitles() {
   std::vector<ChapterTitle> titles;
-  for (const Chapter& c : Chapters()) titles.push_back({c.file, c.title});
+  for (const Chapter& c : Chapters()) {
+    ChapterTitle t{c.file, c.title, {}};
+    for (const Section& s : c.sections) t.sections.push_back({s.anchor, s.heading});
+    titles.push_back(t);
+  }
   return titles;
 }
 

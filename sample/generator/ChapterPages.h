@@ -7,9 +7,15 @@
 #include <QStringList>
 #include <vector>
 
+struct ChapterSection {
+  QString anchor;
+  QString heading;
+};
+
 struct ChapterTitle {
   QString file;
   QString title;
+  std::vector<ChapterSection> sections;
 };
 
 // In reading order.

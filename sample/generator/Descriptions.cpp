@@ -163,6 +163,14 @@ QStringList HtmlLines(const SkinHtml& h) {
           "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
 }
 
+// vw and vh are the tree's right and bottom edges on the window.
+QStringList TreeLines(const SkinTree& t) {
+  return {QStringLiteral("_tree %1").arg(t.screen + 1),
+          QStringLiteral("vw=%1; vh=%2").arg(t.right).arg(t.bottom),
+          QStringLiteral("colorselect=%1; colorselecttext=%2").arg(Color(t.select), Color(t.selectText)),
+          "fn=" + Checked(t.file), QString()};
+}
+
 QString WindowButtonLine(const QString& keyword, const SkinElement& e) {
   return QStringLiteral("%1; %2; %3; hint=%4; wav=%5")
       .arg(keyword, Position(e), Pictures(e), Checked(e.hint), Sound(e.sound));
@@ -197,6 +205,8 @@ std::string StructText(const SkinLayout& s) {
       if (p.screen == screen) lines << PathLines(p);
     for (const SkinHtml& h : s.htmls)
       if (h.screen == screen) lines << HtmlLines(h);
+    for (const SkinTree& t : s.trees)
+      if (t.screen == screen) lines << TreeLines(t);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

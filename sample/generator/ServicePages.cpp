@@ -35,14 +35,9 @@ QString FrameLinks(const std::vector<std::pair<QString, QString>>& links) {
 }
 
 QString ServiceList() {
-  const std::pair<const char*, QString> pages[] = {
-      {"to.htm", "Техническое обслуживание"}, {"specs.htm", "Технические характеристики"},
-      {"faults.htm", "Неисправности"},        {"gallery.htm", "Рисунки деталей"},
-      {"files.htm", "Файлы и программы"},     {"history.htm", "Из истории автомобиля"},
-      {"glossary.htm", "Словарь терминов"},   {"about.htm", "О книге"}};
   QString html = "<ul>";
-  for (const auto& [file, title] : pages)
-    html += "<li><a href=\"" + QString::fromLatin1(file) + "\">" + title + "</a></li>";
+  for (const auto& [file, title] : ReferencePages())
+    html += "<li><a href=\"" + file + "\">" + title + "</a></li>";
   return html + "</ul>";
 }
 
@@ -254,6 +249,13 @@ BookFile About() {
 }  // namespace
 
 QStringList SerialNumbers() { return {"AB12-7781-QX40", "AB12-9034-KM17", "AB12-4410-ZT88"}; }
+
+std::vector<std::pair<QString, QString>> ReferencePages() {
+  return {{"to.htm", "Техническое обслуживание"}, {"specs.htm", "Технические характеристики"},
+          {"faults.htm", "Неисправности"},        {"gallery.htm", "Рисунки деталей"},
+          {"files.htm", "Файлы и программы"},     {"history.htm", "Из истории автомобиля"},
+          {"glossary.htm", "Словарь терминов"},   {"about.htm", "О книге"}};
+}
 
 std::vector<BookFile> ServicePages() {
   return {Index(),   Frameset(), FrameContents(), Maintenance(), Specs(), Faults(),

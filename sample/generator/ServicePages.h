@@ -5,9 +5,13 @@
 #include "PageTemplate.h"
 
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 std::vector<BookFile> ServicePages();
+
+// The reference pages after the chapters, as the index page lists them: file and title.
+std::vector<std::pair<QString, QString>> ReferencePages();
 
 // Serial numbers offered on the downloads page.
 QStringList SerialNumbers();

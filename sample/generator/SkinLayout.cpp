@@ -97,6 +97,15 @@ SkinLayout SampleLayout() {
     x += 104;
   }
 
+  // In the strip right of the page: the chapters before and after the one being read. The
+  // program writes the chapters' names into their hints.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_prev", QRect(720, 150, 56, 40),
+                              QStringLiteral("«"), "prevchapter",
+                              QStringLiteral("Предыдущий раздел")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40),
+                              QStringLiteral("»"), "nextchapter",
+                              QStringLiteral("Следующий раздел")));
+
   SkinElement toc;
   toc.kind = ElementKind::Toggle;
   toc.face = FaceStyle::ToggleLed;
@@ -121,7 +130,7 @@ SkinLayout SampleLayout() {
   parts.rect = QRect(33, 511, 116, 32);  // hanging under the page pane
   parts.captionUp = parts.captionDn = QStringLiteral("Разделы");
   parts.colors = {kPressed, kAmber, kInk, kInk};
-  parts.command = "tree1";
+  parts.command = "tree2";  // shows tree A, the contents
   parts.hint = QStringLiteral("Оглавление по разделам книги");
   parts.state = true;
   parts.store = true;
@@ -133,7 +142,7 @@ SkinLayout SampleLayout() {
   index.picture = "r_index";
   index.rect.moveLeft(134);
   index.captionUp = index.captionDn = QStringLiteral("Указатель");
-  index.command = "tree2";
+  index.command = "tree1";  // shows tree B, the index
   index.hint = QStringLiteral("Алфавитный указатель терминов");
   index.state = false;
   s.elements.push_back(index);
@@ -192,7 +201,13 @@ SkinLayout SampleLayout() {
   pages.screen = 1;
   pages.box = QRect(33, 90, 673, 421);
   pages.start = QStringLiteral("man\\index.htm");
-  pages.number = 1;
+  pages.number = 20;  // the number the contents tree loads pages into when the pane is hidden
   s.htmls.push_back(pages);
+
+  // 210 pixels wide beside the page, as tall as the panel.
+  const SkinTree contents{1, 33 + 210, 90 + 421, kInk, QColor(255, 212, 120), "contents.txt"};
+  SkinTree terms = contents;
+  terms.file = "terms.txt";
+  s.trees = {contents, terms};
   return s;
 }

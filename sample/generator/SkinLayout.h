@@ -67,6 +67,14 @@ struct SkinHtml {
   int number = 0;
 };
 
+// A "_tree" element: a contents tree at the left of the reading screen's page.
+struct SkinTree {
+  int screen = 1;
+  int right = 0, bottom = 0;  // window coordinates; the tree starts at the page's corner
+  QColor select, selectText;
+  QString file;  // the contents file, beside the descriptions
+};
+
 // A short click: a bright tone over a lower body, both dying away.
 struct SkinSound {
   QString file;
@@ -86,6 +94,7 @@ struct SkinLayout {
   std::vector<SkinText> texts;
   std::vector<SkinPath> paths;
   std::vector<SkinHtml> htmls;
+  std::vector<SkinTree> trees;  // the contents first, then the index of terms
   std::vector<SkinSound> sounds;
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.

@@ -7,6 +7,7 @@
 #include "BookFolder.h"
 #include "Canvas.h"
 #include "ClickSound.h"
+#include "ContentsFiles.h"
 #include "Descriptions.h"
 #include "ElementFaces.h"
 #include "GifWriter.h"
@@ -84,6 +85,9 @@ int Run(const QStringList& args) {
             QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
   WriteFile(out.filePath("Title.txt"),
             QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
+
+  WriteFile(out.filePath(layout.trees.at(0).file), ContentsFile());
+  WriteFile(out.filePath(layout.trees.at(1).file), TermsFile());
 
   if (args.size() == 3) {
     MakeFolder(args[2]);

@@ -122,6 +122,11 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Drop;
       line.text = rest;
       ok = !rest.isEmpty();
+    } else if (verb == u"tree") {
+      // tree N CAPTION: the caption may hold blanks.
+      line.kind = TScriptLine::Kind::Tree;
+      ok = words.size() >= 3 && ParseInt(words[1], line.number) && (line.number == 1 || line.number == 2);
+      if (ok) line.text = rest.mid(words[1].size()).trimmed();
     } else if (verb == u"close") {
       line.kind = TScriptLine::Kind::Close;
       ok = words.size() == 1;

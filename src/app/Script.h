@@ -9,11 +9,11 @@
 #include <vector>
 
 struct TScriptLine {
-  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop };
+  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree };
   Kind kind = Kind::Wait;
   int lineNumber = 0;      // from 1, in the file
   QString text;            // Command: the command text; Shot, Dump, Drop: the file name;
-                           // Link: the URL; Find: the text to find
+                           // Link: the URL; Find: the text to find; Tree: the caption
   QString target;          // Link: the target frame, empty when none
   bool matchCase = false;  // Find
   QPoint at;               // Move, Press, Release, Click
@@ -21,6 +21,7 @@ struct TScriptLine {
   int key = 0;             // Key
   Qt::KeyboardModifiers modifiers;  // Key
   int milliseconds = 0;    // Wait
+  int number = 0;          // Tree: 1 for tree A, 2 for tree B
 };
 
 struct TScript {

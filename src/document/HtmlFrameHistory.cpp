@@ -5,8 +5,10 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/Globals.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
+#include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "skin/MainForm.h"
@@ -55,6 +57,8 @@ void THtmlFrame::HistoryChanged() {
     form_.TextMsg->SetText(ToCp1251(title + QStringLiteral("  ")), kTitleTextNumber, true);
   }
   UpdateHistoryControls();
+  if (form_.Trees)
+    if (TTreeViews* tree = form_.Trees->Visible()) tree->FollowPane();
 }
 
 // The history popups show these lists when they open; the standard window's tool bar joins

@@ -7,6 +7,7 @@
 #include "app/Log.h"
 #include "app/ResourcePack.h"
 #include "app/Description.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"

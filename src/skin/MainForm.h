@@ -19,6 +19,7 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TContentsTrees;
 class THtmlFrame;
 class TMyControl;
 class TNavFont;
@@ -59,6 +60,7 @@ class TMainForm : public QWidget, public TFadeHost {
   std::unique_ptr<TTextMsg> TextMsg;
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
 
   // The process is ending (a second instance of the book): no event loop is needed.

@@ -3,6 +3,7 @@
 #include "app/ComprStream.h"
 #include "app/Globals.h"
 #include "app/ResourcePack.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
@@ -188,6 +189,7 @@ void TMainForm::CreateComponents() {
   }
   if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls);
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
+  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees);
   ScaleBar = std::make_unique<TScaleBar>();
   CreatePiston();
 }

@@ -2,7 +2,9 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/Globals.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "document/TreeViews.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
@@ -32,6 +34,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
 
   switch (c.action) {
     case TCommandAction::Screen:
+      if (Trees) Trees->SetStartLink(c.value);
+      SwitchScreen(c.screen, kind, index);
+      break;
     case TCommandAction::ScreenNumber:
       SwitchScreen(c.screen, kind, index);
       break;
@@ -72,6 +77,21 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       if (HtmlFrame) {
         HtmlFrame->AddVisitGroup(c.value);
         HtmlFrame->ShowInElement(c.number, c.value);
+      }
+      break;
+    case TCommandAction::Tree1:
+    case TCommandAction::Tree2:
+      if (Trees) Trees->ChooseTree(c.action == TCommandAction::Tree1 ? 1 : 2);
+      break;
+    case TCommandAction::OnTree:
+    case TCommandAction::OffTree:
+      if (Trees) Trees->SetTreesHidden(c.action == TCommandAction::OffTree);
+      break;
+    case TCommandAction::NextChapter:
+    case TCommandAction::PrevChapter:
+      if (TTreeViews* tree = Trees ? Trees->Visible() : nullptr) {
+        if (c.action == TCommandAction::NextChapter) tree->NextChapter();
+        else tree->PrevChapter();
       }
       break;
     case TCommandAction::InstallFonts:
@@ -118,6 +138,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   }
 
   if (HtmlFrame) HtmlFrame->ShowScreenPane();
+  if (Trees) Trees->ShowForScreen();
 
   ReplaySwitches(true);
   Arm3dRestart();
@@ -174,7 +195,4 @@ void TMainForm::ReplaySwitches(bool leaveOut3d) {
   }
 }
 
-bool TMainForm::TreeSwitchIgnored(const RSwthOne&) const {
-  // Only a hidden second contents tree makes its switch mean nothing; there are no trees yet.
-  return false;
-}
+bool TMainForm::TreeSwitchIgnored(const RSwthOne& toggle) const { return Trees && Trees->SwitchIgnored(toggle); }

@@ -1,10 +1,12 @@
 // The window's observable state, for scripted runs.
 
 #include "app/Globals.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
+#include "skin/MyControl.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 
@@ -38,7 +40,7 @@ QJsonObject TMainForm::StateForDump() const {
     for (size_t i = 0; i < BtnPics.size(); ++i)
       buttons.append(QJsonObject{{"hover", BtnPics[i].hover},
                                  {"pressed", BtnPics[i].pressed},
-                                 {"hint", FromCp1251(Skin.ScreenBtns[CurrentScreen][i].hint)}});
+                                 {"hint", BtnPics[i].control ? BtnPics[i].control->toolTip() : QString()}});
   state["buttons"] = buttons;
 
   QJsonArray texts;
@@ -47,6 +49,8 @@ QJsonObject TMainForm::StateForDump() const {
   state["texts"] = texts;
   state["status"] = StatusLine ? FromCp1251(StatusLine->Text()) : QString();
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
+  state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
+                                                              {"B", QJsonObject{{"exists", false}}}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

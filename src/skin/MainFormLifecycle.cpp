@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "app/Log.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "platform/Registry.h"
@@ -159,6 +160,7 @@ void TMainForm::FormDestroy() {
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();
+  Trees.reset();
   HtmlFrame.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();

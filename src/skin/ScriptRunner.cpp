@@ -1,10 +1,13 @@
 #include "skin/ScriptRunner.h"
 
 #include "app/DescriptionSyntax.h"
+#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "skin/MainForm.h"
+#include "skin/PanelBkgrd.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,6 +79,25 @@ bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
   return true;
 }
 
+// As the reader would: the item is scrolled into view and clicked.
+bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
+  TTreeViews* tree = !form_.Trees ? nullptr : line.number == 1 ? form_.Trees->A() : form_.Trees->B();
+  if (!tree || !tree->isVisible()) {
+    error = QStringLiteral("tree %1 is not shown").arg(line.number);
+    return false;
+  }
+  for (int i = 0; i < tree->ItemCount(); ++i) {
+    TElTreeItem* item = tree->Item(i);
+    if (item->Caption() != line.text) continue;
+    tree->EnsureVisible(item);
+    const QRect place = tree->visualItemRect(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    return true;
+  }
+  error = QStringLiteral("tree %1 has no item \"%2\"").arg(line.number).arg(line.text);
+  return false;
+}
+
 void TScriptRunner::Wait(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
@@ -143,6 +165,9 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
       QCoreApplication::sendEvent(&form_, &drop);
       break;
     }
+    case TScriptLine::Kind::Tree:
+      if (!ClickTreeItem(line, error)) return false;
+      break;
     case TScriptLine::Kind::Close: {
       form_.close();
       QEventLoop loop;

@@ -19,6 +19,7 @@ class TScriptRunner : public QObject {
   // False with `error` set when the line cannot run.
   bool RunLine(const TScriptLine& line, QString& error);
   bool ClickLink(const TScriptLine& line, QString& error);
+  bool ClickTreeItem(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
   void Finish(int status, const QString& message = {});
 

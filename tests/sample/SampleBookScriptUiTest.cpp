@@ -151,7 +151,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 6 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 8 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)

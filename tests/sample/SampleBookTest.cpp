@@ -3,6 +3,7 @@
 #include "app/DescriptionSyntax.h"
 #include "app/MemoryStream.h"
 #include "app/ResourcePack.h"
+#include "document/Contents.h"
 #include "platform/Cp1251.h"
 #include "skin/SkinReader.h"
 
@@ -233,7 +234,7 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
   EXPECT_EQ(m.ScreenBtns[0].size(), 3u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 6u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 8u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
   EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
@@ -247,7 +248,16 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.Texts.size(), 3u);
   EXPECT_EQ(m.PathInputs.size(), 1u);
   EXPECT_EQ(m.Htmls.size(), 1u);
-  EXPECT_TRUE(m.Clips.empty() && m.Images.empty() && m.Trees.empty());
+  EXPECT_TRUE(m.Clips.empty() && m.Images.empty());
+  ASSERT_EQ(m.Trees.size(), 2u);
+  for (const RTree& tree : m.Trees) {
+    EXPECT_EQ(tree.screen, 1);
+    EXPECT_EQ(tree.vw, 33 + 210);
+    EXPECT_EQ(tree.vh, 90 + 421);
+    EXPECT_NE(tree.colorselect, tree.colorselecttext);
+  }
+  EXPECT_EQ(m.Trees[0].fn, "contents.txt");
+  EXPECT_EQ(m.Trees[1].fn, "terms.txt");
   EXPECT_TRUE(m.Codec.empty());
   EXPECT_EQ(m.Rolic, "no");
   EXPECT_TRUE(m.Icon.empty());
@@ -331,7 +341,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 12u);
+  ASSERT_EQ(sounds.size(), 14u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);
@@ -395,7 +405,7 @@ TEST_F(SamplePages, ReadingScreenOpensTheContentsPageInThePanel) {
   ASSERT_EQ(model.Htmls.size(), 1u);
   const RHTML& pane = model.Htmls.front();
   EXPECT_EQ(pane.screen, 1);
-  EXPECT_EQ(pane.number, 1);
+  EXPECT_EQ(pane.number, 20);
   EXPECT_EQ(QRect(QPoint(pane.vx, pane.vy), QPoint(pane.vw - 1, pane.vh - 1)),
             QRect(33, 90, 673, 421));
   EXPECT_TRUE(AsciiLower(pane.fn).ends_with("man\\index.htm")) << pane.fn;
@@ -481,6 +491,42 @@ TEST_F(SamplePages, EveryLocalLinkAndPictureNamesAFileOfThePack) {
   for (const char* kind : {"htm", "png", "gif", "bmp", "zip", "wav", "exe", "txt", "http", "mailto",
                            "copy:", "copylist", "printhtml:"})
     EXPECT_TRUE(kinds.count(kind)) << "no link or picture of kind " << kind;
+}
+
+// The contents tree lists every page (the frame of the framed view comes with it) in three
+// levels; the index of terms in two. Every entry leads to a page, and to an anchor it has.
+TEST_F(SamplePages, ContentsTreesLeadToEveryPage) {
+  const auto pages = Pages();
+  const std::map<std::string, QString> byName(pages.begin(), pages.end());
+  const auto entriesOf = [](const std::string& file) {
+    TMemoryStream stream;
+    EXPECT_EQ(PackLoad(file, stream), 0) << file;
+    TLines lines;
+    std::string line;
+    while (ReadTextLine(stream, line)) lines.push_back(line);
+    return ParseContents(lines);
+  };
+  std::set<std::string> listed;
+  for (const auto& [file, depth] : {std::pair{"contents.txt", 2}, std::pair{"terms.txt", 1}}) {
+    const std::vector<TContentsEntry> entries = entriesOf(file);
+    ASSERT_GE(entries.size(), 20u) << file;
+    int deepest = 0;
+    for (const TContentsEntry& e : entries) {
+      deepest = std::max(deepest, e.depth);
+      EXPECT_FALSE(e.caption.empty()) << file << ": " << e.link;
+      const std::string link = AsciiLower(e.link);
+      ASSERT_EQ(link.rfind(kFolder, 0), 0u) << file << ": " << e.link;
+      const size_t hash = link.find('#');
+      const std::string page = link.substr(kFolder.size(), hash - kFolder.size());
+      ASSERT_TRUE(byName.count(page)) << file << ": " << e.link;
+      if (hash != std::string::npos)
+        EXPECT_TRUE(HasAnchor(byName.at(page), QString::fromStdString(link.substr(hash + 1)))) << e.link;
+      if (file == std::string("contents.txt")) listed.insert(page);
+    }
+    EXPECT_EQ(deepest, depth) << file;
+  }
+  for (const auto& [name, page] : pages)
+    EXPECT_TRUE(listed.count(name) || name == "toc.htm") << name << " is not in the contents";
 }
 
 TEST_F(SamplePages, FramesetAndPicturesAreThere) {

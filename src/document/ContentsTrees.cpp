@@ -1,0 +1,100 @@
+#include "document/ContentsTrees.h"
+
+#include "app/DescriptionSyntax.h"
+#include "app/Globals.h"
+#include "document/TreeViews.h"
+#include "skin/MainForm.h"
+#include "skin/MyControl.h"
+#include "skin/PanelBkgrd.h"
+
+#include <QJsonArray>
+
+#include <QSplitter>
+
+namespace {
+
+// Trees go before the page on the panel's splitter, in declaration order.
+TTreeViews* CreateTree(TMainForm& form, const RTree& declaration, int position) {
+  auto* tree = new TTreeViews(form, declaration);
+  QSplitter* splitter = form.PanelBkgrd->Splitter();
+  splitter->insertWidget(position, tree);
+  splitter->setCollapsible(position, false);
+  tree->hide();
+  tree->ShowForScreen();
+  return tree;
+}
+
+}  // namespace
+
+TContentsTrees::TContentsTrees(TMainForm& form, const TDynamicTreeArray& declarations) : form_(form) {
+  a_ = CreateTree(form, declarations.at(0), 0);
+  if (declarations.size() == 2) b_ = CreateTree(form, declarations[1], 1);
+}
+
+TContentsTrees::~TContentsTrees() {
+  delete b_;
+  delete a_;
+}
+
+TTreeViews* TContentsTrees::Visible() const {
+  if (a_ && !a_->isHidden()) return a_;
+  if (b_ && !b_->isHidden()) return b_;
+  return a_ ? a_ : b_;
+}
+
+void TContentsTrees::SetStartLink(const std::string& link) {
+  if (a_) a_->StartLink = link;
+}
+
+void TContentsTrees::ShowForScreen() {
+  if (b_) b_->ShowForScreen();
+  if (a_) a_->ShowForScreen();
+}
+
+void TContentsTrees::ChooseTree(int which) {
+  TTreeViews* shown = which == 1 ? b_ : a_;
+  TTreeViews* other = which == 1 ? a_ : b_;
+  if (shown && !shown->TreeHidden) {
+    shown->show();
+    if (other) other->hide();
+    FitPanelSplitter(form_);
+  }
+  if (shown) shown->TreeInactive = false;
+  if (other) {
+    if (!other->TreeHidden) other->hide();
+    other->TreeInactive = true;
+  }
+}
+
+void TContentsTrees::SetTreesHidden(bool flag) {
+  // One relayout of the panel rather than one per tree.
+  QWidget* panel = form_.PanelBkgrd;
+  panel->setUpdatesEnabled(false);
+  for (TTreeViews* tree : {b_, a_})
+    if (tree && tree->TreeHidden != flag) tree->SetTreeHidden(flag);
+  panel->setUpdatesEnabled(true);
+}
+
+bool TContentsTrees::SwitchIgnored(const RSwthOne& toggle) const {
+  return b_ && b_->isHidden() && (!a_ || a_->isHidden()) &&
+         (AsciiLower(toggle.goup) == "tree2" || AsciiLower(toggle.godown) == "tree2");
+}
+
+QJsonObject TContentsTrees::StateForDump() const {
+  QJsonObject state;
+  state["A"] = a_ ? a_->StateForDump() : QJsonObject{{"exists", false}};
+  state["B"] = b_ ? b_->StateForDump() : QJsonObject{{"exists", false}};
+  // What the chapter buttons of the screen shown say.
+  QJsonArray hints;
+  if (CurrentScreen >= 0 && CurrentScreen < form_.Skin.ScreenCount()) {
+    const TDynamicBtnArray& buttons = form_.Skin.ScreenBtns[CurrentScreen];
+    for (size_t i = 0; i < buttons.size() && i < form_.BtnPics.size(); ++i) {
+      const std::string command = AsciiLower(buttons[i].go);
+      if ((command == "prevchapter" || command == "nextchapter") && form_.BtnPics[i].control)
+        hints.append(QJsonObject{{"command", QString::fromStdString(command)},
+                                 {"hint", form_.BtnPics[i].control->toolTip()}});
+    }
+  }
+  state["chapterHints"] = hints;
+  return state;
+}
