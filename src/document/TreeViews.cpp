@@ -4,7 +4,6 @@
 #include "app/Log.h"
 #include "app/TextValues.h"
 #include "document/HtmlFrame.h"
-#include "document/LinkRules.h"
 #include "html/FrameViewer.h"
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
@@ -24,6 +23,11 @@ namespace {
 constexpr int kPanelLeft = 33;
 constexpr int kPanelTop = 90;
 constexpr int kMinimumWidth = 30;
+
+// Links name pages relative to the program's folder unless they start at a drive or a root.
+bool IsFullName(const std::string& name) {
+  return (name.size() >= 2 && name[1] == ':') || (!name.empty() && (name[0] == '\\' || name[0] == '/'));
+}
 
 }  // namespace
 
@@ -101,7 +105,7 @@ void TTreeViews::OpenPending(TElTree* sender) {
   const std::string shown = viewer ? viewer->CurrentFile() : std::string();
   try {
     if (!LinkNamesFile(PendingLink, shown)) {
-      if (FolderPart(PendingLink).empty()) PendingLink = ProgramFolder + PendingLink;
+      if (!IsFullName(PendingLink)) PendingLink = ProgramFolder + PendingLink;
       if (viewer && !viewer->isHidden())
         pane->ShowFile(PendingLink);
       else

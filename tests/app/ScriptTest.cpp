@@ -93,3 +93,15 @@ TEST(Script, ReadsThePaneLines) {
   EXPECT_FALSE(ParseScript("link a b c\n").error.isEmpty());
   EXPECT_FALSE(ParseScript("drop\n").error.isEmpty());
 }
+
+TEST(Script, ReadsTreeLines) {
+  const TScript script = ParseScript(QStringLiteral("tree 1 Замена масла и фильтра\ntree 2 Г\n"));
+  ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
+  ASSERT_EQ(script.lines.size(), 2u);
+  EXPECT_EQ(script.lines[0].kind, TScriptLine::Kind::Tree);
+  EXPECT_EQ(script.lines[0].number, 1);
+  EXPECT_EQ(script.lines[0].text, QStringLiteral("Замена масла и фильтра"));
+  EXPECT_EQ(script.lines[1].number, 2);
+  for (const char* bad : {"tree 3 A", "tree 1", "tree x A", "tree"})
+    EXPECT_EQ(ParseScript(bad).error, QStringLiteral("line 1: cannot read \"%1\"").arg(bad)) << bad;
+}

@@ -23,6 +23,8 @@ const QPoint kContentsToggle(720, 68);   // reading screen: the stored toggle, o
 const QPoint kIndexTab(192, 527);        // the stored group's second tab; the first is on
 const QPoint kPathBox(695, 582);         // the install folder box in the status strip
 const QPoint kPageArea(745, 340);        // background beside the pane: nothing to click
+const QPoint kNextChapter(748, 214);     // reading screen: the chapter after the one read
+const QPoint kContentsTab(90, 527);      // the group's first tab: tree A, the contents
 
 constexpr int kRunTimeoutMs = 60000;
 
@@ -196,6 +198,59 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   EXPECT_EQ(again["screen"].toInt(), 0);
   EXPECT_EQ(States(again, 1, "switchone"), std::vector<bool>{false});
   EXPECT_EQ(States(again, 1, "switchgrp"), (std::vector<bool>{false, true}));
+}
+
+// The contents tree opens pages; the chapter button walks on and its hint names the next
+// chapter; the index tab shows the second tree.
+TEST_F(SampleBookScript, ReadsThroughTheContentsTree) {
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      "tree 1 Система смазки",
+      Dumped("chapter.json"),
+      At("click", kNextChapter),
+      "wait 100",
+      Dumped("next.json"),
+      At("click", kIndexTab),
+      "tree 2 Г",
+      "tree 2 Генератор",
+      Dumped("index.json"),
+      At("click", kContentsTab),
+      "tree 1 Г",
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  // A caption that is not in the tree ends the run, naming it.
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("tree 1 has no item \"Г\""))) << qPrintable(run.errors);
+
+  const auto selected = [](const QJsonObject& dump, const char* tree) {
+    return dump["trees"].toObject()[tree].toObject()["selected"].toObject()["caption"].toString();
+  };
+  const auto hints = [](const QJsonObject& dump) {
+    QStringList list;
+    for (const QJsonValue& h : dump["trees"].toObject()["chapterHints"].toArray())
+      list << h.toObject()["hint"].toString();
+    return list;
+  };
+  const auto shown = [](const QJsonObject& dump) { return dump["pane"].toObject()["currentFile"].toString().toLower(); };
+
+  const QJsonObject chapter = Dump("chapter.json");
+  EXPECT_EQ(selected(chapter, "A"), QStringLiteral("Система смазки"));
+  EXPECT_TRUE(shown(chapter).endsWith(QStringLiteral("man\\glava2.htm"))) << qPrintable(shown(chapter));
+  EXPECT_EQ(hints(chapter), (QStringList{QStringLiteral("Двигатель : Основные данные"),
+                                         QStringLiteral("Система смазки : Проверка уровня")}));
+
+  const QJsonObject next = Dump("next.json");
+  EXPECT_EQ(selected(next, "A"), QStringLiteral("Проверка уровня"));
+  EXPECT_EQ(hints(next), (QStringList{QStringLiteral("Главы книги : Система смазки"),
+                                      QStringLiteral("Система смазки : Замена масла и фильтра")}));
+
+  const QJsonObject index = Dump("index.json");
+  EXPECT_FALSE(index["trees"].toObject()["A"].toObject()["visible"].toBool());
+  EXPECT_TRUE(index["trees"].toObject()["B"].toObject()["visible"].toBool());
+  EXPECT_EQ(selected(index, "B"), QStringLiteral("Генератор"));
+  EXPECT_TRUE(shown(index).endsWith(QStringLiteral("man\\glava9.htm"))) << qPrintable(shown(index));
 }
 
 // A script stops at the first line it cannot read or run, and says which.

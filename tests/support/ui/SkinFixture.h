@@ -29,6 +29,7 @@ inline const QColor kSwitchDn(0, 0, 200);
 struct TTestSkinCommands {
   QString button3 = "nothing", button4 = "nothing";
   QString toggleOff = "offtree", toggleOn = "ontree";
+  QString group0 = "tree1", group1 = "tree2";  // the grouped switches of screen 0
   QStringList extraLines;  // further element blocks, after the others
 };
 
