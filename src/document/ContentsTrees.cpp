@@ -8,7 +8,6 @@
 #include "skin/PanelBkgrd.h"
 
 #include <QJsonArray>
-
 #include <QSplitter>
 
 namespace {
@@ -67,7 +66,7 @@ void TContentsTrees::ChooseTree(int which) {
 }
 
 void TContentsTrees::SetTreesHidden(bool flag) {
-  // One relayout of the panel rather than one per tree.
+  // The panel is drawn once, with both trees changed.
   QWidget* panel = form_.PanelBkgrd;
   panel->setUpdatesEnabled(false);
   for (TTreeViews* tree : {b_, a_})

@@ -12,16 +12,12 @@
 #include "skin/MyControl.h"
 #include "skin/PanelBkgrd.h"
 
-#include <QJsonArray>
+#include <QJsonObject>
 #include <QMouseEvent>
 #include <QSplitter>
 
 namespace {
 
-// The background panel's left and top edges on the window: the declaration gives the tree's
-// right and bottom edges in window coordinates.
-constexpr int kPanelLeft = 33;
-constexpr int kPanelTop = 90;
 constexpr int kMinimumWidth = 30;
 
 // Links name pages relative to the program's folder unless they start at a drive or a root.
@@ -32,9 +28,12 @@ bool IsFullName(const std::string& name) {
 }  // namespace
 
 TTreeViews::TTreeViews(TMainForm& form, const RTree& declaration)
-    : TElTree(form.PanelBkgrd), form_(form), preferredWidth_(std::max(kMinimumWidth, declaration.vw - kPanelLeft)) {
+    : TElTree(form.PanelBkgrd),
+      form_(form),
+      // The declaration gives the tree's right and bottom edges on the window.
+      preferredWidth_(std::max(kMinimumWidth, declaration.vw - form.PanelBkgrd->x())) {
   hide();
-  setGeometry(0, 0, preferredWidth_, std::max(0, declaration.vh - kPanelTop));
+  setGeometry(0, 0, preferredWidth_, std::max(0, declaration.vh - form.PanelBkgrd->y()));
   setMinimumWidth(kMinimumWidth);
   SetAutoExpand(true);
   SetScrollbarOpposite(true);

@@ -19,6 +19,10 @@ TElTree::TElTree(QWidget* parent) : QTreeWidget(parent) {
   connect(this, &QTreeWidget::itemSelectionChanged, this, &TElTree::SelectionChanged);
 }
 
+// The item view clears its items after this part of the object is gone: their selection
+// changes must not reach it.
+TElTree::~TElTree() { disconnect(this, &QTreeWidget::itemSelectionChanged, this, &TElTree::SelectionChanged); }
+
 TElTreeItem* TElTree::AddItem(TElTreeItem* parent, const QString& caption) {
   auto* item = new TElTreeItem;
   item->setText(0, caption);

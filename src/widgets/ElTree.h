@@ -28,6 +28,7 @@ class TElTree : public QTreeWidget {
   Q_OBJECT
  public:
   explicit TElTree(QWidget* parent);
+  ~TElTree() override;
 
   // A new last child of `parent`, or a new last top-level item when it is nullptr.
   TElTreeItem* AddItem(TElTreeItem* parent, const QString& caption);
