@@ -6,6 +6,8 @@
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/PaneFixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QSplitter>
 #include <QTest>
@@ -20,8 +22,9 @@ const QColor kSelection(0, 0, 128);
 // declared) two of them. Chapter buttons and a toggle switch for "tree2" sit under the panel.
 class TreeViewsTest : public TPaneTest {
  protected:
-  void OpenWithTrees(int declarations = 2, bool contentsFile = true) {
+  void OpenWithTrees(int declarations = 2, bool contentsFile = true, const QStringList& more = {}) {
     TTestSkinCommands commands;
+    commands.extraLines << more;
     commands.toggleOff = commands.toggleOn = commands.group0 = commands.group1 = "nothing";
     const QString pictures = "fn1=b_up.bmp; fn2=b_mv.bmp; fn3=b_dn.bmp";
     commands.extraLines
@@ -196,6 +199,22 @@ TEST_F(TreeViewsTest, ClickingAnEntryOpensItsPageAndThePaneIsFollowedWithoutLoad
   EXPECT_EQ(Selected(A()), QStringLiteral("Глава Ц"));
   EXPECT_EQ(*loads, 1);
   EXPECT_EQ(Reading()->History.size(), history + 1);
+}
+
+// With the reading screen's page hidden (its start page is missing) an entry's page goes into
+// the pane declared with number 20.
+TEST_F(TreeViewsTest, AnEntryOpensInPane20WhenThePageIsHidden) {
+  OpenWithTrees(1, true, {"_html2 vx=40; vy=100; vw=700; vh=500; fn=man\\c.htm; number=20"});
+  form_.reset();
+  QFile::remove(QDir(book_.Folder()).filePath("man/c.htm"));
+  form_ = OpenBook(book_);
+  frame_ = form_->HtmlFrame.get();
+  Command("screen2");
+  ASSERT_TRUE(Reading()->isHidden());
+  ClickItem(A(), QStringLiteral("Раздел Д"));
+  EXPECT_FALSE(Reading()->isHidden());
+  EXPECT_EQ(Lower(Reading()->CurrentFile()), Lower(Page("d.htm")));
+  EXPECT_EQ(Selected(A()), QStringLiteral("Раздел Д"));
 }
 
 TEST_F(TreeViewsTest, ChapterCommandsWalkTheTreeAndTheirButtonsNameWhereTheyLead) {
