@@ -17,13 +17,13 @@ std::string Trimmed(std::string_view text) { return std::string(TrimBlanks(text)
 int PlaceEntry(const std::vector<TContentsEntry>& entries, int previous, int tabs) {
   if (previous < 0 || tabs == 0) return -1;
   const TContentsEntry& before = entries[previous];
-  if (tabs > before.depth) return previous;
+  if (tabs > before.depth) return before.depth < kMaxContentsDepth ? previous : before.parent;
   if (tabs == before.depth) return before.parent;
-  // Shallower: under the nearest earlier entry one level up, which is an ancestor of the
-  // previous entry.
-  for (int i = previous; i >= 0; --i)
-    if (entries[i].depth == tabs - 1) return i;
-  return -1;
+  // Shallower: under the nearest earlier entry one level up, which is the previous entry's
+  // ancestor at that level.
+  int parent = previous;
+  while (parent >= 0 && entries[parent].depth > tabs - 1) parent = entries[parent].parent;
+  return parent;
 }
 
 }  // namespace

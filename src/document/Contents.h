@@ -14,6 +14,10 @@ struct TContentsEntry {
   int parent = -1;      // index of the parent entry, -1 at the top level
 };
 
+// Entries deeper than this are kept at this depth: a tree nesting thousands of levels would
+// exhaust the stack of the widgets that show it.
+constexpr int kMaxContentsDepth = 64;
+
 // One entry per line that is not empty, in file order: leading TABs give the depth (a line
 // indented deeper than the one before becomes its child, however many TABs deeper), the text
 // up to the first ';' is the link and the text after it, up to the next ';', the caption.

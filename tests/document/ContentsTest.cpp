@@ -7,6 +7,7 @@
 #include "support/SavedGlobals.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +48,24 @@ INSTANTIATE_TEST_SUITE_P(
         // The first line is at the top whatever its indentation; blank lines are no entries.
         TDepthCase{"IndentedFirst", {"\t\ta;A", "", " \t ", "\tb;B"}, {-1, 0}, {0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A hostile file: every line one TAB deeper than the last, then back to the first level after
+// a long run of siblings. Depths stop at the limit; going back up follows the parents.
+TEST(Contents, DeepAndLongFilesStayWithinTheDepthLimit) {
+  TLines lines;
+  for (int i = 0; i < 20000; ++i) lines.push_back(std::string(static_cast<size_t>(i), '\t') + "x.htm;X");
+  for (int i = 0; i < 20000; ++i) lines.push_back("\t\ty.htm;Y");
+  lines.push_back("\tz.htm;Z");
+  const std::vector<TContentsEntry> entries = ParseContents(lines);
+  ASSERT_EQ(entries.size(), lines.size());
+  int deepest = 0;
+  for (const TContentsEntry& e : entries) deepest = std::max(deepest, e.depth);
+  EXPECT_EQ(deepest, kMaxContentsDepth);
+  EXPECT_EQ(entries[kMaxContentsDepth + 1].parent, kMaxContentsDepth - 1);  // a sibling at the limit
+  EXPECT_EQ(entries[20000].depth, 2);
+  EXPECT_EQ(entries.back().parent, 0);
+  EXPECT_EQ(entries.back().depth, 1);
+}
 
 TEST(Contents, LinkAndCaptionAreTrimmedAndTheCaptionEndsAtTheNextSemicolon) {
   const std::vector<TContentsEntry> entries =
