@@ -1,9 +1,10 @@
 // Description text of any bytes: every syntax routine on every line must return or raise
-// one of its own errors.
+// one of its own errors, and the text read as a contents file makes a well-formed tree.
 
 #include "app/DescriptionSyntax.h"
 #include "app/Errors.h"
 #include "app/Globals.h"
+#include "document/Contents.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,6 +37,24 @@ void ParseLine(const std::string& line, const std::string& next) {
   ContainsText({line, next}, AsciiLower(line));
 }
 
+void CheckContents(const TLines& lines) {
+  const std::vector<TContentsEntry> entries = ParseContents(lines);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const TContentsEntry& e = entries[i];
+    const int parentDepth = e.parent < 0 ? -1 : entries[static_cast<size_t>(e.parent)].depth;
+    if (e.parent >= static_cast<int>(i) || e.depth != parentDepth + 1 || e.depth > kMaxContentsDepth)
+      __builtin_trap();
+    const int index = static_cast<int>(i);
+    for (const int step : {1, -1}) {
+      const int next = ChapterStep(entries, index, step);
+      if (next != -1 && (next - index) * step <= 0) __builtin_trap();
+    }
+    ChapterHint(entries, index);
+    LinkNamesFile(e.link, e.caption);
+    if (FindCaption(entries, index, e.caption) < 0) __builtin_trap();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -49,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lines.push_back(line);
   }
 
+  CheckContents(lines);
   for (size_t i = 0; i < lines.size(); ++i) {
     ParseLine(lines[i], i + 1 < lines.size() ? lines[i + 1] : std::string());
 

@@ -103,7 +103,8 @@ void TTreeViews::OpenPending(TElTree* sender) {
   TFrameViewer* viewer = pane->CurrentViewer();
   const std::string shown = viewer ? viewer->CurrentFile() : std::string();
   try {
-    if (!LinkNamesFile(PendingLink, shown)) {
+    // An entry without a link is a heading: there is nothing to open.
+    if (!TrimBlanks(PendingLink).empty() && !LinkNamesFile(PendingLink, shown)) {
       if (!IsFullName(PendingLink)) PendingLink = ProgramFolder + PendingLink;
       if (viewer && !viewer->isHidden())
         pane->ShowFile(PendingLink);

@@ -44,7 +44,8 @@ class TreeViewsTest : public TPaneTest {
                                 "\tman\\d.htm;Раздел Д\r\n"
                                 "\t\tman\\d.htm#x;Пункт Д\r\n"
                                 "\tman\\e.htm;Раздел Е\r\n"
-                                "man\\b.htm;Страница Б\r\n"))));
+                                "man\\b.htm;Страница Б\r\n"
+                                ";Без ссылки\r\n"))));
     book_.File("terms.txt", QByteArray::fromStdString(ToCp1251(QStringLiteral("man\\b.htm;Бэ\r\nman\\e.htm;Е\r\n"))));
     form_ = OpenBook(book_);
     frame_ = form_->HtmlFrame.get();
@@ -139,7 +140,7 @@ TEST_F(TreeViewsTest, TheTreeShowsWithTheReadingScreenAndSelectsItsStartLink) {
   ASSERT_NE(A(), nullptr);
   EXPECT_TRUE(A()->isHidden());
   EXPECT_TRUE(A()->TreeInactive);
-  EXPECT_EQ(A()->ItemCount(), 7);
+  EXPECT_EQ(A()->ItemCount(), 8);
   EXPECT_EQ(A()->Item(4)->Level(), 2);
 
   Command("screen2");
@@ -199,6 +200,12 @@ TEST_F(TreeViewsTest, ClickingAnEntryOpensItsPageAndThePaneIsFollowedWithoutLoad
   EXPECT_EQ(Selected(A()), QStringLiteral("Глава Ц"));
   EXPECT_EQ(*loads, 1);
   EXPECT_EQ(Reading()->History.size(), history + 1);
+
+  // A heading without a link opens nothing.
+  ClickItem(A(), QStringLiteral("Без ссылки"));
+  EXPECT_EQ(Selected(A()), QStringLiteral("Без ссылки"));
+  EXPECT_EQ(Shown(1), Lower(Page("c.htm")));
+  EXPECT_EQ(*loads, 1);
 }
 
 // With the reading screen's page hidden (its start page is missing) an entry's page goes into
