@@ -7,7 +7,6 @@
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "skin/MainForm.h"
-#include "skin/PanelBkgrd.h"
 
 #include <QCoreApplication>
 #include <QDir>
