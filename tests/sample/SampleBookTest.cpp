@@ -519,8 +519,9 @@ TEST_F(SamplePages, ContentsTreesLeadToEveryPage) {
       const size_t hash = link.find('#');
       const std::string page = link.substr(kFolder.size(), hash - kFolder.size());
       ASSERT_TRUE(byName.count(page)) << file << ": " << e.link;
-      if (hash != std::string::npos)
+      if (hash != std::string::npos) {
         EXPECT_TRUE(HasAnchor(byName.at(page), QString::fromStdString(link.substr(hash + 1)))) << e.link;
+      }
       if (file == std::string("contents.txt")) listed.insert(page);
     }
     EXPECT_EQ(deepest, depth) << file;
