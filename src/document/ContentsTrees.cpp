@@ -1,7 +1,6 @@
 #include "document/ContentsTrees.h"
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
 #include "document/TreeViews.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
@@ -85,15 +84,9 @@ QJsonObject TContentsTrees::StateForDump() const {
   state["B"] = b_ ? b_->StateForDump() : QJsonObject{{"exists", false}};
   // What the chapter buttons of the screen shown say.
   QJsonArray hints;
-  if (CurrentScreen >= 0 && CurrentScreen < form_.Skin.ScreenCount()) {
-    const TDynamicBtnArray& buttons = form_.Skin.ScreenBtns[CurrentScreen];
-    for (size_t i = 0; i < buttons.size() && i < form_.BtnPics.size(); ++i) {
-      const std::string command = AsciiLower(buttons[i].go);
-      if ((command == "prevchapter" || command == "nextchapter") && form_.BtnPics[i].control)
-        hints.append(QJsonObject{{"command", QString::fromStdString(command)},
-                                 {"hint", form_.BtnPics[i].control->toolTip()}});
-    }
-  }
+  for (const TChapterButton& button : ChapterButtons(form_))
+    hints.append(QJsonObject{{"command", button.next ? "nextchapter" : "prevchapter"},
+                             {"hint", button.control->toolTip()}});
   state["chapterHints"] = hints;
   return state;
 }

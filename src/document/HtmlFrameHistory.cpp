@@ -73,25 +73,24 @@ void THtmlFrame::UpdateHistoryControls() {
 }
 
 void THtmlFrame::HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {
-  TFrameViewer* viewer = CurrentViewer();
-  if (!viewer || !viewer->BackButtonEnabled()) {
-    QApplication::beep();
-    return;
-  }
-  const std::string before = viewer->CurrentFile();
-  viewer->GoBack();
-  if (viewer->CurrentFile() == before) return;
-  ResynchroniseSwitches(toggles, groups);
+  StepHistory(false, toggles, groups);
 }
 
 void THtmlFrame::HistoryForward(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {
+  StepHistory(true, toggles, groups);
+}
+
+void THtmlFrame::StepHistory(bool forward, const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups) {
   TFrameViewer* viewer = CurrentViewer();
-  if (!viewer || !viewer->FwdButtonEnabled()) {
+  if (!viewer || !(forward ? viewer->FwdButtonEnabled() : viewer->BackButtonEnabled())) {
     QApplication::beep();
     return;
   }
   const std::string before = viewer->CurrentFile();
-  viewer->GoFwd();
+  if (forward)
+    viewer->GoFwd();
+  else
+    viewer->GoBack();
   if (viewer->CurrentFile() == before) return;
   ResynchroniseSwitches(toggles, groups);
 }

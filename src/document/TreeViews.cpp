@@ -151,17 +151,7 @@ void TTreeViews::UpdateChapterHints() {
       previous < 0 ? QStringLiteral("Первый раздел") : FromCp1251(ChapterHint(entries_, previous));
   const QString nextHint = next < 0 ? QStringLiteral("Последний раздел") : FromCp1251(ChapterHint(entries_, next));
 
-  if (CurrentScreen < 0 || CurrentScreen >= form_.Skin.ScreenCount()) return;
-  const TDynamicBtnArray& buttons = form_.Skin.ScreenBtns[CurrentScreen];
-  for (size_t i = 0; i < buttons.size() && i < form_.BtnPics.size(); ++i) {
-    TMyControl* control = form_.BtnPics[i].control;
-    if (!control) continue;
-    const std::string command = AsciiLower(buttons[i].go);
-    if (command == "prevchapter")
-      control->setToolTip(previousHint);
-    else if (command == "nextchapter")
-      control->setToolTip(nextHint);
-  }
+  for (const TChapterButton& button : ChapterButtons(form_)) button.control->setToolTip(button.next ? nextHint : previousHint);
 }
 
 void TTreeViews::StepChapter(int step) {
@@ -203,6 +193,18 @@ QJsonObject TTreeViews::StateForDump() const {
     state["selected"] = QJsonObject{{"caption", FromCp1251(entries_[selected].caption)},
                                     {"link", FromCp1251(entries_[selected].link)}};
   return state;
+}
+
+std::vector<TChapterButton> ChapterButtons(const TMainForm& form) {
+  std::vector<TChapterButton> result;
+  if (CurrentScreen < 0 || CurrentScreen >= form.Skin.ScreenCount()) return result;
+  const TDynamicBtnArray& buttons = form.Skin.ScreenBtns[CurrentScreen];
+  for (size_t i = 0; i < buttons.size() && i < form.BtnPics.size(); ++i) {
+    const std::string command = AsciiLower(buttons[i].go);
+    if ((command == "prevchapter" || command == "nextchapter") && form.BtnPics[i].control)
+      result.push_back({command == "nextchapter", form.BtnPics[i].control});
+  }
+  return result;
 }
 
 void FitPanelSplitter(TMainForm& form) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class TMainForm;
+class TMyControl;
 
 class TTreeViews : public TElTree {
   Q_OBJECT
@@ -24,8 +25,6 @@ class TTreeViews : public TElTree {
   bool TreeInactive = false;  // not on the screen shown, or the other tree was chosen
   std::string StartLink;      // the page to select when the tree is shown
 
-  // In file order, which is the tree order of the items.
-  const std::vector<TContentsEntry>& Entries() const { return entries_; }
   // The width the tree takes beside the page: as declared, then as the reader drags it.
   int PreferredWidth() const { return preferredWidth_; }
 
@@ -55,3 +54,10 @@ class TTreeViews : public TElTree {
 // The splitter of the background panel gives each shown tree its preferred width and the
 // page the rest.
 void FitPanelSplitter(TMainForm& form);
+
+struct TChapterButton {
+  bool next;             // runs "nextchapter", else "prevchapter"
+  TMyControl* control;  // carries the hint
+};
+// The buttons of the screen shown that run a chapter command.
+std::vector<TChapterButton> ChapterButtons(const TMainForm& form);

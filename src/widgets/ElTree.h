@@ -53,8 +53,6 @@ class TElTree : public QTreeWidget {
   void SetShowButtons(bool on);
   void SetFocusedSelectColor(const QColor& color);
   void SetFocusedSelectTextColor(const QColor& color);
-  bool AutoExpand() const { return autoExpand_; }
-  bool ScrollbarOpposite() const { return scrollbarOpposite_; }
   QScrollBar* OppositeScrollBar() const { return leftBar_; }
 
   std::function<void(TElTreeItem*)> OnItemSelectedChange;  // with the item that became selected
