@@ -3,7 +3,7 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/Errors.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "document/Contents.h"
 
 #include <cstddef>
@@ -33,7 +33,7 @@ void ParseLine(const std::string& line, const std::string& next) {
   ResolvePath(line);
   JoinUnderFolder(line, next);
   // ".." never leaves the program folder.
-  if (!JoinUnderFolder(ProgramFolder, line).starts_with(ProgramFolder)) __builtin_trap();
+  if (!JoinUnderFolder(Global.ProgramFolder, line).starts_with(Global.ProgramFolder)) __builtin_trap();
   ContainsText({line, next}, AsciiLower(line));
 }
 
@@ -58,8 +58,8 @@ void CheckContents(const TLines& lines) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  ProgramFolder = "d:\\run\\";
-  DiscRoot = "d:\\";
+  Global.ProgramFolder = "d:\\run\\";
+  Global.DiscRoot = "d:\\";
   TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
   TLines lines;
   std::string line;

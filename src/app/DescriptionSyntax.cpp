@@ -35,12 +35,6 @@ int32_t VertexCoordinate(std::string_view text) {
 
 }  // namespace
 
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 bool ReadTextLine(TMemoryStream& stream, std::string& line) {
   if (stream.Position() >= stream.Size()) return false;
   line.clear();

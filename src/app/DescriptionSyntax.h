@@ -5,6 +5,7 @@
 // from the start); line indexes from 0.
 
 #include "app/MemoryStream.h"
+#include "platform/WinNames.h"
 
 #include <QPoint>
 #include <cstdint>
@@ -42,6 +43,3 @@ bool ContainsText(const std::vector<std::string>& list, const std::string& text)
 // Windows names; masks with '*' and '?', ASCII letters compared without regard to case.
 void FindFiles(const std::string& folder, const std::vector<std::string>& masks, bool recursive,
                std::vector<std::string>& result, bool includeFolders);
-
-// ASCII letters 'A'..'Z' to lower case; every other byte unchanged.
-std::string AsciiLower(std::string text);

@@ -1,7 +1,7 @@
 #include "app/Folders.h"
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 
 #include <QDir>
@@ -56,10 +56,10 @@ TFolders ComputeFolders(const QString& bookDir, const QString& discDir) {
 
 void ApplyFolders(const TFolders& f) {
   HostPath::SetDiscRoot(f.discHost);
-  ProgramFolder = f.programFolder;
-  DiscRoot = f.discRoot;
-  PackRoot = f.packRoot;
-  TempFolder = f.tempFolder;
-  WindowsFolder = f.windowsFolder;
-  SystemFolder = f.systemFolder;
+  Global.ProgramFolder = f.programFolder;
+  Global.DiscRoot = f.discRoot;
+  Global.PackRoot = f.packRoot;
+  Global.TempFolder = f.tempFolder;
+  Global.WindowsFolder = f.windowsFolder;
+  Global.SystemFolder = f.systemFolder;
 }

@@ -1,7 +1,7 @@
 // ResolvePath and JoinUnderFolder: data names relative to the program folder or the disc.
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/TextValues.h"
 
 namespace {
@@ -61,11 +61,11 @@ std::string ResolvePath(const std::string& text) {
   static constexpr std::string_view kDiscMarker = "<cd>";
   const size_t marker = text.find(kDiscMarker);
   if (marker != std::string::npos)
-    return std::string(text).replace(marker, kDiscMarker.size(), DiscRoot);
+    return std::string(text).replace(marker, kDiscMarker.size(), Global.DiscRoot);
   if (text.find(":\\") != std::string::npos || text.find_first_of(".\\") == std::string::npos)
     return text;
   // In key=name only the name is resolved.
   const size_t eq = text.rfind('=');
-  if (eq == std::string::npos) return JoinUnderFolder(ProgramFolder, text);
-  return text.substr(0, eq + 1) + JoinUnderFolder(ProgramFolder, text.substr(eq + 1));
+  if (eq == std::string::npos) return JoinUnderFolder(Global.ProgramFolder, text);
+  return text.substr(0, eq + 1) + JoinUnderFolder(Global.ProgramFolder, text.substr(eq + 1));
 }

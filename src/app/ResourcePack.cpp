@@ -5,21 +5,16 @@
 #include "app/PackFormat.h"
 #include "app/ZlibBlock.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <memory>
-#include <optional>
 #include <string_view>
 
 using namespace PackFormat;
-
-namespace {
-
-constexpr size_t kMaxPath = 1024;
-constexpr size_t kMaxComponent = 100;
 
 struct TOpenPack {
   std::unique_ptr<QFile> file;
@@ -27,8 +22,11 @@ struct TOpenPack {
   TPackDirectory directory;
 };
 
-std::optional<TOpenPack> pack;
-std::string rootPrefix;
+namespace {
+
+constexpr size_t kMaxPath = 1024;
+constexpr size_t kMaxComponent = 100;
+
 
 bool ReadAt(QFile& file, uint64_t at, uint64_t count, std::string& out) {
   if (!file.seek(static_cast<qint64>(at))) return false;
@@ -64,7 +62,7 @@ TDirectoryBlock ReadDirectoryBlock(QFile& file, uint64_t fileSize) {
 // `name` says which pack in messages (Windows-1251).
 int OpenPack(const QString& hostFileName, const std::string& name) {
   PackClose();
-  rootPrefix.clear();
+  Global.PackPrefix.clear();
   auto file = std::make_unique<QFile>(hostFileName);
   // Members are read whole, so Qt's read buffer would only copy them twice.
   const bool opened = !hostFileName.isEmpty() && !QFileInfo(hostFileName).isDir() &&
@@ -74,7 +72,7 @@ int OpenPack(const QString& hostFileName, const std::string& name) {
     const uint64_t fileSize = static_cast<uint64_t>(file->size());
     TDirectoryBlock block = ReadDirectoryBlock(*file, fileSize);
     TPackDirectory directory(std::move(block.bytes), fileSize - block.dataStart);
-    pack.emplace(TOpenPack{std::move(file), block.dataStart, std::move(directory)});
+    Global.Pack = std::make_shared<TOpenPack>(TOpenPack{std::move(file), block.dataStart, std::move(directory)});
   } catch (const EDataError& e) {
     throw EDataError("Damaged resource pack " + name + ": " + e.what());
   }
@@ -129,11 +127,11 @@ int PackOpen(const std::string& fileName) { return OpenPack(HostPath::ToHost(fil
 
 int PackOpenHostFile(const QString& hostFileName) { return OpenPack(hostFileName, ToCp1251(hostFileName)); }
 
-void PackClose() { pack.reset(); }
+void PackClose() { Global.Pack.reset(); }
 
 void PackSetRoot(const std::string& prefix) {
-  rootPrefix = prefix;
-  PackNormalizeName(rootPrefix);
+  Global.PackPrefix = prefix;
+  PackNormalizeName(Global.PackPrefix);
 }
 
 void PackNormalizeName(std::string& text) {
@@ -150,11 +148,12 @@ void PackNormalizeName(std::string& text) {
 }
 
 int PackFind(const std::string& path) {
+  const TOpenPack* pack = Global.Pack.get();
   if (!pack || path.size() > kMaxPath) return -1;
   std::string normalized = path;
   PackNormalizeName(normalized);
   std::string_view rest = normalized;
-  if (rest.starts_with(rootPrefix)) rest.remove_prefix(rootPrefix.size());
+  if (rest.starts_with(Global.PackPrefix)) rest.remove_prefix(Global.PackPrefix.size());
   if (rest.starts_with('\\')) rest.remove_prefix(1);
 
   const TPackDirectory& directory = pack->directory;
@@ -172,6 +171,7 @@ int PackFind(const std::string& path) {
 }
 
 int PackExtract(int entry, TMemoryStream& stream) {
+  const TOpenPack* pack = Global.Pack.get();
   if (!pack || entry < 0 || static_cast<uint32_t>(entry) >= pack->directory.EntryCount()) return -1;
   const TPackEntry e = pack->directory.Entry(entry);
   if (e.kind != kFile) return -1;
@@ -191,6 +191,7 @@ int PackLoad(const std::string& path, TMemoryStream& stream) {
 bool FileOrPackExists(const std::string& path) { return HostPath::FileExists(path) || PackFind(path) >= 0; }
 
 std::vector<std::string> PackListFiles() {
+  const TOpenPack* pack = Global.Pack.get();
   if (!pack) return {};
   const TPackDirectory& directory = pack->directory;
   TListing listing{directory, std::vector<bool>(directory.GroupCount()),

@@ -6,7 +6,7 @@
 #include "app/Description.h"
 #include "app/Errors.h"
 #include "app/Folders.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "booktool/Command.h"
 #include "platform/Cp1251.h"
@@ -236,19 +236,19 @@ void OpenBook(const std::string& arg) {
   const QString book = QString::fromLocal8Bit(arg.c_str());
   if (!QFileInfo(book).isDir()) throw InputError("not a folder: " + arg);
   ApplyFolders(ComputeFolders(book));
-  const std::string pack = ProgramFolder + "interface.dat";
+  const std::string pack = Global.ProgramFolder + "interface.dat";
   try {
     if (HostPath::FileExists(pack)) PackOpen(pack);
   } catch (const std::runtime_error& e) {
     throw InputError(Utf8(e.what()));
   }
-  PackSetRoot(PackRoot);
+  PackSetRoot(Global.PackRoot);
 }
 
 int DumpSkin(const std::vector<std::string>& args) {
   if (args.size() != 1) throw UsageError("expected 1 argument");
   OpenBook(args[0]);
-  const std::string structName = ProgramFolder + "Struct.txt";
+  const std::string structName = Global.ProgramFolder + "Struct.txt";
   if (!FileOrPackExists(structName)) throw InputError("no Struct.txt in " + args[0]);
   TSkinModel model;
   try {

@@ -21,8 +21,7 @@ void THtmlFrame::CopyDocument() {
   if (installFolder.empty()) return;
 
   FileCopy::CopyReplacing(file, installFolder + FileNamePart(file));
-  const size_t dot = file.rfind('.');
-  const std::string companion = (dot == std::string::npos ? file : file.substr(0, dot)) + ".files";
+  const std::string companion = WithoutExtension(file) + ".files";
   if (HostPath::FolderExists(companion)) FileCopy::CopyFolderTree(companion + '\\', FolderPart(file), installFolder);
   if (form_.StatusLine) form_.StatusLine->SetStatus(ToCp1251(u"Файл скопирован"));
 }

@@ -2,13 +2,14 @@
 
 #include "document/HtmlFrame.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
-#include "platform/Registry.h"
+#include "app/Settings.h"
 #include "skin/MainForm.h"
 #include "skin/PanelBkgrd.h"
+#include "platform/WinNames.h"
 
 #include <QLabel>
 #include <QSplitter>
@@ -19,12 +20,6 @@ namespace {
 constexpr int kHintInterval = 200;
 constexpr TColor kOverLinkColor = 255;
 
-std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
-
-// Windows names compare without regard to letter case, Cyrillic included.
-bool SameName(const std::string& a, const std::string& b) {
-  return FromCp1251(a).compare(FromCp1251(b), Qt::CaseInsensitive) == 0;
-}
 
 }  // namespace
 
@@ -62,13 +57,12 @@ THtmlFrame::~THtmlFrame() {
 }
 
 void THtmlFrame::ReadSettings() {
-  TRegistry registry;
-  if (!registry.OpenKey(SettingsKey(), true)) return;
-  if (const auto name = registry.ReadString("FontName"); name && !name->empty()) settings_.fontName = FromCp1251(*name);
-  if (const auto v = registry.ReadInteger("FontColor")) settings_.fontColor = *v;
-  if (const auto v = registry.ReadInteger("FontSize")) settings_.fontSize = *v;
-  if (const auto v = registry.ReadInteger("HotSpotColor")) settings_.hotSpotColor = *v;
-  if (const auto v = registry.ReadInteger("Background")) settings_.background = *v;
+  const TBookSettings stored;
+  if (const std::string name = stored.Read(Settings::FontName); !name.empty()) settings_.fontName = FromCp1251(name);
+  settings_.fontColor = stored.Read(Settings::FontColor);
+  settings_.fontSize = stored.Read(Settings::FontSize);
+  settings_.hotSpotColor = stored.Read(Settings::HotSpotColor);
+  settings_.background = stored.Read(Settings::Background);
 }
 
 void THtmlFrame::StoreSettings() const {
@@ -76,13 +70,12 @@ void THtmlFrame::StoreSettings() const {
   if (const TFrameViewer* v = CurrentViewer()) {
     s = {v->DefFontName(), v->DefFontColor(), v->DefFontSize(), v->DefHotSpotColor(), v->DefBackground()};
   }
-  TRegistry registry;
-  if (!registry.OpenKey(SettingsKey(), true)) return;
-  registry.WriteString("FontName", ToCp1251(s.fontName));
-  registry.WriteInteger("FontColor", s.fontColor);
-  registry.WriteInteger("FontSize", s.fontSize);
-  registry.WriteInteger("HotSpotColor", s.hotSpotColor);
-  registry.WriteInteger("Background", s.background);
+  TBookSettings stored;
+  stored.Write(Settings::FontName, ToCp1251(s.fontName));
+  stored.Write(Settings::FontColor, s.fontColor);
+  stored.Write(Settings::FontSize, s.fontSize);
+  stored.Write(Settings::HotSpotColor, s.hotSpotColor);
+  stored.Write(Settings::Background, s.background);
 }
 
 TFrameViewer* THtmlFrame::CreateViewer(int index) {
@@ -129,7 +122,7 @@ int THtmlFrame::ViewerIndexOfScreen(int screen) const {
   return it == viewerScreens_.end() ? -1 : static_cast<int>(it - viewerScreens_.begin());
 }
 
-int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(CurrentScreen); }
+int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(Global.CurrentScreen); }
 
 TFrameViewer* THtmlFrame::CurrentViewer() const {
   const int index = CurrentViewerIndex();
@@ -151,7 +144,7 @@ void THtmlFrame::Place(TFrameViewer* viewer, const TElement& element) {
 
 void THtmlFrame::ShowScreenPane() {
   const auto element = std::find_if(elements_.begin(), elements_.end(),
-                                    [](const TElement& e) { return e.screen == CurrentScreen; });
+                                    [](const TElement& e) { return e.screen == Global.CurrentScreen; });
   const int viewerIndex = CurrentViewerIndex();
   if (element != elements_.end() && viewerIndex >= 0) {
     curElement_ = static_cast<int>(element - elements_.begin());
@@ -170,10 +163,10 @@ void THtmlFrame::ShowScreenPane() {
       qCWarning(lcErrors) << e.what();
     }
   }
-  if (form_.PanelBkgrd && CurrentScreen != 1) form_.PanelBkgrd->hide();
+  if (form_.PanelBkgrd && Global.CurrentScreen != 1) form_.PanelBkgrd->hide();
   const int previous = ViewerIndexOfScreen(prevScreen_);
-  if (prevScreen_ != CurrentScreen && previous >= 0) viewers_[previous]->hide();
-  prevScreen_ = CurrentScreen;
+  if (prevScreen_ != Global.CurrentScreen && previous >= 0) viewers_[previous]->hide();
+  prevScreen_ = Global.CurrentScreen;
 }
 
 void THtmlFrame::ShowInViewer(TFrameViewer* viewer, const std::string& file) {
@@ -194,7 +187,7 @@ void THtmlFrame::ShowInElement(int number, const std::string& file) {
   TFrameViewer* viewer = viewers_[viewerIndex];
   const std::string name = file.empty() ? element->file : file;
   try {
-    if (element->screen == CurrentScreen) {
+    if (element->screen == Global.CurrentScreen) {
       ShowInViewer(viewer, name);
       Place(viewer, *element);
       if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);

@@ -4,6 +4,7 @@
 // (back and forward with the switches that opened the pages), shows image tips, copies text
 // and documents, takes dropped files and is where clicked links arrive.
 
+#include "app/Settings.h"
 #include "document/HistoryLists.h"
 #include "document/ImageTipRules.h"
 #include "skin/SkinModel.h"
@@ -26,11 +27,11 @@ class TMainForm;
 
 // The viewer settings the reader chooses, kept under the book's key.
 struct TViewerSettings {
-  QString fontName = QStringLiteral("Arial");
-  TColor fontColor = 0;
-  int fontSize = 8;
-  TColor hotSpotColor = 13158;  // 003366: dark brown
-  TColor background = 0xFFFFFF;
+  QString fontName = QString::fromLatin1(Settings::FontName.defaultValue);
+  TColor fontColor = Settings::FontColor.defaultValue;
+  int fontSize = Settings::FontSize.defaultValue;
+  TColor hotSpotColor = Settings::HotSpotColor.defaultValue;
+  TColor background = Settings::Background.defaultValue;
 };
 
 class THtmlFrame : public QObject {
@@ -86,8 +87,6 @@ class THtmlFrame : public QObject {
   const std::vector<THistoryItem>& HistoryForwardItems() const { return historyForwardItems_; }
   QTimer& ImageHintTimer() { return imageHintTimer_; }
   QLabel* HintWindow() const { return hintWindow_; }
-  // The folder the last zip file was saved to (Windows name, ending in '\').
-  static std::string& LastSaveFolder();
 
  private:
   struct TElement {

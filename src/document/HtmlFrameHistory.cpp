@@ -4,7 +4,7 @@
 // command, and so the switch, that opened it.
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
@@ -47,7 +47,7 @@ void THtmlFrame::HistoryChanged() {
     if (group >= 0)
       visitIndex_ = group;
     else if (visitIndex_ >= 0 && visitIndex_ < static_cast<int>(groups.size()))
-      groups[visitIndex_] += "; " + ToCp1251(FromCp1251(current).toLower());
+      groups[visitIndex_] += "; " + NameLower(current);
   }
 
   if (form_.NavFont) form_.NavFont->SetFontFolder(current);

@@ -3,7 +3,7 @@
 // is done here and the link reported as handled.
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
@@ -25,20 +25,9 @@
 #include <QGuiApplication>
 #include <QProcess>
 
-namespace {
-
-std::string Lower(const std::string& name) { return ToCp1251(FromCp1251(name).toLower()); }
-
-}  // namespace
-
-std::string& THtmlFrame::LastSaveFolder() {
-  static std::string folder;
-  return folder;
-}
-
 void THtmlFrame::LinkClicked(TFrameViewer* viewer, const QString& target, const QString& url, bool& handled) {
   const std::string link = ToCp1251(url);
-  const std::string expanded = Lower(viewer->HTMLExpandFilename(url));
+  const std::string expanded = NameLower(viewer->HTMLExpandFilename(url));
   switch (ClassifyLink(ToCp1251(target), link)) {
     case TLinkRow::PictureWindow:
       OpenPictureWindow(viewer, expanded, handled);
@@ -77,9 +66,9 @@ void THtmlFrame::OpenPictureWindow(TFrameViewer* viewer, const std::string& expa
   MarkVisited(viewer, expanded, handled);
   if (!FileOrPackExists(WithoutAnchor(expanded))) return;
   QStringList arguments;
-  const QString book = HostPath::ToHost(ProgramFolder);
+  const QString book = HostPath::ToHost(Global.ProgramFolder);
   if (!book.isEmpty()) arguments << QStringLiteral("--book") << book;
-  if (!HostPath::DiscRootHost().isEmpty()) arguments << QStringLiteral("--disc") << HostPath::DiscRootHost();
+  if (!Global.DiscRootHost.isEmpty()) arguments << QStringLiteral("--disc") << Global.DiscRootHost;
   arguments << FromCp1251(expanded);
   QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
 }
@@ -89,7 +78,7 @@ void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& ur
   MarkVisited(viewer, expanded, handled);
   if (!form_.PathInput) return;
   const std::string written = url.substr(std::min<size_t>(5, url.size()));
-  const std::string source = Lower(viewer->HTMLExpandFilename(FromCp1251(written)));
+  const std::string source = NameLower(viewer->HTMLExpandFilename(FromCp1251(written)));
   std::string installFolder;
   form_.PathInput->GetPath(installFolder);
   if (installFolder.empty()) return;
@@ -123,7 +112,7 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
   }
 
   MarkVisited(viewer, expanded, handled);
-  const std::string file = RedirectToDisc(expanded, DiscRoot, archiveMode);
+  const std::string file = RedirectToDisc(expanded, Global.DiscRoot, archiveMode);
   if (extension.find(".zip") != std::string::npos) {
     SaveZip(file);
     return;
@@ -138,7 +127,7 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
 
 void THtmlFrame::SaveZip(const std::string& file) {
   const QString name = FromCp1251(FileNamePart(file));
-  std::string& lastFolder = LastSaveFolder();
+  std::string& lastFolder = Global.LastSaveFolder;
   const QString startFolder = lastFolder.empty() ? QDir::currentPath() : HostPath::ToHost(lastFolder);
   const QString chosen = Dialogs::SaveFileName(&form_, QStringLiteral("Сохранить как"),
                                                QDir(startFolder).filePath(name),

@@ -14,8 +14,6 @@ bool ContainsAny(const std::string& text, std::initializer_list<const char*> par
   return false;
 }
 
-size_t LastSeparator(const std::string& name) { return name.find_last_of("\\/:"); }
-
 // The scheme of a URL: the text before "://", else the text before the first ':' when it
 // is longer than a drive letter; empty when none.
 std::string UrlScheme(const std::string& url) {
@@ -43,23 +41,6 @@ TLinkRow ClassifyLink(const std::string& target, const std::string& url) {
   if (Contains(lower, "copy:")) return TLinkRow::Copy;
   if (Contains(lower, "copylist:")) return TLinkRow::CopyList;
   return TLinkRow::Ordinary;
-}
-
-std::string FileExtension(const std::string& name) {
-  const size_t dot = name.rfind('.');
-  const size_t separator = LastSeparator(name);
-  if (dot == std::string::npos || (separator != std::string::npos && dot < separator)) return {};
-  return name.substr(dot);
-}
-
-std::string FileNamePart(const std::string& name) {
-  const size_t separator = LastSeparator(name);
-  return separator == std::string::npos ? name : name.substr(separator + 1);
-}
-
-std::string FolderPart(const std::string& name) {
-  const size_t separator = LastSeparator(name);
-  return separator == std::string::npos ? std::string() : name.substr(0, separator + 1);
 }
 
 bool IsPageLink(const std::string& url, const std::string& extension) {

@@ -4,6 +4,8 @@
 // dropped file is, which visit group a page belongs to and what the status bar says over a
 // link. Names are Windows names in Windows-1251.
 
+#include "platform/WinNames.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -21,14 +23,6 @@ enum class TLinkRow {
 };
 
 TLinkRow ClassifyLink(const std::string& target, const std::string& url);
-
-// The extension of a file name with its dot ("" when none), as written: the text from the
-// last '.' after the last folder or drive separator.
-std::string FileExtension(const std::string& name);
-// The text after the last '\', '/' or ':'.
-std::string FileNamePart(const std::string& name);
-// The text up to and including the last '\', '/' or ':'.
-std::string FolderPart(const std::string& name);
 
 // `url` as written in the page; `extension` of the expanded, lower-cased name. Page links are
 // followed by the viewer; everything else is a file to open, play or save.

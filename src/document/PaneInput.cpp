@@ -28,7 +28,7 @@ void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
 
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
   if (hostFiles.isEmpty()) return;
-  const std::string name = ToCp1251(FromCp1251(HostPath::ToWindows(hostFiles.first())).toLower());
+  const std::string name = NameLower(HostPath::ToWindows(hostFiles.first()));
   // Archives and sounds go to the archive browser and the media player once they exist.
   if (ClassifyDrop(name) == TDropAction::Show) ShowFile(name);
 }

@@ -1,6 +1,6 @@
 #include "document/TreeViews.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/TextValues.h"
 #include "document/HtmlFrame.h"
@@ -43,7 +43,7 @@ TTreeViews::TTreeViews(TMainForm& form, const RTree& declaration)
   SetFocusedSelectColor(ToQColor(declaration.colorselect));
   SetFocusedSelectTextColor(ToQColor(declaration.colorselecttext));
 
-  entries_ = ReadContentsFile(ProgramFolder + declaration.fn);
+  entries_ = ReadContentsFile(Global.ProgramFolder + declaration.fn);
   std::vector<TElTreeItem*> items;
   items.reserve(entries_.size());
   for (const TContentsEntry& entry : entries_)
@@ -60,7 +60,7 @@ TTreeViews::TTreeViews(TMainForm& form, const RTree& declaration)
 }
 
 void TTreeViews::ShowForScreen() {
-  if (CurrentScreen == 1) {
+  if (Global.CurrentScreen == 1) {
     if (form_.PanelBkgrd) form_.PanelBkgrd->show();
     // A tree hidden by "offtree" stays hidden: its switch still says so.
     if (!TreeHidden) {
@@ -68,7 +68,7 @@ void TTreeViews::ShowForScreen() {
       FitPanelSplitter(form_);
     }
     TreeInactive = false;
-  } else if (CurrentScreen == 0) {
+  } else if (Global.CurrentScreen == 0) {
     if (form_.PanelBkgrd) form_.PanelBkgrd->hide();
     hide();
     TreeInactive = true;
@@ -105,7 +105,7 @@ void TTreeViews::OpenPending(TElTree* sender) {
   try {
     // An entry without a link is a heading: there is nothing to open.
     if (!TrimBlanks(PendingLink).empty() && !LinkNamesFile(PendingLink, shown)) {
-      if (!IsFullName(PendingLink)) PendingLink = ProgramFolder + PendingLink;
+      if (!IsFullName(PendingLink)) PendingLink = Global.ProgramFolder + PendingLink;
       if (viewer && !viewer->isHidden())
         pane->ShowFile(PendingLink);
       else
@@ -197,8 +197,8 @@ QJsonObject TTreeViews::StateForDump() const {
 
 std::vector<TChapterButton> ChapterButtons(const TMainForm& form) {
   std::vector<TChapterButton> result;
-  if (CurrentScreen < 0 || CurrentScreen >= form.Skin.ScreenCount()) return result;
-  const TDynamicBtnArray& buttons = form.Skin.ScreenBtns[CurrentScreen];
+  if (Global.CurrentScreen < 0 || Global.CurrentScreen >= form.Skin.ScreenCount()) return result;
+  const TDynamicBtnArray& buttons = form.Skin.ScreenBtns[Global.CurrentScreen];
   for (size_t i = 0; i < buttons.size() && i < form.BtnPics.size(); ++i) {
     const std::string command = AsciiLower(buttons[i].go);
     if ((command == "prevchapter" || command == "nextchapter") && form.BtnPics[i].control)

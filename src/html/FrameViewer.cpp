@@ -6,6 +6,7 @@
 #include "html/PageCharset.h"
 #include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
+#include "platform/WinNames.h"
 
 #include <algorithm>
 
@@ -13,11 +14,9 @@ namespace {
 
 constexpr int kFrameGap = 3;
 
-std::string LowerName(const std::string& name) { return ToCp1251(FromCp1251(name).toLower()); }
-
 // Pictures and plain texts are shown as they are, never as framesets.
 bool IsMarkup(const std::string& name) {
-  const std::string file = LowerName(WithoutAnchor(name));
+  const std::string file = NameLower(WithoutAnchor(name));
   for (const char* ext : {".bmp", ".gif", ".jpg", ".jpeg", ".png", ".txt", ".inf", ".diz"}) {
     const std::string e = ext;
     if (file.size() >= e.size() && file.compare(file.size() - e.size(), e.size(), e) == 0) return false;
@@ -282,7 +281,7 @@ THTMLViewer* TFrameViewer::ViewerOfFrame(const QString& name) const {
 std::vector<THTMLViewer*> TFrameViewer::Viewers() const { return viewers_; }
 
 void TFrameViewer::AddVisitedLink(const std::string& name) {
-  const std::string lower = LowerName(name);
+  const std::string lower = VisitedKey(name);
   visitedOrder_.erase(std::remove(visitedOrder_.begin(), visitedOrder_.end(), lower), visitedOrder_.end());
   visitedOrder_.insert(visitedOrder_.begin(), lower);
   if (visitedOrder_.size() > static_cast<size_t>(std::max(0, VisitedMaxCount)))

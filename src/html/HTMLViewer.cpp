@@ -8,6 +8,8 @@
 #include "html/PageCharset.h"
 #include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
+#include "platform/WinNames.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
@@ -23,24 +25,12 @@
 
 namespace {
 
-QString Lower(const std::string& text) { return FromCp1251(text).toLower(); }
-
-QString Extension(const std::string& name) {
-  const std::string file = WithoutAnchor(name);
-  const size_t dot = file.rfind('.');
-  const size_t slash = file.rfind('\\');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return Lower(file.substr(dot));
-}
-
 // Pictures and plain texts are shown as pages of their own.
 QString WrapNonHtml(const std::string& name, const std::string& bytes, bool& wrapped) {
-  const QString ext = Extension(name);
+  const std::string ext = NameLower(FileExtension(WithoutAnchor(name)));
   wrapped = true;
   if (ext == ".bmp" || ext == ".gif" || ext == ".jpg" || ext == ".jpeg" || ext == ".png") {
-    const std::string file = WithoutAnchor(name);
-    const size_t slash = file.rfind('\\');
-    QString src = FromCp1251(slash == std::string::npos ? file : file.substr(slash + 1));
+    const QString src = FromCp1251(FileNamePart(WithoutAnchor(name)));
     return QStringLiteral("<html><body><img src=\"%1\"></body></html>").arg(src.toHtmlEscaped());
   }
   if (ext == ".txt" || ext == ".inf" || ext == ".diz")
@@ -292,7 +282,7 @@ std::string THTMLViewer::HTMLExpandFilename(const QString& url) const {
   return ExpandHtmlName(currentFile_, ToCp1251(url));
 }
 
-QSize THTMLViewer::LastPictureSize() { return LastLoadedPictureSize(); }
+QSize THTMLViewer::LastPictureSize() { return Global.LastPictureSize; }
 
 QTextDocument* THTMLViewer::Document() const { return browser_->document(); }
 

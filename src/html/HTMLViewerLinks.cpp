@@ -5,6 +5,7 @@
 #include "html/HTMLViewerPage.h"
 #include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
+#include "platform/WinNames.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,8 +34,7 @@ void THTMLViewer::ColourLinks() {
       if (href == hoverHref_) {
         brush = ToQColor(defOverLinkColor_);
       } else if (visited_ && !url.startsWith('#')) {
-        const std::string name = ToCp1251(FromCp1251(HTMLExpandFilename(url)).toLower());
-        if (visited_->count(name)) brush = ToQColor(defVisitedColor_);
+        if (visited_->count(VisitedKey(HTMLExpandFilename(url)))) brush = ToQColor(defVisitedColor_);
       }
       if (format.foreground() != brush) spans.push_back({fragment.position(), fragment.position() + fragment.length(), brush});
     }

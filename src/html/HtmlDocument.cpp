@@ -5,12 +5,11 @@
 #include "html/HTMLViewer.h"
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 
 #include <QUrl>
 
 namespace {
-
-QSize lastPictureSize;
 
 QImage Blank() {
   QImage image(1, 1, QImage::Format_ARGB32);
@@ -19,8 +18,6 @@ QImage Blank() {
 }
 
 }  // namespace
-
-QSize LastLoadedPictureSize() { return lastPictureSize; }
 
 THtmlDocument::THtmlDocument(const std::string& baseFile, bool viewImages, QObject* parent)
     : QTextDocument(parent), baseFile_(baseFile), viewImages_(viewImages) {}
@@ -54,6 +51,6 @@ QVariant THtmlDocument::loadResource(int type, const QUrl& name) {
   if (type == QTextDocument::StyleSheetResource) return FromCp1251(bytes);
   QImage image;
   if (!image.loadFromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))) return Blank();
-  lastPictureSize = image.size();
+  Global.LastPictureSize = image.size();
   return image;
 }

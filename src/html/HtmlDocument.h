@@ -25,6 +25,3 @@ class THtmlDocument : public QTextDocument {
   std::string baseFile_;
   bool viewImages_;
 };
-
-// The pixel size of the last picture file read by any document.
-QSize LastLoadedPictureSize();

@@ -1,4 +1,5 @@
 #include "html/HtmlNames.h"
+#include "platform/WinNames.h"
 
 #include <cctype>
 #include <vector>
@@ -99,8 +100,7 @@ std::string ExpandHtmlName(const std::string& document, const std::string& url) 
   } else if (path[0] == '\\') {
     full = (HasDrive(doc) ? doc.substr(0, 2) : std::string()) + path;
   } else {
-    const size_t slash = doc.rfind('\\');
-    full = (slash == std::string::npos ? std::string() : doc.substr(0, slash + 1)) + path;
+    full = FolderPart(doc) + path;
   }
   return (HasDrive(full) ? Normalize(full) : full) + anchor;
 }

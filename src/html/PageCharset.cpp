@@ -1,18 +1,13 @@
 #include "html/PageCharset.h"
 
 #include "platform/Cp1251.h"
+#include "platform/WinNames.h"
 
 #include <QStringDecoder>
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // The charset named after "charset=" at `pos` in `text`, up to a quote, space, ';' or '>'.
 std::string CharsetValueAt(const std::string& text, size_t pos) {
@@ -28,7 +23,7 @@ std::string CharsetValueAt(const std::string& text, size_t pos) {
 
 std::string DeclaredCharset(const std::string& bytes) {
   // Meta tags live in the head: the first 8 KiB is plenty, and keeps huge pages cheap.
-  const std::string head = Lower(bytes.substr(0, 8192));
+  const std::string head = AsciiLower(bytes.substr(0, 8192));
   size_t pos = 0;
   while ((pos = head.find("<meta", pos)) != std::string::npos) {
     const size_t end = head.find('>', pos);

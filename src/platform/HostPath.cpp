@@ -1,6 +1,7 @@
 #include "platform/HostPath.h"
 
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,7 +17,6 @@ struct Listing {
   QHash<QString, QString> byFoldedName;  // folded name -> name as on disk
 };
 
-QString discRoot;
 QHash<QString, Listing> listings;
 
 QString Fold(const QString& name) { return name.toCaseFolded(); }
@@ -66,13 +66,9 @@ QString JoinHost(const QString& folder, const QString& name) {
 }  // namespace
 
 void SetDiscRoot(const QString& hostFolder) {
-  discRoot = QDir::cleanPath(QFileInfo(hostFolder).absoluteFilePath());
+  Global.DiscRootHost = QDir::cleanPath(QFileInfo(hostFolder).absoluteFilePath());
   listings.clear();
 }
-
-QString DiscRootHost() { return discRoot; }
-
-void ClearCache() { listings.clear(); }
 
 QString ToHost(std::string_view windowsName) {
 #ifdef Q_OS_WIN
@@ -84,8 +80,8 @@ QString ToHost(std::string_view windowsName) {
   if (name.size() >= 2 && name[1] == u':') {
     const QChar drive = name[0].toLower();
     if (drive == u'd') {
-      if (discRoot.isEmpty()) return {};
-      base = discRoot;
+      if (Global.DiscRootHost.isEmpty()) return {};
+      base = Global.DiscRootHost;
     } else if (drive == u'c') {
       base = QStringLiteral("/");
     } else {
@@ -127,9 +123,9 @@ std::string ToWindows(const QString& hostName) {
   const QString absolute = QDir::cleanPath(QFileInfo(hostName).absoluteFilePath());
   const bool folder = hostName.endsWith(u'/');
   QString windows;
-  if (!discRoot.isEmpty() && (absolute == discRoot || absolute.startsWith(discRoot + u'/') ||
-                              discRoot == u"/")) {
-    windows = QStringLiteral("d:\\") + absolute.mid(discRoot == u"/" ? 1 : discRoot.size() + 1);
+  if (!Global.DiscRootHost.isEmpty() && (absolute == Global.DiscRootHost || absolute.startsWith(Global.DiscRootHost + u'/') ||
+                              Global.DiscRootHost == u"/")) {
+    windows = QStringLiteral("d:\\") + absolute.mid(Global.DiscRootHost == u"/" ? 1 : Global.DiscRootHost.size() + 1);
   } else {
     windows = QStringLiteral("c:\\") + absolute.mid(1);
   }

@@ -13,9 +13,8 @@
 
 namespace HostPath {
 
-// The host folder that stands for drive d:. Clears the listing cache.
+// Makes `hostFolder` drive d: (Global.DiscRootHost). Clears the listing cache.
 void SetDiscRoot(const QString& hostFolder);
-QString DiscRootHost();
 
 // Host file name for a Windows name; empty for a drive that has no host folder.
 QString ToHost(std::string_view windowsName);
@@ -24,8 +23,5 @@ std::string ToWindows(const QString& hostName);
 
 bool FileExists(std::string_view windowsName);    // a file, not a folder
 bool FolderExists(std::string_view windowsName);
-
-// Forgets every cached listing (after the program changed many folders itself).
-void ClearCache();
 
 }  // namespace HostPath

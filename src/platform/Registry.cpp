@@ -1,7 +1,8 @@
 #include "platform/Registry.h"
 
-#include "app/DescriptionSyntax.h"
+#include "platform/Globals.h"
 #include "platform/RegistryFile.h"
+#include "platform/WinNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-QString storeFolder;
 
 const char* RootName(TRegistry::Root root) {
   switch (root) {
@@ -58,16 +57,12 @@ bool Modify(const QString& fileName, Change change) {
 
 TRegistry::TRegistry(Root root) : root_(root) {}
 
-void TRegistry::SetStoreFolder(const QString& folder) { storeFolder = folder; }
-
-QString TRegistry::StoreFolder() {
-  if (!storeFolder.isEmpty()) return storeFolder;
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QStringLiteral("/skinbook");
-}
-
 QString TRegistry::FileName() const {
-  return StoreFolder() + u'/' + QString::fromLatin1(RootName(root_)) + QStringLiteral(".reg");
+  const QString folder = Global.SettingsFolder.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                   QStringLiteral("/skinbook")
+                             : Global.SettingsFolder;
+  return folder + u'/' + QString::fromLatin1(RootName(root_)) + QStringLiteral(".reg");
 }
 
 namespace {
@@ -90,10 +85,6 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
   }
   key_ = full;
   return true;
-}
-
-bool TRegistry::KeyExists(const std::string& key) const {
-  return Load(FileName()).count(AsciiLower(FullPath(root_, key))) > 0;
 }
 
 bool TRegistry::DeleteKey(const std::string& key) {

@@ -17,7 +17,6 @@ class TRegistry {
 
   // Opens `key` (a path like "SOFTWARE\Velquist\Title"); creates it when `canCreate`.
   bool OpenKey(const std::string& key, bool canCreate);
-  bool KeyExists(const std::string& key) const;
   bool DeleteKey(const std::string& key);  // with its subkeys
   void CloseKey();
 
@@ -34,9 +33,7 @@ class TRegistry {
   bool WriteBinary(const std::string& name, const std::string& bytes);
   bool DeleteValue(const std::string& name);
 
-  // Where the files are kept; tests point it at a temporary folder.
-  static void SetStoreFolder(const QString& folder);
-  static QString StoreFolder();
+  // Under Global.SettingsFolder, else the user's config folder.
   QString FileName() const;
 
  private:

@@ -1,6 +1,6 @@
 #include "platform/RegistryFile.h"
 
-#include "app/DescriptionSyntax.h"
+#include "platform/WinNames.h"
 #include "platform/Cp1251.h"
 
 #include <QList>

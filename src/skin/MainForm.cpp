@@ -3,7 +3,7 @@
 #include "app/ComprStream.h"
 #include "app/Errors.h"
 #include "app/Folders.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ResourcePack.h"
 #include "app/Description.h"
@@ -41,15 +41,15 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate() {
   ApplyFolders(ComputeFolders(commandLine_.book, commandLine_.disc));
   try {
-    PackOpen(ProgramFolder + "interface.dat");
+    PackOpen(Global.ProgramFolder + "interface.dat");
   } catch (const EFOpenError&) {
     // No pack: every file comes from the disk.
   } catch (const EDataError& e) {
     qCWarning(lcErrors) << e.what();
   }
-  PackSetRoot(PackRoot);
+  PackSetRoot(Global.PackRoot);
 
-  HasParams = commandLine_.HasParams();
+  Global.HasParams = commandLine_.HasParams();
   if (commandLine_.Role() != TRole::Main) {
     RunSecondaryRole(commandLine_.Role());
     return;
@@ -59,7 +59,7 @@ void TMainForm::FormCreate() {
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
 
-  const std::string structName = ProgramFolder + "Struct.txt";
+  const std::string structName = Global.ProgramFolder + "Struct.txt";
   if (!FileOrPackExists(structName))
     throw TStartFailure("the book in " + QFileInfo(commandLine_.book).absoluteFilePath().toStdString() +
                         " has no \"interface.dat\" with \"Struct.txt\" and no \"Struct.txt\" beside it");
@@ -71,26 +71,26 @@ void TMainForm::FormCreate() {
     throw TStartFailure(e.what());
   }
 
-  instanceGuard_ = std::make_unique<TNamedGuard>(BookTitle);
+  instanceGuard_ = std::make_unique<TNamedGuard>(Global.BookTitle);
   if (!instanceGuard_->Acquire()) {
-    OtherInstance = true;
-    HasParams = true;
+    Global.OtherInstance = true;
+    Global.HasParams = true;
     terminating_ = true;
     return;
   }
 
-  const QString title = FromCp1251(BookTitle);
+  const QString title = FromCp1251(Global.BookTitle);
   QApplication::setApplicationDisplayName(title);
   setWindowTitle(title);
   BuildWindow();
 }
 
 void TMainForm::ReadBookTitle() {
-  BookTitle.clear();
-  const std::string titleName = ProgramFolder + "Title.txt";
+  Global.BookTitle.clear();
+  const std::string titleName = Global.ProgramFolder + "Title.txt";
   if (!FileOrPackExists(titleName)) return;
   for (const std::string& line : ReadDescriptionLines(titleName, false))
-    if (!line.empty()) BookTitle = line;
+    if (!line.empty()) Global.BookTitle = line;
 }
 
 void TMainForm::RunSecondaryRole(TRole role) {

@@ -46,7 +46,6 @@ class TMainForm : public QWidget, public TFadeHost {
   void FormCreate();
   void FinishStartup();
 
-  bool HasParams = false;
   TSkinModel Skin;
   QImage BackgroundBitmap;
   std::vector<RBtnPic> BtnPics;

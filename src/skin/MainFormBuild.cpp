@@ -1,12 +1,12 @@
 // The main window's build from the skin model, in the order the components depend on.
 
 #include "app/ComprStream.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
-#include "platform/Registry.h"
+#include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/MainForm.h"
@@ -28,13 +28,12 @@ namespace {
 constexpr int kPistonLeft = 583;
 constexpr int kPistonTop = 470;
 
-std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
 
 }  // namespace
 
 QImage TMainForm::LoadPicture(const std::string& name) const {
   try {
-    TComprStream stream(ProgramFolder + name);
+    TComprStream stream(Global.ProgramFolder + name);
     QImage image;
     image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()),
                        static_cast<int>(stream.Size()));
@@ -53,7 +52,7 @@ void TMainForm::BuildWindow() {
   }
 
   setAcceptDrops(true);
-  CurrentScreen = 0;
+  Global.CurrentScreen = 0;
   LoadBackground();
   setAttribute(Qt::WA_AlwaysShowToolTips);
   BuildScreenPictures();
@@ -70,8 +69,8 @@ void TMainForm::BuildWindow() {
 
 void TMainForm::LoadBackground() {
   const auto& backgrounds = Skin.ScreenBackgrounds;
-  BackgroundBitmap = CurrentScreen < static_cast<int>(backgrounds.size())
-                         ? LoadPicture(backgrounds[CurrentScreen])
+  BackgroundBitmap = Global.CurrentScreen < static_cast<int>(backgrounds.size())
+                         ? LoadPicture(backgrounds[Global.CurrentScreen])
                          : QImage();
   if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
 }
@@ -108,7 +107,7 @@ TMyControl* TMainForm::CreateControl(const QRect& rect, const std::string& hint)
 
 void TMainForm::BuildScreenPictures() {
   ClearScreenPictures();
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   auto& buttons = Skin.ScreenBtns[s];
   BtnPics.resize(buttons.size());
@@ -151,26 +150,24 @@ void TMainForm::BuildScreenPictures() {
 }
 
 void TMainForm::RestoreSwitchStates() {
-  TRegistry registry;
-  const bool open = registry.OpenKey(SettingsKey(), true);
+  const TBookSettings settings;
   for (size_t s = 0; s < Skin.ScreenSwthOne.size(); ++s) {
-    auto restore = [&](auto& records, const char* prefix) {
+    auto restore = [&](auto& records, Settings::TNumbered value) {
       for (size_t a = 0; a < records.size(); ++a) {
         records[a].hover = false;
-        if (!open || !records[a].store) continue;
-        const auto stored = registry.ReadBool(prefix + std::to_string(s) + std::to_string(a));
-        if (stored) records[a].state = *stored;
+        if (!records[a].store) continue;
+        if (const auto stored = settings.ReadBool(Settings::Name(value, int(s), int(a)))) records[a].state = *stored;
       }
     };
-    restore(Skin.ScreenSwthOne[s], "SwOne");
-    restore(Skin.ScreenSwthGrp[s], "SwGrp");
+    restore(Skin.ScreenSwthOne[s], Settings::SwOne);
+    restore(Skin.ScreenSwthGrp[s], Settings::SwGrp);
   }
 }
 
 void TMainForm::ComposeBackground() {
   if (BackgroundBitmap.isNull()) return;
   QPainter painter(&BackgroundBitmap);
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   for (size_t i = 0; i < BtnPics.size(); ++i)
     painter.drawImage(Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy, BtnPics[i].up);
   for (size_t i = 0; i < SwthOnePics.size(); ++i)
@@ -199,7 +196,7 @@ void TMainForm::CreatePiston() {
   piston_->move(kPistonLeft, kPistonTop);
   piston_->SetAnimate(true);
   try {
-    TComprStream stream(ProgramFolder + "piston.gif");
+    TComprStream stream(Global.ProgramFolder + "piston.gif");
     piston_->LoadFromStream(stream);
   } catch (const std::exception&) {
     // The animation is decoration: without it the window is complete.
@@ -209,7 +206,7 @@ void TMainForm::CreatePiston() {
 
 void TMainForm::AddBookFonts() {
   std::vector<std::string> fonts;
-  FindFiles(ProgramFolder, {"*.ttf"}, false, fonts, false);
+  FindFiles(Global.ProgramFolder, {"*.ttf"}, false, fonts, false);
   for (const std::string& font : fonts)
     if (FontTable::AddFontResource(font)) addedFonts_.push_back(font);
 }

@@ -1,7 +1,7 @@
 // Running command texts: the dispatcher's actions and the screen switch.
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
@@ -21,10 +21,10 @@
 
 void TMainForm::RunCommand(const std::string& command, const std::string& sound, int index, TKind kind,
                            bool replay) {
-  if (BusyFlag) return;
+  if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
-    if (QWidget* window = FindTopWindowByTitle(FromCp1251(BookTitle))) window->close();
+    if (QWidget* window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) window->close();
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -43,8 +43,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::Run:
       // The program's folder on the host is where it runs.
       if (!c.value.empty()) {
-        const size_t slash = c.value.rfind('\\');
-        const std::string folder = slash == std::string::npos ? ProgramFolder : c.value.substr(0, slash + 1);
+        const std::string folder = FolderPart(c.value).empty() ? Global.ProgramFolder : FolderPart(c.value);
         const QString host = HostPath::ToHost(folder);
         if (!host.isEmpty()) QDir::setCurrent(host);
         Shell::Open(c.value, c.rest, folder);
@@ -60,9 +59,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       break;
     case TCommandAction::Back:
     case TCommandAction::Forward:
-      if (HtmlFrame && CurrentScreen >= 0 && CurrentScreen < Skin.ScreenCount()) {
-        const auto& toggles = Skin.ScreenSwthOne[CurrentScreen];
-        const auto& groups = Skin.ScreenSwthGrp[CurrentScreen];
+      if (HtmlFrame && Global.CurrentScreen >= 0 && Global.CurrentScreen < Skin.ScreenCount()) {
+        const auto& toggles = Skin.ScreenSwthOne[Global.CurrentScreen];
+        const auto& groups = Skin.ScreenSwthGrp[Global.CurrentScreen];
         if (c.action == TCommandAction::Back) HtmlFrame->HistoryBack(toggles, groups);
         else HtmlFrame->HistoryForward(toggles, groups);
       }
@@ -111,7 +110,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   ++nestedSwitches_;
 
   if (restart3dTimer_) restart3dTimer_->stop();
-  const int from = CurrentScreen;
+  const int from = Global.CurrentScreen;
   if (kind == TKind::Button && index >= 0 && index < static_cast<int>(BtnPics.size())) {
     RBtnPic& pic = BtnPics[index];
     pic.hover = pic.hover2 = pic.pressed = false;
@@ -122,7 +121,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
     Skin.ScreenSwthGrp[from][index].hover = false;
   }
 
-  CurrentScreen = target;
+  Global.CurrentScreen = target;
   unsetCursor();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   LoadBackground();
@@ -132,7 +131,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (PathInput) PathInput->ScreenChanged();
 
   if (piston_) {
-    const bool readingScreen = CurrentScreen == 1;
+    const bool readingScreen = Global.CurrentScreen == 1;
     piston_->SetAnimate(!readingScreen);
     piston_->setVisible(!readingScreen);
   }
@@ -152,7 +151,7 @@ bool TMainForm::Restart3dPending() const { return restart3dTimer_ && restart3dTi
 // The car's 3D view plays inside screen 0's picture, so a "3d" switch that is on brings it
 // back 100 ms after the reader returns there.
 void TMainForm::Arm3dRestart() {
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   // The car clip view does not exist in this program yet: it is never active.
   const bool viewActive = false;
   bool start = false;
@@ -179,17 +178,17 @@ void TMainForm::Arm3dRestart() {
 }
 
 void TMainForm::ReplaySwitches(bool leaveOut3d) {
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   // A command may switch the screen and rebuild the lists: copy what is replayed first.
   const TDynamicSwthOneArray toggles = Skin.ScreenSwthOne[s];
-  for (size_t i = 0; i < toggles.size() && CurrentScreen == s; ++i) {
+  for (size_t i = 0; i < toggles.size() && Global.CurrentScreen == s; ++i) {
     if (leaveOut3d && toggles[i].godown == "3d") continue;
     RunCommand(toggles[i].state ? toggles[i].godown : toggles[i].goup, toggles[i].wav, int(i), TKind::SwitchOne,
                true);
   }
   const TDynamicSwthGrpArray groups = Skin.ScreenSwthGrp[s];
-  for (size_t i = 0; i < groups.size() && CurrentScreen == s; ++i) {
+  for (size_t i = 0; i < groups.size() && Global.CurrentScreen == s; ++i) {
     if (!groups[i].state || (leaveOut3d && groups[i].go == "3d")) continue;
     RunCommand(groups[i].go, groups[i].wav, int(i), TKind::SwitchGrp, true);
   }

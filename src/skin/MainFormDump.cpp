@@ -1,6 +1,6 @@
 // The window's observable state, for scripted runs.
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
@@ -25,9 +25,9 @@ QJsonArray SwitchStates(const Switches& switches) {
 
 QJsonObject TMainForm::StateForDump() const {
   QJsonObject state;
-  state["screen"] = CurrentScreen;
+  state["screen"] = Global.CurrentScreen;
   state["size"] = QJsonArray{width(), height()};
-  state["busy"] = BusyFlag;
+  state["busy"] = Global.BusyFlag;
 
   QJsonArray screens;
   for (int s = 0; s < Skin.ScreenCount(); ++s)
@@ -36,7 +36,7 @@ QJsonObject TMainForm::StateForDump() const {
   state["screens"] = screens;
 
   QJsonArray buttons;
-  if (CurrentScreen >= 0 && CurrentScreen < Skin.ScreenCount())
+  if (Global.CurrentScreen >= 0 && Global.CurrentScreen < Skin.ScreenCount())
     for (size_t i = 0; i < BtnPics.size(); ++i)
       buttons.append(QJsonObject{{"hover", BtnPics[i].hover},
                                  {"pressed", BtnPics[i].pressed},

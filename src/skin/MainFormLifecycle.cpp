@@ -1,11 +1,11 @@
 // Keys, the close request, the folding exit and what the window stores when it goes.
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
-#include "platform/Registry.h"
+#include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
@@ -38,18 +38,18 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
   Q_UNUSED(sender);
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    if (HasParams) Q_EMIT TerminateApplication();
+    if (Global.HasParams) Q_EMIT TerminateApplication();
     // Otherwise Esc closes the dialog, stops a search or closes popups, once they exist.
     return false;
   }
   // F1 asks the help viewer for the screen's topic once it exists.
-  if (!HtmlFrame || (CurrentScreen != 1 && !HasParams)) return false;
-  if (CurrentScreen < 0 || CurrentScreen >= Skin.ScreenCount()) return false;
+  if (!HtmlFrame || (Global.CurrentScreen != 1 && !Global.HasParams)) return false;
+  if (Global.CurrentScreen < 0 || Global.CurrentScreen >= Skin.ScreenCount()) return false;
   const bool shiftOnly = mods == Qt::ShiftModifier;
   const bool ctrlOnly = mods == Qt::ControlModifier;
   if ((shiftOnly || mods == (Qt::ShiftModifier | Qt::ControlModifier)) && key == Qt::Key_Z) {
     const char* command = shiftOnly ? "tree1" : "offtree";
-    const TDynamicSwthOneArray toggles = Skin.ScreenSwthOne[CurrentScreen];
+    const TDynamicSwthOneArray toggles = Skin.ScreenSwthOne[Global.CurrentScreen];
     for (const RSwthOne& toggle : toggles)
       if (AsciiLower(toggle.goup) == command || AsciiLower(toggle.godown) == command)
         FormMouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(toggle.vx + 1, toggle.vy + 1));
@@ -84,7 +84,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (HasParams || commandLine_.Role() != TRole::Main) {
+  if (Global.HasParams || commandLine_.Role() != TRole::Main) {
     event->accept();
     return;
   }
@@ -142,16 +142,15 @@ void TMainForm::ClosingTick() {
 }
 
 void TMainForm::StoreSwitchStates() {
-  if (HasParams) return;
-  TRegistry registry;
-  if (!registry.OpenKey("SOFTWARE\\Velquist\\" + BookTitle, true)) return;
+  if (Global.HasParams) return;
+  TBookSettings settings;
   for (size_t s = 0; s < Skin.ScreenSwthOne.size(); ++s) {
     for (size_t a = 0; a < Skin.ScreenSwthOne[s].size(); ++a)
       if (Skin.ScreenSwthOne[s][a].store)
-        registry.WriteBool("SwOne" + std::to_string(s) + std::to_string(a), Skin.ScreenSwthOne[s][a].state);
+        settings.WriteBool(Settings::Name(Settings::SwOne, int(s), int(a)), Skin.ScreenSwthOne[s][a].state);
     for (size_t a = 0; a < Skin.ScreenSwthGrp[s].size(); ++a)
       if (Skin.ScreenSwthGrp[s][a].store)
-        registry.WriteBool("SwGrp" + std::to_string(s) + std::to_string(a), Skin.ScreenSwthGrp[s][a].state);
+        settings.WriteBool(Settings::Name(Settings::SwGrp, int(s), int(a)), Skin.ScreenSwthGrp[s][a].state);
   }
 }
 

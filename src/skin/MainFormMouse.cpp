@@ -1,7 +1,7 @@
 // The skin's answer to the mouse: hover and press pictures with cross-fades, clicks that run
 // element commands, and dragging the window by its background.
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "skin/MainForm.h"
 
 #include <QMouseEvent>
@@ -29,7 +29,7 @@ void TMainForm::mousePressEvent(QMouseEvent* event) {
 void TMainForm::mouseReleaseEvent(QMouseEvent* event) { FormMouseUp(event->position().toPoint()); }
 
 void TMainForm::FormMouseMove(QPoint at) {
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   auto& buttons = Skin.ScreenBtns[s];
   for (size_t i = 0; i < BtnPics.size(); ++i) {
@@ -76,7 +76,7 @@ void TMainForm::FormMouseMove(QPoint at) {
 }
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   const bool shiftHeld = shift & Qt::ShiftModifier;
 
@@ -132,9 +132,9 @@ void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shif
 }
 
 void TMainForm::FormMouseUp(QPoint at) {
-  const int screen = CurrentScreen;
+  const int screen = Global.CurrentScreen;
   if (screen < 0 || screen >= Skin.ScreenCount()) return;
-  for (size_t i = 0; i < BtnPics.size() && CurrentScreen == screen; ++i) {
+  for (size_t i = 0; i < BtnPics.size() && Global.CurrentScreen == screen; ++i) {
     const RBtn& b = Skin.ScreenBtns[screen][i];
     if (!Inside(b, at)) continue;
     RBtnPic& pic = BtnPics[i];
@@ -150,7 +150,7 @@ void TMainForm::FormMouseUp(QPoint at) {
       pic.effect->StartFade(pic.dn, pic.up, corner);
     }
   }
-  if (CurrentScreen != screen) return;
+  if (Global.CurrentScreen != screen) return;
   auto& groups = Skin.ScreenSwthGrp[screen];
   for (size_t i = 0; i < SwthGrpPics.size(); ++i) {
     if (!Inside(groups[i], at)) continue;

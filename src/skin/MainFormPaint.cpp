@@ -2,7 +2,7 @@
 // drawn onto element pictures, and cross-fade frames.
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/ColorConversion.h"
 #include "skin/MainForm.h"
@@ -53,7 +53,7 @@ QString GroupCaption(const std::string& caption) {
 }  // namespace
 
 void TMainForm::DrawCaption(TKind kind, int index, TLook look) {
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   if (kind == TKind::Button) {
     const RBtn& b = Skin.ScreenBtns[s][index];
     RBtnPic& pic = BtnPics[index];
@@ -108,7 +108,7 @@ void TMainForm::FormPaint(QPainter& painter) {
   } else {
     painter.drawImage(0, 0, BackgroundBitmap);
   }
-  const int s = CurrentScreen;
+  const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   for (size_t i = 0; i < BtnPics.size(); ++i)
     if (BtnPics[i].hover) painter.drawImage(Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy, BtnPics[i].mv);

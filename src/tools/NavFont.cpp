@@ -1,7 +1,7 @@
 #include "tools/NavFont.h"
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ui/BusyCursor.h"
 #include "platform/HostPath.h"
@@ -42,25 +42,19 @@ TCopyResult CopyReplacing(const QString& from, const QString& to) {
   return error == std::errc::no_space_on_device ? TCopyResult::DiskFull : TCopyResult::Failed;
 }
 
-std::string FileNamePart(const std::string& windowsName) {
-  const size_t slash = windowsName.find_last_of("\\:");
-  return slash == std::string::npos ? windowsName : windowsName.substr(slash + 1);
-}
-
 }  // namespace
 
 void TNavFont::SetFontFolder(const std::string& fileName) {
-  const size_t slash = fileName.find_last_of("\\:");
-  fontFolder_ = slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
+  fontFolder_ = FolderPart(fileName);
 }
 
 void TNavFont::InstallFonts() {
   const TBusyState busy;
   std::vector<std::string> fonts;
   FindFiles(fontFolder_, {"*.ttf"}, false, fonts, false);
-  if (fonts.empty() || WindowsFolder.empty()) return;
+  if (fonts.empty() || Global.WindowsFolder.empty()) return;
 
-  const std::string fontsFolder = WindowsFolder + "Fonts\\";
+  const std::string fontsFolder = Global.WindowsFolder + "Fonts\\";
   QDir().mkpath(HostPath::ToHost(fontsFolder));
   for (const std::string& font : fonts) {
     const std::string target = fontsFolder + FileNamePart(font);

@@ -1,8 +1,8 @@
 #include "tools/PathInputBox.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
-#include "platform/Registry.h"
+#include "app/Settings.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -21,15 +21,11 @@ QFont FontForLineHeight(QFont font, int lineHeight) {
   return font;
 }
 
-std::string SettingsKey() { return "SOFTWARE\\Velquist\\" + BookTitle; }
-std::string ValueName(size_t index) { return "PathInstall" + std::to_string(index); }
-
 }  // namespace
 
 TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& paths, TMouseMove mouseMove)
     : mouseMove_(std::move(mouseMove)) {
-  TRegistry registry;
-  const bool opened = registry.OpenKey(SettingsKey(), true);
+  const TBookSettings settings;
   for (size_t i = 0; i < paths.size(); ++i) {
     const RPathInput& r = paths[i];
     auto* box = new QLineEdit(window);
@@ -41,8 +37,7 @@ TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& path
     box->setMouseTracking(true);
     box->installEventFilter(this);
 
-    std::string text;
-    if (opened) text = registry.ReadString(ValueName(i)).value_or(std::string());
+    std::string text = settings.ReadString(Settings::Name(Settings::PathInstall, int(i))).value_or(std::string());
     if (text.empty()) text = r.pathdef;
     box->setText(FromCp1251(text));
     box->setCursorPosition(0);  // a long path shows its beginning
@@ -54,11 +49,10 @@ TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& path
 }
 
 TPathInputBox::~TPathInputBox() {
-  TRegistry registry;
-  const bool opened = registry.OpenKey(SettingsKey(), true);
+  TBookSettings settings;
   for (size_t i = 0; i < boxes_.size(); ++i) {
     if (!boxes_[i]) continue;
-    if (opened) registry.WriteString(ValueName(i), ToCp1251(boxes_[i]->text()));
+    settings.WriteString(Settings::Name(Settings::PathInstall, int(i)), ToCp1251(boxes_[i]->text()));
     delete boxes_[i];
   }
 }
@@ -71,16 +65,16 @@ void TPathInputBox::SetScreenVisible(int screen, bool visible) {
 }
 
 void TPathInputBox::ScreenChanged() {
-  SetScreenVisible(CurrentScreen, true);
-  if (lastScreen_ != CurrentScreen) SetScreenVisible(lastScreen_, false);
-  lastScreen_ = CurrentScreen;
+  SetScreenVisible(Global.CurrentScreen, true);
+  if (lastScreen_ != Global.CurrentScreen) SetScreenVisible(lastScreen_, false);
+  lastScreen_ = Global.CurrentScreen;
 }
 
-void TPathInputBox::HideBoxes(bool hide) { SetScreenVisible(CurrentScreen, !hide); }
+void TPathInputBox::HideBoxes(bool hide) { SetScreenVisible(Global.CurrentScreen, !hide); }
 
 void TPathInputBox::GetPath(std::string& path) const {
   for (size_t i = 0; i < boxes_.size(); ++i) {
-    if (screens_[i] != CurrentScreen || !boxes_[i]) continue;
+    if (screens_[i] != Global.CurrentScreen || !boxes_[i]) continue;
     path = ToCp1251(boxes_[i]->text());
     if (path.empty() || path.back() != '\\') path += '\\';
     return;

@@ -1,7 +1,7 @@
 #include "tools/ScaleBar.h"
 
 #include "app/ComprStream.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 
 #include <QPainter>
@@ -11,7 +11,7 @@ namespace {
 
 QImage LoadPicture(const std::string& name) {
   try {
-    TComprStream stream(ProgramFolder + name);
+    TComprStream stream(Global.ProgramFolder + name);
     QImage image;
     image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()), static_cast<int>(stream.Size()));
     return image.convertToFormat(QImage::Format_RGB32);
@@ -31,7 +31,7 @@ void TScaleBar::SetDialog(QImage* background, QWidget* window) {
 }
 
 void TScaleBar::PrepareBar() {
-  if (CurrentScreen == Screen) {
+  if (Global.CurrentScreen == Screen) {
     emptyBar_ = LoadPicture(EmptyBarName);
     fullBar_ = LoadPicture(FullBarName);
     right_ = X + emptyBar_.width();
@@ -40,22 +40,22 @@ void TScaleBar::PrepareBar() {
       DrawOnDialog(emptyBar_, emptyBar_.rect(), QPoint(X, Y));
       ResetBar();
     }
-  } else if (CurrentScreen == lastScreen_) {
+  } else if (Global.CurrentScreen == lastScreen_) {
     emptyBar_ = QImage();
     fullBar_ = QImage();
   }
-  lastScreen_ = CurrentScreen;
+  lastScreen_ = Global.CurrentScreen;
 }
 
 void TScaleBar::ResetBar() {
   fill_ = X;
-  if (CurrentScreen == Screen && !emptyBar_.isNull()) DrawOnDialog(emptyBar_, emptyBar_.rect(), QPoint(X, Y));
+  if (Global.CurrentScreen == Screen && !emptyBar_.isNull()) DrawOnDialog(emptyBar_, emptyBar_.rect(), QPoint(X, Y));
 }
 
 void TScaleBar::StepBar() {
   const int column = fill_ - X;
   // Past the picture's last column there is nothing left to copy.
-  if (CurrentScreen == Screen && column >= 0 && column < fullBar_.width())
+  if (Global.CurrentScreen == Screen && column >= 0 && column < fullBar_.width())
     DrawOnDialog(fullBar_, QRect(column, 0, 1, fullBar_.height()), QPoint(fill_, Y));
   ++fill_;
 }

@@ -1,7 +1,7 @@
 #include "tools/TextMsg.h"
 
 #include "app/DescriptionSyntax.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/ColorConversion.h"
 
@@ -56,7 +56,7 @@ std::vector<std::string> TTextMsg::Texts() const {
 void TTextMsg::PaintTexts(QPainter& painter) {
   for (TTextElement& element : elements_) {
     // The skinned dialog does not exist yet: its elements have nowhere to go.
-    if (element.screen != CurrentScreen || element.number == DialogTextNumber) continue;
+    if (element.screen != Global.CurrentScreen || element.number == DialogTextNumber) continue;
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(element.font);
@@ -85,7 +85,7 @@ void TTextMsg::Store(TTextElement& element, const std::string& text, bool redraw
   if (element.text == text) return;
   element.text = text;
   // Only texts on show need repainting; a screen switch repaints the whole window anyway.
-  if (!redraw || !window_ || element.screen != CurrentScreen || element.number == DialogTextNumber) return;
+  if (!redraw || !window_ || element.screen != Global.CurrentScreen || element.number == DialogTextNumber) return;
   window_->update(element.rect);
   window_->update(Extent(element, QFontMetrics(element.font, window_)));
 }

@@ -1,6 +1,6 @@
 #include "app/DescriptionSyntax.h"
 #include "app/Errors.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,13 @@ TLines ReadAll(const std::string& bytes) {
 class FoldersGuard {
  public:
   FoldersGuard(const std::string& programFolder, const std::string& discRoot)
-      : programFolder_(ProgramFolder), discRoot_(DiscRoot) {
-    ProgramFolder = programFolder;
-    DiscRoot = discRoot;
+      : programFolder_(Global.ProgramFolder), discRoot_(Global.DiscRoot) {
+    Global.ProgramFolder = programFolder;
+    Global.DiscRoot = discRoot;
   }
   ~FoldersGuard() {
-    ProgramFolder = programFolder_;
-    DiscRoot = discRoot_;
+    Global.ProgramFolder = programFolder_;
+    Global.DiscRoot = discRoot_;
   }
 
  private:

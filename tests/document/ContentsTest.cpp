@@ -1,6 +1,6 @@
 #include "document/Contents.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"

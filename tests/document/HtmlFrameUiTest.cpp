@@ -1,6 +1,6 @@
 #include "document/HtmlFrame.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
@@ -260,7 +260,7 @@ TEST_F(HtmlFrameTest, ViewerSettingsComeFromTheBooksKeyAndGoBackThere) {
   Viewer(0)->SetDefFontSize(14);
   form_->HtmlFrame.reset();
   TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Velquist\\" + BookTitle, false));
+  ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Velquist\\" + Global.BookTitle, false));
   EXPECT_EQ(registry.ReadInteger("FontSize"), 14);
   EXPECT_EQ(registry.ReadString("FontName"), "Arial");
 }
@@ -271,13 +271,13 @@ TEST_F(HtmlFrameTest, KeysOfTheReadingScreen) {
   QTest::keyClick(form_.get(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(form_.get(), Qt::Key_Home, Qt::ShiftModifier);
   EXPECT_TRUE(Viewer(0)->ActiveViewer()->SelText().isEmpty());  // screen 0 has no pane keys
-  EXPECT_EQ(CurrentScreen, 0);
+  EXPECT_EQ(Global.CurrentScreen, 0);
 
   Command("screen2");
   QTest::keyClick(form_.get(), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Viewer(1)->ActiveViewer()->SelText(), QStringLiteral("Цэ"));
   QTest::keyClick(form_.get(), Qt::Key_Home, Qt::ShiftModifier);
-  EXPECT_EQ(CurrentScreen, 0);
+  EXPECT_EQ(Global.CurrentScreen, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "document/HtmlFrame.h"
 
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Dialogs.h"
 #include "support/TempDir.h"
@@ -23,15 +24,12 @@ QByteArray Read(const QString& host) {
 class LinkClickedTest : public TPaneTest {
  protected:
   void SetUp() override {
-    Dialogs::SetUnattended(true);
+    Global.Unattended = true;
     Dialogs::TakeRecorded();
-    savedFolder_ = THtmlFrame::LastSaveFolder();
     savedCurrent_ = QDir::currentPath();
     Open();
   }
   void TearDown() override {
-    Dialogs::SetUnattended(false);
-    THtmlFrame::LastSaveFolder() = savedFolder_;
     QDir::setCurrent(savedCurrent_);
   }
   // A click on a link of the page shown on screen 0.
@@ -40,7 +38,6 @@ class LinkClickedTest : public TPaneTest {
     frame_->LinkClicked(Viewer(0), target, url, handled);
     return handled;
   }
-  std::string savedFolder_;
   QString savedCurrent_;
 };
 
@@ -109,10 +106,10 @@ TEST_F(LinkClickedTest, ZipFilesComeFromTheDiscAndRememberTheirFolder) {
 
   TempDir saves;
   QDir::setCurrent(saves.Path());
-  THtmlFrame::LastSaveFolder().clear();
+  Global.LastSaveFolder.clear();
   EXPECT_TRUE(Click("data.zip"));
   EXPECT_EQ(Read(saves.Path() + "/data.zip"), "disc");
-  EXPECT_EQ(THtmlFrame::LastSaveFolder(), HostPath::ToWindows(saves.Path() + "/"));
+  EXPECT_EQ(Global.LastSaveFolder, HostPath::ToWindows(saves.Path() + "/"));
 
   TempDir other;
   QDir::setCurrent(other.Path());

@@ -56,15 +56,6 @@ TEST(LinkRules, PageLinksAndFileLinks) {
     EXPECT_EQ(IsPageLink(c.url, FileExtension(c.expanded)), c.page) << c.url;
 }
 
-TEST(LinkRules, FileNameParts) {
-  EXPECT_EQ(FileExtension("d:\\man\\a.htm"), ".htm");
-  EXPECT_EQ(FileExtension("d:\\man.d\\readme"), "");
-  EXPECT_EQ(FileNamePart("d:\\man\\a.htm"), "a.htm");
-  EXPECT_EQ(FileNamePart("d:a.htm"), "a.htm");
-  EXPECT_EQ(FolderPart("d:\\man\\a.htm"), "d:\\man\\");
-  EXPECT_EQ(FolderPart("a.htm"), "");
-}
-
 TEST(LinkRules, FilesAreTakenFromTheDisc) {
   struct TCase {
     std::string expanded;

@@ -72,7 +72,7 @@ class TreeViewsTest : public TPaneTest {
 
   // The hint of the first button of the screen shown that runs `command`.
   QString Hint(const char* command) const {
-    const TDynamicBtnArray& buttons = form_->Skin.ScreenBtns[CurrentScreen];
+    const TDynamicBtnArray& buttons = form_->Skin.ScreenBtns[Global.CurrentScreen];
     for (size_t i = 0; i < buttons.size(); ++i)
       if (buttons[i].go == command) return form_->BtnPics[i].control->toolTip();
     return "no button";

@@ -1,4 +1,5 @@
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/Registry.h"
 #include "support/TempDir.h"
 
@@ -7,8 +8,8 @@
 
 class RegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override { TRegistry::SetStoreFolder(dir.Path()); }
-  void TearDown() override { TRegistry::SetStoreFolder({}); }
+  void SetUp() override { Global.SettingsFolder = dir.Path(); }
+  void TearDown() override { Global.SettingsFolder.clear(); }
   TempDir dir;
 };
 

@@ -1,6 +1,6 @@
 #include "skin/CommandTable.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 
 #include "support/SavedGlobals.h"
 
@@ -57,8 +57,8 @@ class ClassifyCommandTest : public ::testing::Test {
   static constexpr int kScreens = 3;
 
   void SetUp() override {
-    ProgramFolder = "d:\\run\\";
-    DiscRoot = "d:\\";
+    Global.ProgramFolder = "d:\\run\\";
+    Global.DiscRoot = "d:\\";
   }
 
   void Check(const std::vector<TCase>& cases, int screens = kScreens) {

@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
 #include "skin/MyControl.h"
@@ -102,7 +102,7 @@ TEST(MainFormMouse, OverlappingButtonsAndTheScreenChangingUnderTheLoop) {
     Press(*form, both);
     EXPECT_TRUE(form->BtnPics[4].pressed) << "a second press takes the next one not pressed";
     Release(*form, both);
-    EXPECT_EQ(CurrentScreen, c.screenAfter) << c.button3.toStdString();
+    EXPECT_EQ(Global.CurrentScreen, c.screenAfter) << c.button3.toStdString();
   }
 }
 
@@ -111,7 +111,7 @@ TEST(MainFormMouse, ScreenSwitchRebuildsPicturesAndControls) {
   WriteTestSkin(book, UniqueTitle("switch"));
   const auto form = OpenBook(book);
   Click(*form, QPoint(50, 35));  // "screen2"
-  ASSERT_EQ(CurrentScreen, 1);
+  ASSERT_EQ(Global.CurrentScreen, 1);
   ASSERT_EQ(form->BtnPics.size(), 3u);
   ASSERT_EQ(form->SwthGrpPics.size(), 1u);
   EXPECT_TRUE(form->SwthOnePics.empty());
@@ -122,7 +122,7 @@ TEST(MainFormMouse, ScreenSwitchRebuildsPicturesAndControls) {
   EXPECT_THAT(At(*form, 220, 30), Near(QColor(Qt::white))) << "screen 0's toggle is gone";
 
   Click(*form, QPoint(50, 35));  // "screen1"
-  EXPECT_EQ(CurrentScreen, 0);
+  EXPECT_EQ(Global.CurrentScreen, 0);
   EXPECT_EQ(form->BtnPics.size(), 5u);
   EXPECT_THAT(At(*form, 5, 300), Near(kBackground));
 }
@@ -138,13 +138,13 @@ TEST(MainFormMouse, ShiftClickChangesTheSwitchWithoutItsCommand) {
 
   Click(*form, toggle, Qt::ShiftModifier);
   EXPECT_TRUE(form->Skin.ScreenSwthOne[0][0].state);
-  EXPECT_EQ(CurrentScreen, 0) << "no command with Shift";
+  EXPECT_EQ(Global.CurrentScreen, 0) << "no command with Shift";
   EXPECT_THAT(At(*form, 220, 30), Near(kSwitchMvDn));
 
   Click(*form, toggle, Qt::ShiftModifier);
   EXPECT_FALSE(form->Skin.ScreenSwthOne[0][0].state);
   Click(*form, toggle);
-  EXPECT_EQ(CurrentScreen, 1) << "without Shift the on-command runs";
+  EXPECT_EQ(Global.CurrentScreen, 1) << "without Shift the on-command runs";
 }
 
 TEST(MainFormMouse, GroupedSwitchesAreExclusiveWithinTheirScreen) {
@@ -186,7 +186,7 @@ TEST(MainFormMouse, StoredSwitchesSurviveARestartButNotASecondaryInstance) {
     EXPECT_TRUE(form->Skin.ScreenSwthGrp[0][1].state);
     EXPECT_FALSE(form->Skin.ScreenSwthGrp[0][0].state);
     form->Skin.ScreenSwthOne[0][0].state = false;
-    form->HasParams = true;  // as a second instance of the book would be
+    Global.HasParams = true;  // as a second instance of the book would be
   }
   EXPECT_EQ(registry.ReadInteger("SwOne00"), 1);
 }
@@ -213,10 +213,10 @@ TEST(MainFormKeys, EscAndShiftHome) {
   EXPECT_TRUE(form->isVisible()) << "Esc in the main role with nothing open does nothing";
   // Shift+Home needs the document pane, which this book has none of, on either screen.
   QTest::keyClick(form->windowHandle(), Qt::Key_Home, Qt::ShiftModifier);
-  EXPECT_EQ(CurrentScreen, 0);
+  EXPECT_EQ(Global.CurrentScreen, 0);
   Click(*form, QPoint(50, 35));
   QTest::keyClick(form->windowHandle(), Qt::Key_Home, Qt::ShiftModifier);
-  EXPECT_EQ(CurrentScreen, 1);
+  EXPECT_EQ(Global.CurrentScreen, 1);
 }
 
 TEST(MainFormKeys, EscEndsASecondaryInstance) {
@@ -225,7 +225,7 @@ TEST(MainFormKeys, EscEndsASecondaryInstance) {
   book.IsolateSettings();
   TMainForm form(ParseCommandLine({"--book", book.Folder(), "picture.bmp"}));
   form.FormCreate();
-  EXPECT_TRUE(form.HasParams);
+  EXPECT_TRUE(Global.HasParams);
   QSignalSpy terminate(&form, &TMainForm::TerminateApplication);
   QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
   EXPECT_EQ(terminate.count(), 1) << "Esc ends the application";
@@ -238,10 +238,10 @@ TEST(MainFormCommands, ExitFromAPopupItemRecordsIndexZero) {
   form->RunCommand("exit", "", 0, TMainForm::TKind::Button, true);
   EXPECT_EQ(form->ExitButtonIndex, 0);
   EXPECT_TRUE(form->ClosingRunning());
-  BusyFlag = true;
+  Global.BusyFlag = true;
   form->RunCommand("2", "", 0, TMainForm::TKind::Button, false);
-  BusyFlag = false;
-  EXPECT_EQ(CurrentScreen, 0) << "commands are refused while busy";
+  Global.BusyFlag = false;
+  EXPECT_EQ(Global.CurrentScreen, 0) << "commands are refused while busy";
   ProcessEventsUntil([&] { return !form->ClosingRunning(); });
 }
 

@@ -1,7 +1,7 @@
 #include "skin/SkinReader.h"
 
 #include "app/Errors.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "support/StructBuilder.h"
 
@@ -15,8 +15,8 @@ namespace {
 class SkinReader : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramFolder = "d:\\run\\";
-    DiscRoot = "d:\\";
+    Global.ProgramFolder = "d:\\run\\";
+    Global.DiscRoot = "d:\\";
   }
 
  private:

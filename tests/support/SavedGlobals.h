@@ -1,21 +1,15 @@
 #pragma once
-// Keeps the process-wide values (folders, title, screen, busy flag, settings store) of a test
-// and puts them back when it ends.
+// Keeps the process-wide values of a test (`Global`) and puts them back when it ends.
 
-#include <QString>
-#include <string>
+#include "platform/Globals.h"
 
 class TSavedGlobals {
  public:
-  TSavedGlobals();
+  TSavedGlobals() : saved_(Global) {}
   ~TSavedGlobals();
   TSavedGlobals(const TSavedGlobals&) = delete;
   TSavedGlobals& operator=(const TSavedGlobals&) = delete;
 
  private:
-  std::string programFolder_, discRoot_, packRoot_, systemFolder_, windowsFolder_, tempFolder_, bookTitle_;
-  bool busyFlag_;
-  int currentScreen_;
-  QString discHost_;
-  QString storeFolder_;
+  TGlobals saved_;
 };

@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/FontTable.h"
 #include "support/TempDir.h"
@@ -31,7 +31,7 @@ class NavFontTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!QFile::exists(kSystemFont)) GTEST_SKIP() << "no DejaVu font installed";
-    WindowsFolder = HostPath::ToWindows(dir_.MakeFolder(QStringLiteral("windows")) + u'/');
+    Global.WindowsFolder = HostPath::ToWindows(dir_.MakeFolder(QStringLiteral("windows")) + u'/');
   }
 
   QString FontsHost() const { return dir_.Path() + QStringLiteral("/windows/Fonts"); }
@@ -72,11 +72,11 @@ TEST_F(NavFontTest, FontsBesideThePageAreCopiedAndRegistered) {
   fonts_.SetFontFolder(PageIn(QStringLiteral("pages")));
   fonts_.InstallFonts();
 
-  const std::string installed = WindowsFolder + "Fonts\\Nav.TTF";
+  const std::string installed = Global.WindowsFolder + "Fonts\\Nav.TTF";
   EXPECT_EQ(ReadAll(FontsHost() + QStringLiteral("/Nav.TTF")), font);
   EXPECT_EQ(QDir(FontsHost()).entryList(QDir::Files), QStringList{QStringLiteral("Nav.TTF")});
   EXPECT_TRUE(Added(installed));
-  EXPECT_FALSE(BusyFlag);
+  EXPECT_FALSE(Global.BusyFlag);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   FontTable::RemoveFontResource(installed);
 }
@@ -88,6 +88,6 @@ TEST_F(NavFontTest, FolderWithoutFontsChangesNothing) {
   fonts_.InstallFonts();
   EXPECT_FALSE(QFileInfo::exists(FontsHost()));
   EXPECT_EQ(FontTable::AddedFonts(), before);
-  EXPECT_FALSE(BusyFlag);
+  EXPECT_FALSE(Global.BusyFlag);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

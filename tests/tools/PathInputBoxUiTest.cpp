@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
 #include "support/TempDir.h"
@@ -36,14 +36,14 @@ const TDynamicPathInputArray kPaths{Path(0, 20, QStringLiteral("c:\\first")), Pa
 class PathInputBoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TRegistry::SetStoreFolder(store_.Path());
-    BookTitle = ToCp1251(u"Книга путей");
-    CurrentScreen = 0;
+    Global.SettingsFolder = store_.Path();
+    Global.BookTitle = ToCp1251(u"Книга путей");
+    Global.CurrentScreen = 0;
   }
 
   TRegistry Settings() const {
     TRegistry registry;
-    registry.OpenKey("SOFTWARE\\Velquist\\" + BookTitle, true);
+    registry.OpenKey("SOFTWARE\\Velquist\\" + Global.BookTitle, true);
     return registry;
   }
 
@@ -98,7 +98,7 @@ TEST_F(PathInputBoxTest, ScreensShowTheirOwnBoxes) {
   boxes->ScreenChanged();  // the same screen again
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{false, false, true}));
 
-  CurrentScreen = 1;
+  Global.CurrentScreen = 1;
   boxes->ScreenChanged();
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{true, true, false}));
 
@@ -107,7 +107,7 @@ TEST_F(PathInputBoxTest, ScreensShowTheirOwnBoxes) {
   boxes->HideBoxes(false);
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{true, true, false}));
 
-  CurrentScreen = 2;
+  Global.CurrentScreen = 2;
   boxes->ScreenChanged();
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{true, true, true}));
   EXPECT_EQ(boxes->LastScreen(), 2);
@@ -122,7 +122,7 @@ TEST_F(PathInputBoxTest, GetPathTakesTheFirstBoxOfTheScreenWithABackslash) {
   };
   for (const Case& c : {Case{0, ToCp1251(u"f:\\Установка\\")}, Case{1, "d:\\other\\"}, Case{2, "unchanged"}}) {
     SCOPED_TRACE(c.screen);
-    CurrentScreen = c.screen;
+    Global.CurrentScreen = c.screen;
     std::string path = "unchanged";
     boxes->GetPath(path);
     EXPECT_EQ(path, c.expected);

@@ -1,5 +1,5 @@
 #include "app/Folders.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "support/ui/BookFixture.h"
 #include "support/SavedGlobals.h"
 #include "tools/ScaleBar.h"
@@ -18,7 +18,7 @@ class ScaleBarTest : public ::testing::Test {
     book_.Picture(TScaleBar::EmptyBarName, {100, 10}, kEmpty);
     book_.Picture(TScaleBar::FullBarName, {100, 10}, kFull);
     ApplyFolders(ComputeFolders(book_.Folder()));
-    CurrentScreen = 0;
+    Global.CurrentScreen = 0;
     dialog_.fill(Qt::black);
   }
 
@@ -49,7 +49,7 @@ TEST_F(ScaleBarTest, PicturesAreHeldWhileTheSecondScreenIsShown) {
   const Step steps[] = {{1, true}, {0, true}, {0, false}, {2, false}, {1, true}, {1, true}, {2, true}, {2, false}};
   for (const Step& step : steps) {
     SCOPED_TRACE(step.screen);
-    CurrentScreen = step.screen;
+    Global.CurrentScreen = step.screen;
     bar.PrepareBar();
     EXPECT_EQ(bar.LastScreen(), step.screen);
     EXPECT_EQ(!bar.EmptyBar().isNull(), step.loaded);
@@ -63,7 +63,7 @@ TEST_F(ScaleBarTest, PicturesAreHeldWhileTheSecondScreenIsShown) {
 TEST_F(ScaleBarTest, StepsFillTheDialogBarColumnByColumn) {
   TScaleBar bar;
   bar.SetDialog(&dialog_, nullptr);
-  CurrentScreen = 1;
+  Global.CurrentScreen = 1;
   bar.StepBar();
   bar.PrepareBar();  // draws the empty bar and starts it again
   EXPECT_EQ(bar.FilledLength(), 0);
@@ -89,9 +89,9 @@ TEST_F(ScaleBarTest, StepsFillTheDialogBarColumnByColumn) {
 TEST_F(ScaleBarTest, OffTheSecondScreenStepsOnlyAdvance) {
   TScaleBar bar;
   bar.SetDialog(&dialog_, nullptr);
-  CurrentScreen = 1;
+  Global.CurrentScreen = 1;
   bar.PrepareBar();
-  CurrentScreen = 0;
+  Global.CurrentScreen = 0;
   dialog_.fill(Qt::black);
   bar.StepBar();
   bar.StepBar();
@@ -106,7 +106,7 @@ TEST_F(ScaleBarTest, MissingPicturesLeaveTheBarUndrawn) {
   ApplyFolders(ComputeFolders(empty.Path()));
   TScaleBar bar;
   bar.SetDialog(&dialog_, nullptr);
-  CurrentScreen = 1;
+  Global.CurrentScreen = 1;
   bar.PrepareBar();
   EXPECT_EQ(bar.BarLength(), 0);
   bar.StepBar();
@@ -116,7 +116,7 @@ TEST_F(ScaleBarTest, MissingPicturesLeaveTheBarUndrawn) {
 
 TEST_F(ScaleBarTest, WithoutDialogNothingIsDrawnAndPrepareKeepsTheFill) {
   TScaleBar bar;
-  CurrentScreen = 1;
+  Global.CurrentScreen = 1;
   bar.StepBar();
   bar.PrepareBar();
   EXPECT_EQ(bar.FilledLength(), 1);

@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/SavedGlobals.h"
 #include "tools/StatusLine.h"
@@ -22,7 +22,7 @@ TDynamicTextArray StatusTexts() {
 class StatusLineTest : public ::testing::Test {
  protected:
   StatusLineTest() : texts_(nullptr, StatusTexts()) {
-    CurrentScreen = 0;
+    Global.CurrentScreen = 0;
     status_.SetTextMsg(&texts_);
   }
   std::string Shown() const { return texts_.Elements()[0].text; }

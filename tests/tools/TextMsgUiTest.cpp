@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "support/SavedGlobals.h"
 #include "tools/TextMsg.h"
@@ -53,7 +53,7 @@ void ProcessEvents() {
 
 class TextMsgTest : public ::testing::Test {
  protected:
-  void SetUp() override { CurrentScreen = 0; }
+  void SetUp() override { Global.CurrentScreen = 0; }
   TSavedGlobals saved_;
 };
 
@@ -96,7 +96,7 @@ TEST_F(TextMsgTest, PaintsTheTextsOfTheCurrentScreenAtTheirPlace) {
   EXPECT_TRUE(OnlyBlackOutside(image, rect));
   EXPECT_LT(CountPixels(image, rect, qRgb(255, 0, 0)), rect.width() * rect.height() / 2);
 
-  CurrentScreen = 1;
+  Global.CurrentScreen = 1;
   const QImage second = PaintOnBlack(texts);
   EXPECT_EQ(texts.Elements()[1].rect.topLeft(), QPoint(10, 120));
   EXPECT_TRUE(OnlyBlackOutside(second, texts.Elements()[1].rect));

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Errors.h"
+#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ui/Application.h"
 #include "platform/ui/Dialogs.h"
@@ -82,7 +83,7 @@ int RunProgram(int argc, char** argv) {
       return 1;
     }
   }
-  Dialogs::SetUnattended(unattended);
+  Global.Unattended = unattended;
 
   TMainForm form(cl);
   QObject::connect(&form, &TMainForm::TerminateApplication, &app, [] { QCoreApplication::exit(0); });

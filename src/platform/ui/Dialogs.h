@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes and file dialogs. In an unattended run (scripts, screenshots) nobody can
-// answer them: each is answered at once with its default, and its text is recorded.
+// Message boxes and file dialogs. In an unattended run (Global.Unattended) each is answered
+// at once with its default, and its text is kept.
 
 #include <QMessageBox>
 #include <QString>
@@ -8,16 +8,12 @@
 
 namespace Dialogs {
 
-void SetUnattended(bool on);
-bool Unattended();
-
 QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                     const QString& text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
 // Empty when the reader cancels; unattended, the proposed name is accepted.
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter = {});
-QString ExistingFolder(QWidget* parent, const QString& caption, const QString& proposed);
 
 // The texts of the dialogs answered unattended since the last call, in order.
 QStringList TakeRecorded();

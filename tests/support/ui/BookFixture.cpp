@@ -1,6 +1,7 @@
 #include "support/ui/BookFixture.h"
 
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/Registry.h"
 
 #include <QBuffer>
@@ -25,4 +26,4 @@ void TBookFixture::Title(const QString& title) const {
   dir_.Write(QStringLiteral("Title.txt"), QByteArray::fromStdString(ToCp1251(title + QStringLiteral("\r\n\r\n"))));
 }
 
-void TBookFixture::IsolateSettings() const { TRegistry::SetStoreFolder(dir_.MakeFolder(QStringLiteral(".settings"))); }
+void TBookFixture::IsolateSettings() const { Global.SettingsFolder = dir_.MakeFolder(QStringLiteral(".settings")); }

@@ -6,7 +6,7 @@
 // a, d and e are long), man\pics.htm (a titled picture, a drop-down list "serials" with the
 // second entry chosen, links) and man\breaks.htm (text between blank lines).
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "document/HtmlFrame.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
@@ -34,7 +34,7 @@ class TPaneTest : public ::testing::Test {
   }
   void Command(const std::string& command) { form_->RunCommand(command, {}, 0, TMainForm::TKind::Button, true); }
   TFrameViewer* Viewer(int index) const { return frame_->Viewers()[index]; }
-  std::string Page(const char* name) const { return ProgramFolder + "man\\" + name; }
+  std::string Page(const char* name) const { return Global.ProgramFolder + "man\\" + name; }
   static std::string Lower(const std::string& name) { return ToCp1251(FromCp1251(name).toLower()); }
   std::string Shown(int index) const { return Lower(Viewer(index)->CurrentFile()); }
 

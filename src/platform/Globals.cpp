@@ -1,0 +1,3 @@
+#include "platform/Globals.h"
+
+TGlobals Global;

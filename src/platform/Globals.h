@@ -1,0 +1,44 @@
+#pragma once
+// Every value the whole process shares lives in `Global` and is written `Global.Name` where it
+// is used, so that a reader sees at once that the value is shared, and a test can save and put
+// back all of it in one step. Modules keep nothing else across calls but caches (folder
+// listings), which they refresh when the values here change.
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+struct TOpenPack;  // the resource pack's open file and directory
+
+struct TGlobals {
+  // Folders are Windows names in Windows-1251, ending in '\'.
+  std::string ProgramFolder;  // base of every relative data name
+  std::string DiscRoot;       // value of "<cd>"
+  std::string PackRoot;       // root prefix of the resource pack
+  std::string SystemFolder;
+  std::string WindowsFolder;
+  std::string TempFolder;
+  std::string BookTitle;
+  bool HasParams = false;  // the process was started with arguments (a secondary role)
+  bool OtherInstance = false;
+  bool BusyFlag = false;  // a long operation runs; commands are refused
+  int CurrentScreen = 0;
+
+  // The resource pack: none is open when null. PackPrefix is PackRoot as pack names spell it.
+  std::shared_ptr<TOpenPack> Pack;
+  std::string PackPrefix;
+
+  QString DiscRootHost;    // the host folder of drive d:; set through HostPath::SetDiscRoot
+  QString SettingsFolder;  // where the registry's files are kept; empty: the user's config folder
+  // Nobody can answer dialogs (scripted and screenshot runs): each is answered at once with
+  // its default, and its text is kept in DialogsAnswered.
+  bool Unattended = false;
+  QStringList DialogsAnswered;
+
+  std::string LastSaveFolder;  // where the reader last saved a linked zip file
+  QSize LastPictureSize;       // of the picture the HTML engine loaded last
+};
+
+extern TGlobals Global;
