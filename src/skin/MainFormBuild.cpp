@@ -11,7 +11,7 @@
 #include "platform/ui/WindowShape.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "tools/ScaleBar.h"
@@ -184,9 +184,11 @@ void TMainForm::CreateComponents() {
     TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
     StatusLine->SetTextMsg(TextMsg.get());
   }
-  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls);
-  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
-  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees);
+  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls, Global.CurrentScreen);
+  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
+                                              [this](QPoint at) { FormMouseMove(at); });
+  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
+    Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
   CreatePiston();
 }
