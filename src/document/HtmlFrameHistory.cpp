@@ -50,15 +50,16 @@ void THtmlFrame::HistoryChanged() {
   host_.PanePageChanged(current);
 }
 
-// The history popups show these lists when they open; the standard window's tool bar joins
-// here once it exists.
+// The history popups show these lists when they open; the standard window's tool bar and
+// menus follow at once.
 void THtmlFrame::UpdateHistoryControls() {
   historyBackItems_.clear();
   historyForwardItems_.clear();
-  const TFrameViewer* viewer = CurrentViewer();
-  if (!viewer) return;
-  historyBackItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), true);
-  historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
+  if (const TFrameViewer* viewer = CurrentViewer()) {
+    historyBackItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), true);
+    historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
+  }
+  host_.HistoryControlsChanged();
 }
 
 void THtmlFrame::HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {
