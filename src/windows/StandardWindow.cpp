@@ -107,7 +107,10 @@ void TStandardWindow::CreateBars() {
   forwardMenu_ = CreateHistoryMenu(QStringLiteral("Вперед"));
   forwardMenu_->setIcon(ToolImage(1));
 
+  // The bars sit on the window's own painting (the skin in the main role): they paint their
+  // ground themselves.
   toolBar_ = new QToolBar(window);
+  toolBar_->setAutoFillBackground(true);
   toolBar_->setMovable(false);
   toolBar_->setFloatable(false);
   toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -144,6 +147,7 @@ void TStandardWindow::CreateBars() {
   if (pictureWindow_) actions_[Collapse]->setVisible(false);
 
   statusBar_ = new QStatusBar(window);
+  statusBar_->setAutoFillBackground(true);
   statusBar_->setSizeGripEnabled(false);
 }
 

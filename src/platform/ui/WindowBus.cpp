@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -168,7 +169,8 @@ QString TWindowBus::SocketFile(qint64 pid) const { return folder_ + QStringLiter
 
 bool TWindowBus::Start(const QString& folder) {
   if (server_) return true;
-  if (!MakePrivateFolder(folder)) return false;
+  // Whoever may change the folder above could swap the bus folder for one of their own.
+  if (!MakePrivateFolder(QFileInfo(folder).path()) || !MakePrivateFolder(folder)) return false;
   folder_ = folder;
   auto* server = new QLocalServer(this);
   server->setSocketOptions(QLocalServer::UserAccessOption);

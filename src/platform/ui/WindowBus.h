@@ -59,7 +59,8 @@ class TWindowBus : public QObject {
   ~TWindowBus() override;  // withdraws the announcement
 
   // Announces this process's windows in `folder` and serves its socket there. False when the
-  // folder cannot be made private (it then stays a bus of this process alone).
+  // folder or the one above it cannot be made private to the user (the bus then stays one of
+  // this process alone).
   bool Start(const QString& folder);
   bool Serving() const { return server_ != nullptr; }
   const QString& Folder() const { return folder_; }
