@@ -1,9 +1,7 @@
 // The main window among the program's other processes: the picture window role, standard
 // window mode, messages from other instances, and what scripted runs see of them.
 
-#include "app/ComprStream.h"
 #include "app/Log.h"
-#include "app/ui/OtherInstances.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"

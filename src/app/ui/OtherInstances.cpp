@@ -45,11 +45,6 @@ std::optional<qint64> SendCopyDataToWindow(TWindowHandle window, const TInstance
   return WindowBus().SendMessage(window, copyData, timeoutMs);
 }
 
-bool SendCopyDataByTitle(const QString& caption, const TInstanceMessage& message, QWidget* sender) {
-  const TWindowHandle window = FindWindowByTitle(caption);
-  return window && SendCopyDataToWindow(window, message, sender).has_value();
-}
-
 TPictureWindow ShowInPictureWindow(QWidget* sender, const std::string& file, const QStringList& extraArguments) {
   const TInstanceMessage query = TInstanceMessage::Make(TInstanceKind::PictureQuery, file);
   TWindowBus& bus = WindowBus();

@@ -35,8 +35,6 @@ std::vector<TBusWindow> BookWindows(const QString& caption);
 // answer. Nothing when the window did not take it in `timeoutMs`.
 std::optional<qint64> SendCopyDataToWindow(TWindowHandle window, const TInstanceMessage& message, QWidget* sender,
                                            int timeoutMs = TWindowBus::kSendTimeoutMs);
-// The same to the window with exactly this caption, when there is one.
-bool SendCopyDataByTitle(const QString& caption, const TInstanceMessage& message, QWidget* sender);
 
 enum class TPictureWindow { Raised, Started, NotStarted };
 
