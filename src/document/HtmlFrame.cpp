@@ -115,6 +115,7 @@ TFrameViewer* THtmlFrame::CreateViewer(int index) {
   };
   viewer->OnKeyDown = [this](QKeyEvent* event) { PaneKeyDown(event); };
   viewer->OnMouseMove = [this, viewer](QPoint at) { PaneMouseMove(viewer, at); };
+  viewer->OnMouseDown = [this, viewer](Qt::MouseButtons buttons, QPoint at) { PaneMouseDown(viewer, buttons, at); };
   return viewer;
 }
 
@@ -170,6 +171,9 @@ void THtmlFrame::ShowScreenPane(int screen) {
   const int previous = ViewerIndexOfScreen(prevScreen_);
   if (prevScreen_ != screen_ && previous >= 0) viewers_[previous]->hide();
   prevScreen_ = screen_;
+  // The screen's history lists were made afresh with the screen: they offer this viewer's
+  // history even when showing it changed nothing.
+  UpdateHistoryControls();
 }
 
 void THtmlFrame::ShowInViewer(TFrameViewer* viewer, const std::string& file) {

@@ -70,6 +70,8 @@ class THtmlFrame : public QObject {
   void HistoryChanged();
   void PaneKeyDown(QKeyEvent* event);
   void PaneMouseMove(TFrameViewer* viewer, QPoint at);
+  // Closes the popup lists; a right click alone opens the page's context list there.
+  void PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, QPoint at);
   void ImageHintTick();
 
   // The main window's file drop: `hostFiles` are host file names, in the order dropped.

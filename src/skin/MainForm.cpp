@@ -8,6 +8,7 @@
 #include "app/ResourcePack.h"
 #include "app/Description.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"

@@ -3,6 +3,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "platform/Cp1251.h"
@@ -16,6 +17,7 @@
 #include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTimer>
 
@@ -93,6 +95,18 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         else tree->PrevChapter();
       }
       break;
+    case TCommandAction::HistoryBack:
+    case TCommandAction::HistoryForward:
+    case TCommandAction::ShowFavorite:
+    case TCommandAction::DeleteFromFavorite:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.popupType, ButtonCorner(index));
+      break;
+    case TCommandAction::AddToFavorite:
+      if (PopupLists) PopupLists->AddToFavorite();
+      break;
+    case TCommandAction::ContextMenu:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
       break;
@@ -129,6 +143,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   ComposeBackground();
 
   if (PathInput) PathInput->ScreenChanged(target);
+  if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
     const bool readingScreen = Global.CurrentScreen == 1;

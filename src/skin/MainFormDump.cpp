@@ -2,6 +2,7 @@
 
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
@@ -51,6 +52,8 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
+  state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

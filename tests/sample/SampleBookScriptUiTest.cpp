@@ -22,7 +22,7 @@ const QPoint kTitleButton(68, 68);       // reading screen: "Титул", screen
 const QPoint kContentsToggle(720, 68);   // reading screen: the stored toggle, on at first
 const QPoint kIndexTab(192, 527);        // the stored group's second tab; the first is on
 const QPoint kPathBox(695, 582);         // the install folder box in the status strip
-const QPoint kPageArea(745, 340);        // background beside the pane: nothing to click
+const QPoint kPageArea(745, 495);        // background beside the pane: nothing to click
 const QPoint kNextChapter(748, 214);     // reading screen: the chapter after the one read
 const QPoint kContentsTab(90, 527);      // the group's first tab: tree A, the contents
 
@@ -143,7 +143,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   ASSERT_EQ(start["screens"].toArray().size(), 2);
   EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
   EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
-  EXPECT_EQ(start["buttons"].toArray().size(), 3 + 2);
+  EXPECT_EQ(start["buttons"].toArray().size(), 4 + 2);
   // Page title, status line and the version line, whichever screen is shown.
   const QJsonArray texts = start["texts"].toArray();
   EXPECT_EQ(texts.size(), 3);
@@ -153,7 +153,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 8 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 13 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -185,7 +185,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject back = Dump("back.json");
   EXPECT_EQ(back["screen"].toInt(), 0);
-  EXPECT_EQ(back["buttons"].toArray().size(), 3 + 2);
+  EXPECT_EQ(back["buttons"].toArray().size(), 4 + 2);
   EXPECT_EQ(States(back, 1, "switchone"), std::vector<bool>{false});
   EXPECT_EQ(States(back, 1, "switchgrp"), (std::vector<bool>{false, true}));
   EXPECT_TRUE(StoredSettings().contains(QStringLiteral("PathInstall0")));
