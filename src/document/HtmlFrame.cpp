@@ -81,6 +81,8 @@ void THtmlFrame::StoreSettings() const {
 
 TFrameViewer* THtmlFrame::CreateViewer(int index) {
   auto* viewer = new TFrameViewer(host_.Window());
+  // What the page does not take of the mouse is no press on the skin below it.
+  viewer->setAttribute(Qt::WA_NoMousePropagation);
   viewer->hide();
   viewer->setGeometry(0, 0, 0, 0);
   viewer->SetDefFontName(settings_.fontName);

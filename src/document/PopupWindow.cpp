@@ -189,7 +189,6 @@ void TPopupWindow::ShowAt(QPoint at) {
       WindowShape::SetWindowRegion(this, shape, false);
   }
   show();
-  raise();
   repaint();
   openedAt_ = std::chrono::steady_clock::now();
 }
