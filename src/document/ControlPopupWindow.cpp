@@ -12,6 +12,7 @@
 
 #include <QJsonObject>
 #include <QTimer>
+#include <algorithm>
 
 TControlPopupWindow::TControlPopupWindow(TPopupHost& host, std::vector<TPopupData> declarations, int screen)
     : host_(host), declarations_(std::move(declarations)) {
@@ -28,10 +29,8 @@ void TControlPopupWindow::DestroyLists() {
 void TControlPopupWindow::Rebuild(int screen) {
   DestroyLists();
   if (screen < 0 || screen >= static_cast<int>(declarations_.size())) return;
-  const TPopupData& declarations = declarations_[screen];
-  for (size_t i = 0; i < declarations.size(); ++i) {
-    const RPopupData& d = declarations[i];
-    auto* list = new TPopupWindow(*this, host_, d, static_cast<int>(i), screen);
+  for (const RPopupData& d : declarations_[screen]) {
+    auto* list = new TPopupWindow(*this, host_, d, screen);
     lists_.push_back(list);
     if (d.type == ptHistoryBack || d.type == ptHistoryForward) {
       list->SetCount(kHistoryPopupItems);
@@ -68,14 +67,6 @@ void TControlPopupWindow::Popup(int type, QPoint at) {
 void TControlPopupWindow::CloseAll() {
   for (TPopupWindow* list : lists_)
     if (list->IsOpen()) list->ClosePopup();
-}
-
-void TControlPopupWindow::SetCount(int count, int type) {
-  if (TPopupWindow* list = List(type)) list->SetCount(count);
-}
-
-void TControlPopupWindow::Add(const QString& caption, const std::string& command, int type) {
-  if (TPopupWindow* list = List(type)) list->Add(caption, command);
 }
 
 void TControlPopupWindow::SetItem(const QString& caption, const std::string& command, int index, int type) {

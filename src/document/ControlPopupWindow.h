@@ -32,9 +32,6 @@ class TControlPopupWindow : public QObject {
   // `at` in screen coordinates: the back list opens to its left.
   void Popup(int type, QPoint at);
   void CloseAll();
-  // `count` items, new ones empty and hidden.
-  void SetCount(int count, int type);
-  void Add(const QString& caption, const std::string& command, int type);
   void SetItem(const QString& caption, const std::string& command, int index, int type);
   void SetItemShown(bool flag, int type, int index);
 
@@ -50,7 +47,6 @@ class TControlPopupWindow : public QObject {
 
   // A clicked item's command runs once the events the click caused have been handled.
   void RunItemCommandLater(const std::string& command);
-  void RunItemCommand(const std::string& command);
 
   // One entry per type of the screen shown, and the favourites in list order.
   QJsonArray StateForDump() const;
@@ -58,6 +54,7 @@ class TControlPopupWindow : public QObject {
 
  private:
   void DestroyLists();
+  void RunItemCommand(const std::string& command);
 
   TPopupHost& host_;
   std::vector<TPopupData> declarations_;

@@ -29,7 +29,7 @@ class TItemsBtn {
   bool Hover = false;
   bool Pressed = false;
   std::string Command;
-  std::string FileUp, FileMove, FileDown;  // full names
+  std::string FileUp, FileMove, FileDown;  // as the declaration's lists give them
   TItemFont FontUp, FontMove;              // the pressed look uses FontMove
   QRect Bounds;                            // in the list; the size is the normal picture's
   QImage Normal, HoverPicture, PressedPicture;
@@ -56,8 +56,6 @@ class TItemsBtn {
   const QImage& Picture() const;
 
  private:
-  void DrawCaption(QImage& picture, const TItemFont& font, const QString& text, bool setHint);
-
   TPopupWindow& list_;
   QString caption_, hint_;
 };

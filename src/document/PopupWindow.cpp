@@ -64,13 +64,11 @@ class TPopupWindow::TFavoriteAdapter : public TFavoriteItems {
 
 // A tool-tip window: above the main window, off the task bar, and never active, so the
 // main window keeps the keyboard while a list is open.
-TPopupWindow::TPopupWindow(TControlPopupWindow& owner, TPopupHost& host, const RPopupData& declaration, int index,
-                           int screen)
+TPopupWindow::TPopupWindow(TControlPopupWindow& owner, TPopupHost& host, const RPopupData& declaration, int screen)
     : QWidget(host.Window(), Qt::ToolTip | Qt::FramelessWindowHint),
       owner_(owner),
       host_(host),
       declaration_(declaration),
-      index_(index),
       screen_(screen) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_OpaquePaintEvent);

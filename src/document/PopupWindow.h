@@ -28,12 +28,11 @@ QImage AdaptBackground(const QImage& old, int height, int margin);
 class TPopupWindow : public QWidget {
   Q_OBJECT
  public:
-  // The list of declaration `index` of the screen `screen` shows; closed, without items.
-  TPopupWindow(TControlPopupWindow& owner, TPopupHost& host, const RPopupData& declaration, int index, int screen);
+  // A list of the screen `screen` shows; closed, without items.
+  TPopupWindow(TControlPopupWindow& owner, TPopupHost& host, const RPopupData& declaration, int screen);
   ~TPopupWindow() override;
 
   const RPopupData& Declaration() const { return declaration_; }
-  int Index() const { return index_; }
   int Type() const { return declaration_.type; }
   bool Shaped() const { return declaration_.vertex.size() >= 2; }
   int Margin() const { return declaration_.ybtn == -1 ? 5 : declaration_.ybtn; }
@@ -80,7 +79,6 @@ class TPopupWindow : public QWidget {
   TControlPopupWindow& owner_;
   TPopupHost& host_;
   RPopupData declaration_;
-  int index_;
   int screen_;
   QImage background_;
   std::vector<std::unique_ptr<TItemsBtn>> items_;

@@ -119,7 +119,7 @@ TEST_F(PopupWindowTest, HiddenItemsLeaveNoGapAndTheListFitsItsItems) {
   // Operations on other types or past the end change nothing.
   popups_->SetItemShown(false, kType, 3);
   popups_->SetItem("X", "x", 5, kType);
-  popups_->Add("X", "x", 99);
+  popups_->SetItemShown(false, 99, 0);
   EXPECT_EQ(list->Items().size(), 3u);
   EXPECT_EQ(list->height(), 70);
 }
