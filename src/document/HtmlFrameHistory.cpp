@@ -5,6 +5,7 @@
 
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
+#include "document/ArchiveLinks.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
@@ -50,6 +51,7 @@ void THtmlFrame::HistoryChanged() {
       groups[visitIndex_] += "; " + NameLower(current);
   }
 
+  if (archive_) archive_->DocumentShown(current);
   if (form_.NavFont) form_.NavFont->SetFontFolder(current);
   if (form_.TextMsg) {
     const THTMLViewer* active = viewer->ActiveViewer();

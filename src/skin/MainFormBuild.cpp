@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
 #include "skin/PanelBkgrd.h"
@@ -188,6 +189,8 @@ void TMainForm::CreateComponents() {
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees);
   ScaleBar = std::make_unique<TScaleBar>();
+  ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);
+  if (HtmlFrame) HtmlFrame->SetArchiveLinks(ArchiveBrowser.get());
   CreatePiston();
 }
 
