@@ -145,8 +145,11 @@ std::string FramePageText(const std::string& archiveName, const std::string& roo
   return Fill(Template(0), {{"archivename", Title(archiveName)}, {"filename", Escaped(rootPage)}}) + kLineEnd;
 }
 
-std::string BarPageText() {
-  return Template(1) + kLineEnd + Template(2) + kLineEnd + Template(6) + kLineEnd;
+// The bar is the frame set's first frame, whose title the window shows: it names the
+// archive like the folder pages do.
+std::string BarPageText(const std::string& archiveName) {
+  return Fill(Template(1), {{"archivename", Title(archiveName)}}) + kLineEnd + Template(2) + kLineEnd + Template(6) +
+         kLineEnd;
 }
 
 std::string FolderPageText(const std::string& archiveName, const TListingPage& page) {

@@ -59,5 +59,5 @@ std::vector<TListingPage> BuildListingPages(const std::vector<TListedFolder>& fo
                                             const std::vector<TListedFile>& files, uint32_t writeTime);
 
 std::string FramePageText(const std::string& archiveName, const std::string& rootPage);
-std::string BarPageText();
+std::string BarPageText(const std::string& archiveName);
 std::string FolderPageText(const std::string& archiveName, const TListingPage& page);

@@ -200,7 +200,7 @@ bool TUnRar::WriteListing(const std::string& framePage, std::vector<std::string>
 
   // The frame page goes last: a listing cut short by a full disk is written again next time.
   const QString folder = HostPath::ToHost(listingFolder_);
-  bool ok = !folder.isEmpty() && QDir().mkpath(folder) && WriteText(folder + QLatin1String(BarPageName), BarPageText());
+  bool ok = !folder.isEmpty() && QDir().mkpath(folder) && WriteText(folder + QLatin1String(BarPageName), BarPageText(archiveName_));
   for (size_t i = 0; ok && i < pages.size(); ++i)
     ok = WriteText(folder + FromCp1251(pages[i].fileName), FolderPageText(archiveName_, pages[i]));
   ok = ok && WriteText(folder + FromCp1251(FramePageName(archiveName_)), FramePageText(archiveName_, pages[0].fileName));

@@ -77,9 +77,10 @@ TEST(ListingPages, PageTexts) {
             Cp("<html> <head> <title>Содержимое архива: d:\\soft\\filename.rar</title> </head> <frameset "
                "rows=\"50,*\" frameborder=0> <frame src=\"as_bar.htm\" name=\"Top\"> <frame src=\"as_012.htm\" "
                "name=\"Bot\"> </frameset> </head> </html>\r\n"));
-  EXPECT_EQ(BarPageText().substr(0, 40), "<html> <head> <meta http-equiv=\"Content-");
-  EXPECT_NE(BarPageText().find(Cp("<title>archivename</title>")), std::string::npos);
-  EXPECT_NE(BarPageText().find(Cp("nowrap>Размер</th>")), std::string::npos);
+  const std::string bar = BarPageText("d:\\soft\\tools.rar");
+  EXPECT_EQ(bar.substr(0, 40), "<html> <head> <meta http-equiv=\"Content-");
+  EXPECT_NE(bar.find(Cp("<title>Содержимое архива: d:\\soft\\tools.rar</title>")), std::string::npos);
+  EXPECT_NE(bar.find(Cp("nowrap>Размер</th>")), std::string::npos);
 
   TListingPage page{"docs", "as_112.htm", {}};
   page.rows = {{false, "..", "as_012.htm", 0, 0}, {true, "a&b.txt", "docs\\a&b.txt", 2500, 0x30B15400}};
