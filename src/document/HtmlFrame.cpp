@@ -7,8 +7,8 @@
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
-#include "skin/MainForm.h"
-#include "skin/PanelBkgrd.h"
+#include "document/PaneHost.h"
+#include "tools/PanelBkgrd.h"
 #include "platform/WinNames.h"
 
 #include <QLabel>
@@ -23,7 +23,8 @@ constexpr TColor kOverLinkColor = 255;
 
 }  // namespace
 
-THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) : form_(form) {
+THtmlFrame::THtmlFrame(TPaneHost& host, const TDynamicHtmlArray& declarations, int screen)
+    : host_(host), screen_(screen) {
   for (const RHTML& d : declarations) {
     if (std::find(viewerScreens_.begin(), viewerScreens_.end(), d.screen) == viewerScreens_.end())
       viewerScreens_.push_back(d.screen);
@@ -37,7 +38,7 @@ THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) :
 
   imageHintTimer_.setInterval(kHintInterval);
   connect(&imageHintTimer_, &QTimer::timeout, this, &THtmlFrame::ImageHintTick);
-  hintWindow_ = new QLabel(&form_, Qt::ToolTip);
+  hintWindow_ = new QLabel(host_.Window(), Qt::ToolTip);
   hintWindow_->setWordWrap(true);
   hintWindow_->setMargin(2);
   hintWindow_->setAutoFillBackground(true);
@@ -46,7 +47,7 @@ THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) :
   pale.setColor(QPalette::WindowText, Qt::black);
   hintWindow_->setPalette(pale);
   prevScreen_ = -1;
-  ShowScreenPane();
+  ShowScreenPane(screen_);
 }
 
 THtmlFrame::~THtmlFrame() {
@@ -79,7 +80,7 @@ void THtmlFrame::StoreSettings() const {
 }
 
 TFrameViewer* THtmlFrame::CreateViewer(int index) {
-  auto* viewer = new TFrameViewer(&form_);
+  auto* viewer = new TFrameViewer(host_.Window());
   viewer->hide();
   viewer->setGeometry(0, 0, 0, 0);
   viewer->SetDefFontName(settings_.fontName);
@@ -122,7 +123,7 @@ int THtmlFrame::ViewerIndexOfScreen(int screen) const {
   return it == viewerScreens_.end() ? -1 : static_cast<int>(it - viewerScreens_.begin());
 }
 
-int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(Global.CurrentScreen); }
+int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(screen_); }
 
 TFrameViewer* THtmlFrame::CurrentViewer() const {
   const int index = CurrentViewerIndex();
@@ -132,19 +133,21 @@ TFrameViewer* THtmlFrame::CurrentViewer() const {
 // The reading screen's viewer fills the background panel beside the contents tree; elsewhere
 // it sits where it was declared on the window.
 void THtmlFrame::Place(TFrameViewer* viewer, const TElement& element) {
-  if (element.screen == 1 && form_.PanelBkgrd) {
-    QSplitter* splitter = form_.PanelBkgrd->Splitter();
+  TPanelBkgrd* panel = host_.Panel();
+  if (element.screen == 1 && panel) {
+    QSplitter* splitter = panel->Splitter();
     if (splitter->indexOf(viewer) < 0) splitter->addWidget(viewer);
-    form_.PanelBkgrd->show();
+    panel->show();
     return;
   }
-  if (viewer->parentWidget() != &form_) viewer->setParent(&form_);
+  if (viewer->parentWidget() != host_.Window()) viewer->setParent(host_.Window());
   viewer->setGeometry(element.rect);
 }
 
-void THtmlFrame::ShowScreenPane() {
+void THtmlFrame::ShowScreenPane(int screen) {
+  screen_ = screen;
   const auto element = std::find_if(elements_.begin(), elements_.end(),
-                                    [](const TElement& e) { return e.screen == Global.CurrentScreen; });
+                                    [this](const TElement& e) { return e.screen == screen_; });
   const int viewerIndex = CurrentViewerIndex();
   if (element != elements_.end() && viewerIndex >= 0) {
     curElement_ = static_cast<int>(element - elements_.begin());
@@ -163,10 +166,10 @@ void THtmlFrame::ShowScreenPane() {
       qCWarning(lcErrors) << e.what();
     }
   }
-  if (form_.PanelBkgrd && Global.CurrentScreen != 1) form_.PanelBkgrd->hide();
+  if (host_.Panel() && screen_ != 1) host_.Panel()->hide();
   const int previous = ViewerIndexOfScreen(prevScreen_);
-  if (prevScreen_ != Global.CurrentScreen && previous >= 0) viewers_[previous]->hide();
-  prevScreen_ = Global.CurrentScreen;
+  if (prevScreen_ != screen_ && previous >= 0) viewers_[previous]->hide();
+  prevScreen_ = screen_;
 }
 
 void THtmlFrame::ShowInViewer(TFrameViewer* viewer, const std::string& file) {
@@ -187,7 +190,7 @@ void THtmlFrame::ShowInElement(int number, const std::string& file) {
   TFrameViewer* viewer = viewers_[viewerIndex];
   const std::string name = file.empty() ? element->file : file;
   try {
-    if (element->screen == Global.CurrentScreen) {
+    if (element->screen == screen_) {
       ShowInViewer(viewer, name);
       Place(viewer, *element);
       if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);

@@ -7,7 +7,7 @@
 #include "app/Settings.h"
 #include "document/HistoryLists.h"
 #include "document/ImageTipRules.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -24,7 +24,7 @@ class QLabel;
 class TArchiveLinks;
 class TFrameViewer;
 class THTMLViewer;
-class TMainForm;
+class TPaneHost;
 
 // The viewer settings the reader chooses, kept under the book's key.
 struct TViewerSettings {
@@ -40,12 +40,13 @@ class THtmlFrame : public QObject {
 
  public:
   // `CreateDocumentPane`: the viewers are made for the screens of `declarations` (not empty),
-  // and the pane of the current screen is shown.
-  THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations);
+  // and the pane of `screen`, the one shown, is shown.
+  THtmlFrame(TPaneHost& host, const TDynamicHtmlArray& declarations, int screen);
   // Stores the viewer settings of the current screen's viewer.
   ~THtmlFrame() override;
 
-  void ShowScreenPane();
+  // The window shows `screen` now.
+  void ShowScreenPane(int screen);
   void ShowInElement(int number, const std::string& file);
   void AddVisitGroup(const std::string& file);
   // Lets a load error through to the caller.
@@ -122,7 +123,8 @@ class THtmlFrame : public QObject {
   void OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded, bool& handled);
   void SaveZip(const std::string& file);
 
-  TMainForm& form_;
+  TPaneHost& host_;
+  int screen_;  // the screen the window shows
   std::vector<TFrameViewer*> viewers_;
   std::vector<int> viewerScreens_;
   int curViewer_ = 0;

@@ -6,21 +6,15 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "document/ArchiveLinks.h"
-#include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
-#include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
-#include "skin/MainForm.h"
-#include "tools/NavFont.h"
-#include "tools/TextMsg.h"
+#include "document/PaneHost.h"
 
 #include <QApplication>
 
 namespace {
-
-constexpr int kTitleTextNumber = 1;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -52,15 +46,10 @@ void THtmlFrame::HistoryChanged() {
   }
 
   if (archive_) archive_->DocumentShown(current);
-  if (form_.NavFont) form_.NavFont->SetFontFolder(current);
-  if (form_.TextMsg) {
-    const THTMLViewer* active = viewer->ActiveViewer();
-    const QString title = active ? active->DocumentTitle() : QString();
-    form_.TextMsg->SetText(ToCp1251(title + QStringLiteral("  ")), kTitleTextNumber, true);
-  }
+  const THTMLViewer* active = viewer->ActiveViewer();
+  host_.ShowPageTitle(ToCp1251(active ? active->DocumentTitle() : QString()));
   UpdateHistoryControls();
-  if (form_.Trees)
-    if (TTreeViews* tree = form_.Trees->Visible()) tree->FollowPane();
+  host_.PanePageChanged(current);
 }
 
 // The history popups show these lists when they open; the standard window's tool bar joins
@@ -106,9 +95,9 @@ void THtmlFrame::ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, cons
   for (const RSwthOne& toggle : toggles) {
     const std::string& pending = toggle.state ? toggle.goup : toggle.godown;
     if (Contains(pending, token))
-      form_.FormMouseDown(Qt::LeftButton, Qt::ShiftModifier, QPoint(toggle.vx + 1, toggle.vy + 1));
+      host_.PressSwitchSilently(QPoint(toggle.vx + 1, toggle.vy + 1));
   }
   for (const RSwthGrp& group : groups)
     if (Contains(group.go, token))
-      form_.FormMouseDown(Qt::LeftButton, Qt::ShiftModifier, QPoint(group.vx + 1, group.vy + 1));
+      host_.PressSwitchSilently(QPoint(group.vx + 1, group.vy + 1));
 }

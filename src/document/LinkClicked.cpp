@@ -15,9 +15,7 @@
 #include "platform/HostPath.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Shell.h"
-#include "skin/MainForm.h"
-#include "tools/PathInputBox.h"
-#include "tools/StatusLine.h"
+#include "document/PaneHost.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -77,13 +75,11 @@ void THtmlFrame::OpenPictureWindow(TFrameViewer* viewer, const std::string& expa
 void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& url, const std::string& expanded,
                                      bool& handled) {
   MarkVisited(viewer, expanded, handled);
-  if (!form_.PathInput) return;
+  const std::optional<std::string> installFolder = host_.InstallFolder();
+  if (!installFolder || installFolder->empty()) return;
   const std::string written = url.substr(std::min<size_t>(5, url.size()));
   const std::string source = NameLower(viewer->HTMLExpandFilename(FromCp1251(written)));
-  std::string installFolder;
-  form_.PathInput->GetPath(installFolder);
-  if (installFolder.empty()) return;
-  if (const auto target = CopyDestination(installFolder, written, source))
+  if (const auto target = CopyDestination(*installFolder, written, source))
     FileCopy::CopyReplacing(source, *target);
 }
 
@@ -94,7 +90,7 @@ void THtmlFrame::CopyListSelection(TFrameViewer* viewer, const QString& name) {
     if (control.kind != TFormControlKind::Select || control.name.compare(name, Qt::CaseInsensitive) != 0) continue;
     if (control.selectedIndex < 0) continue;
     QGuiApplication::clipboard()->setText(control.SelectedText());
-    if (form_.StatusLine) form_.StatusLine->SetStatus(ToCp1251(u"Серийный номер скопирован"));
+    host_.SetStatusText(ToCp1251(u"Серийный номер скопирован"));
   }
 }
 
@@ -138,7 +134,7 @@ void THtmlFrame::SaveZip(const std::string& file) {
   const QString name = FromCp1251(FileNamePart(file));
   std::string& lastFolder = Global.LastSaveFolder;
   const QString startFolder = lastFolder.empty() ? QDir::currentPath() : HostPath::ToHost(lastFolder);
-  const QString chosen = Dialogs::SaveFileName(&form_, QStringLiteral("Сохранить как"),
+  const QString chosen = Dialogs::SaveFileName(host_.Window(), QStringLiteral("Сохранить как"),
                                                QDir(startFolder).filePath(name),
                                                QStringLiteral("Zip файлы (*.zip);;Все файлы (*.*)"));
   if (chosen.isEmpty()) return;

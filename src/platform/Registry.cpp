@@ -103,8 +103,6 @@ bool TRegistry::DeleteKey(const std::string& key) {
   });
 }
 
-void TRegistry::CloseKey() { key_.clear(); }
-
 namespace {
 std::optional<TRegValue> Find(const QString& fileName, const std::string& key,
                               const std::string& name) {

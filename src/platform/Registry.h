@@ -18,7 +18,6 @@ class TRegistry {
   // Opens `key` (a path like "SOFTWARE\Velquist\Title"); creates it when `canCreate`.
   bool OpenKey(const std::string& key, bool canCreate);
   bool DeleteKey(const std::string& key);  // with its subkeys
-  void CloseKey();
 
   bool ValueExists(const std::string& name) const;
   // Empty when the value is missing or of another type.

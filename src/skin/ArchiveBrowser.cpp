@@ -8,7 +8,6 @@
 #include "platform/WinNames.h"
 #include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
-#include "tools/PathInputBox.h"
 #include "tools/StatusLine.h"
 
 #include <QJsonArray>
@@ -54,12 +53,7 @@ void TArchiveBrowser::ShowFile(const std::string& file) {
   if (form_.HtmlFrame) form_.HtmlFrame->ShowFile(file);
 }
 
-std::optional<std::string> TArchiveBrowser::InstallFolder() const {
-  if (!form_.PathInput) return std::nullopt;
-  std::string folder;
-  form_.PathInput->GetPath(folder);
-  return folder;
-}
+std::optional<std::string> TArchiveBrowser::InstallFolder() const { return form_.InstallFolder(); }
 
 void TArchiveBrowser::SetBusy(bool on) { SetBusyCursor(on); }
 

@@ -5,7 +5,8 @@
 
 #include "app/CommandLine.h"
 #include "app/DescriptionSyntax.h"
-#include "skin/SkinModel.h"
+#include "document/PaneHost.h"
+#include "app/SkinModel.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
 
@@ -37,7 +38,7 @@ struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost {
+class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -102,6 +103,18 @@ class TMainForm : public QWidget, public TFadeHost {
   // TFadeHost
   bool FadeDrawable() const override { return isVisible(); }
   void DrawFadeFrame(const QImage& frame, QPoint at) override;
+
+  // TPaneHost
+  QWidget* Window() override { return this; }
+  TPanelBkgrd* Panel() override { return PanelBkgrd; }
+  THtmlFrame* Pane() override { return HtmlFrame.get(); }
+  void SetStatusText(const std::string& text) override;
+  std::optional<std::string> InstallFolder() override;
+  void ShowPageTitle(const std::string& title) override;
+  void PanePageChanged(const std::string& file) override;
+  void PressSwitchSilently(QPoint at) override;
+  void PointerLeftSkin() override;
+  std::vector<TChapterButton> ChapterButtons() override;
 
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;

@@ -12,7 +12,7 @@
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "tools/ScaleBar.h"
@@ -185,9 +185,11 @@ void TMainForm::CreateComponents() {
     TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
     StatusLine->SetTextMsg(TextMsg.get());
   }
-  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls);
-  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
-  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees);
+  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls, Global.CurrentScreen);
+  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
+                                              [this](QPoint at) { FormMouseMove(at); });
+  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
+    Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
   ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);
   if (HtmlFrame) HtmlFrame->SetArchiveLinks(ArchiveBrowser.get());

@@ -132,7 +132,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   BuildScreenPictures();
   ComposeBackground();
 
-  if (PathInput) PathInput->ScreenChanged();
+  if (PathInput) PathInput->ScreenChanged(target);
 
   if (piston_) {
     const bool readingScreen = Global.CurrentScreen == 1;
@@ -140,8 +140,8 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
     piston_->setVisible(!readingScreen);
   }
 
-  if (HtmlFrame) HtmlFrame->ShowScreenPane();
-  if (Trees) Trees->ShowForScreen();
+  if (HtmlFrame) HtmlFrame->ShowScreenPane(target);
+  if (Trees) Trees->ShowForScreen(target);
 
   ReplaySwitches(true);
   Arm3dRestart();

@@ -72,7 +72,7 @@ bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
       viewer->LoadFromFile(viewer->HTMLExpandFilename(line.text));
     }
   } catch (const std::exception& e) {
-    error = QString::fromLocal8Bit(e.what());
+    error = QString::fromUtf8(e.what());
     return false;
   }
   return true;

@@ -3,7 +3,7 @@
 // window's background. The window paints them from its paint handler; a changed text asks
 // the window to repaint where the old and the new text lie.
 
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QColor>
 #include <QFont>

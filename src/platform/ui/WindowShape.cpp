@@ -14,8 +14,6 @@ QRegion PolygonRegion(const std::vector<QPoint>& points) {
 
 QRegion EllipseRegion(const QRect& bounds) { return QRegion(bounds.normalized(), QRegion::Ellipse); }
 
-QRegion RectRegion(const QRect& rect) { return QRegion(rect.normalized()); }
-
 QRegion RoundRectRegion(const QRect& rect, int ellipseWidth, int ellipseHeight) {
   const QRect r = rect.normalized();
   if (r.isEmpty()) return {};

@@ -11,7 +11,6 @@ namespace WindowShape {
 
 QRegion PolygonRegion(const std::vector<QPoint>& points);  // winding fill rule
 QRegion EllipseRegion(const QRect& bounds);
-QRegion RectRegion(const QRect& rect);
 QRegion RoundRectRegion(const QRect& rect, int ellipseWidth, int ellipseHeight);
 
 // Cuts the window to `region`. An empty region hides every pixel of the window (a Qt mask
