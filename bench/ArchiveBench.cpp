@@ -9,11 +9,11 @@
 #include "platform/HostPath.h"
 #include "support/RarWriter.h"
 
+#include <archive.h>
+#include <archive_entry.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <archive.h>
-#include <archive_entry.h>
 
 #include <algorithm>
 #include <chrono>
@@ -103,14 +103,19 @@ int main() {
   const std::string manyName = HostPath::ToWindows(manyFile);
 
   std::unique_ptr<TUnRar> unrar;
-  const double listing = BestMs([&] { unrar.reset(); unrar = std::make_unique<TUnRar>(host); },
-                                [&] { unrar->ShowListing(manyName, {}); });
+  const double listing = BestMs(
+      [&] {
+        unrar.reset();
+        unrar = std::make_unique<TUnRar>(host);
+      },
+      [&] { unrar->ShowListing(manyName, {}); });
   const double walk = BestMs([] {}, [&] { WalkHeaders(manyFile); });
   std::printf("listing 10000 members: %.0f ms; libarchive's header walk alone %.0f ms; ratio %.1f\n", listing, walk,
               listing / walk);
 
   std::vector<TRarMember> big;
-  for (int i = 0; i < 256; ++i) big.emplace_back(QString("data\\part%1.bin").arg(i), QByteArray(256 * 1024, char('a' + i % 26)));
+  for (int i = 0; i < 256; ++i)
+    big.emplace_back(QString("data\\part%1.bin").arg(i), QByteArray(256 * 1024, char('a' + i % 26)));
   const QString bigFile = work.path() + "/big.rar";
   WriteFile(bigFile, EncodeRar4(big));
   big.clear();
@@ -124,8 +129,12 @@ int main() {
         unrar->ShowListing(bigName, {});
       },
       [&] { unrar->ExtractAll(false, true); });
-  const double theirs = BestMs([&] { QDir(plain).removeRecursively(); QDir().mkpath(plain); },
-                               [&] { ExtractWithLibarchive(bigFile, plain); });
+  const double theirs = BestMs(
+      [&] {
+        QDir(plain).removeRecursively();
+        QDir().mkpath(plain);
+      },
+      [&] { ExtractWithLibarchive(bigFile, plain); });
   std::printf("extracting 64 MB in 256 members: %.0f ms; libarchive's own extraction %.0f ms; ratio %.2f\n", ours,
               theirs, ours / theirs);
   unrar.reset();

@@ -13,7 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  ReadRarVolumeInfo([&](qint64 offset, qint64 length) { return offset < 0 ? QByteArray() : bytes.mid(offset, length); });
+  ReadRarVolumeInfo(
+      [&](qint64 offset, qint64 length) { return offset < 0 ? QByteArray() : bytes.mid(offset, length); });
 
   TArchiveReader reader;
   if (reader.OpenMemory(std::string(bytes.constData(), size)) != TRarCode::Success) return 0;

@@ -2,15 +2,15 @@
 
 #include "platform/Cp1251.h"
 
-#include <QFile>
 #include <archive.h>
 #include <archive_entry.h>
+#include <QFile>
 #include <cerrno>
 #include <vector>
 
 #ifndef Q_OS_WIN
-#include <clocale>
 #include <locale.h>
+#include <clocale>
 #endif
 
 namespace {
@@ -45,8 +45,10 @@ class TUtf8Locale {
 
 QString EntryName(struct archive_entry* entry) {
   QString name;
-  if (const char* utf8 = archive_entry_pathname_utf8(entry)) name = QString::fromUtf8(utf8);
-  else if (const char* bytes = archive_entry_pathname(entry)) name = QString::fromLatin1(bytes);
+  if (const char* utf8 = archive_entry_pathname_utf8(entry))
+    name = QString::fromUtf8(utf8);
+  else if (const char* bytes = archive_entry_pathname(entry))
+    name = QString::fromLatin1(bytes);
   name.replace(u'/', u'\\');
   while (name.endsWith(u'\\')) name.chop(1);
   return name;
@@ -55,15 +57,12 @@ QString EntryName(struct archive_entry* entry) {
 TArchiveHeader::TKind EntryKind(struct archive_entry* entry) {
   if (archive_entry_hardlink(entry)) return TArchiveHeader::TKind::Link;
   switch (archive_entry_filetype(entry)) {
-    case AE_IFDIR:
-      return TArchiveHeader::TKind::Folder;
-    case AE_IFLNK:
-      return TArchiveHeader::TKind::Link;
+    case AE_IFDIR: return TArchiveHeader::TKind::Folder;
+    case AE_IFLNK: return TArchiveHeader::TKind::Link;
     case AE_IFREG:
     case 0:  // an archive made on a system that gives no file type
       return TArchiveHeader::TKind::File;
-    default:
-      return TArchiveHeader::TKind::Other;
+    default: return TArchiveHeader::TKind::Other;
   }
 }
 

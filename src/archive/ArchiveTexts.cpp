@@ -50,9 +50,9 @@ std::string SizeText(uint64_t size) {
 }
 
 std::string TimeText(uint32_t dosTime) {
-  static const std::array<std::string, 12> months = {
-      Text(u"янв"), Text(u"фев"), Text(u"мар"), Text(u"апр"), Text(u"май"), Text(u"июн"),
-      Text(u"июл"), Text(u"авг"), Text(u"сен"), Text(u"окт"), Text(u"ноя"), Text(u"дек")};
+  static const std::array<std::string, 12> months = {Text(u"янв"), Text(u"фев"), Text(u"мар"), Text(u"апр"),
+                                                     Text(u"май"), Text(u"июн"), Text(u"июл"), Text(u"авг"),
+                                                     Text(u"сен"), Text(u"окт"), Text(u"ноя"), Text(u"дек")};
   const unsigned month = (dosTime >> 21) & 0x0F;
   if (dosTime == 0 || month < 1 || month > 12) return {};
   const unsigned year = 1980 + (dosTime >> 25);
@@ -72,35 +72,23 @@ uint32_t DosDateTime(std::time_t moment) {
 
 std::string OpenMessage(TRarCode code, const std::string& archiveName) {
   switch (code) {
-    case TRarCode::NoMemory:
-      return "Not enough memory to initialize data structures";
-    case TRarCode::BadData:
-      return archiveName + ": archive header broken";
-    case TRarCode::BadArchive:
-      return Text(u"Файл ") + archiveName + Text(u" не является RAR архивом.");
-    default:
-      return "Cannot open " + archiveName;
+    case TRarCode::NoMemory: return "Not enough memory to initialize data structures";
+    case TRarCode::BadData: return archiveName + ": archive header broken";
+    case TRarCode::BadArchive: return Text(u"Файл ") + archiveName + Text(u" не является RAR архивом.");
+    default: return "Cannot open " + archiveName;
   }
 }
 
 std::string ProcessMessage(TRarCode code, const std::string& name) {
   switch (code) {
-    case TRarCode::BadData:
-      return Text(u"У файла ") + name + Text(u" ошика контрольной суммы.");
-    case TRarCode::BadArchive:
-      return "Volume is not valid RAR archive";
-    case TRarCode::UnknownFormat:
-      return "Unknown archive format";
-    case TRarCode::ECreate:
-      return "File " + name + " create error";
-    case TRarCode::EClose:
-      return "File " + name + " close error";
-    case TRarCode::ERead:
-      return "Read error";
-    case TRarCode::EWrite:
-      return "Write error";
-    default:
-      return {};
+    case TRarCode::BadData: return Text(u"У файла ") + name + Text(u" ошика контрольной суммы.");
+    case TRarCode::BadArchive: return "Volume is not valid RAR archive";
+    case TRarCode::UnknownFormat: return "Unknown archive format";
+    case TRarCode::ECreate: return "File " + name + " create error";
+    case TRarCode::EClose: return "File " + name + " close error";
+    case TRarCode::ERead: return "Read error";
+    case TRarCode::EWrite: return "Write error";
+    default: return {};
   }
 }
 
@@ -126,6 +114,6 @@ std::string RefusedMembersMessage(const std::vector<std::string>& names) {
 }
 
 std::string DiskSpaceMessage(uint64_t needed, uint64_t available) {
-  return Text(u"Недостаточно места на диске: нужно ") + SizeText(needed) + Text(u", свободно ") +
-         SizeText(available) + '.';
+  return Text(u"Недостаточно места на диске: нужно ") + SizeText(needed) + Text(u", свободно ") + SizeText(available) +
+         '.';
 }

@@ -69,9 +69,7 @@ std::string Fill(const std::string& text, std::vector<std::pair<const char*, std
   return out;
 }
 
-std::string Title(const std::string& archiveName) {
-  return Escaped(Cp1251("Содержимое архива: ") + archiveName);
-}
+std::string Title(const std::string& archiveName) { return Escaped(Cp1251("Содержимое архива: ") + archiveName); }
 
 constexpr const char* kLineEnd = "\r\n";
 

@@ -35,7 +35,9 @@ TMemberPath SplitMemberPath(const QString& name) {
     }
     path.components << component;
   }
-  if (path.components.isEmpty()) path.problem = TMemberPathProblem::Empty;
-  else if (path.components.size() > MaxMemberDepth) path.problem = TMemberPathProblem::TooDeep;
+  if (path.components.isEmpty())
+    path.problem = TMemberPathProblem::Empty;
+  else if (path.components.size() > MaxMemberDepth)
+    path.problem = TMemberPathProblem::TooDeep;
   return path;
 }

@@ -9,11 +9,11 @@
 
 enum class TMemberPathProblem {
   None,
-  Empty,          // nothing but separators and "."
-  Absolute,       // starts at a root: "\x", "/x", "\\server\x"
-  Drive,          // names a drive or a stream: any ':'
-  ParentFolder,   // a ".." component (or one of dots and spaces only, which Windows reads so)
-  TooDeep,        // more components or bytes than a folder on any system holds
+  Empty,         // nothing but separators and "."
+  Absolute,      // starts at a root: "\x", "/x", "\\server\x"
+  Drive,         // names a drive or a stream: any ':'
+  ParentFolder,  // a ".." component (or one of dots and spaces only, which Windows reads so)
+  TooDeep,       // more components or bytes than a folder on any system holds
 };
 
 struct TMemberPath {

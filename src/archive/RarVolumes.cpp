@@ -125,7 +125,8 @@ std::string NextVolumeName(const std::string& name, bool newNumbering) {
     std::string digits = stem.substr(digitsStart);
     if (digits.empty() || digits.size() > 9) return {};
     const std::string number = std::to_string(std::stoul(digits) + 1);
-    const std::string padded = std::string(digits.size() > number.size() ? digits.size() - number.size() : 0, '0') + number;
+    const std::string padded =
+        std::string(digits.size() > number.size() ? digits.size() - number.size() : 0, '0') + number;
     return stem.substr(0, digitsStart) + padded + extension;
   }
   if (AsciiLower(extension) == ".rar") return stem + ".r00";

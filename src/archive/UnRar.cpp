@@ -65,8 +65,10 @@ void RemoveWorkingFolders(const QString& tempFolder) {
       QDir(tempFolder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   for (const QFileInfo& entry : entries) {
     if (!entry.fileName().startsWith(QLatin1String("as_"), Qt::CaseInsensitive)) continue;
-    if (entry.isSymLink()) QFile::remove(entry.filePath());
-    else QDir(entry.filePath()).removeRecursively();
+    if (entry.isSymLink())
+      QFile::remove(entry.filePath());
+    else
+      QDir(entry.filePath()).removeRecursively();
   }
 }
 
@@ -101,7 +103,8 @@ bool TUnRar::Open(TArchiveReader& reader, TVolumeSet& volumes) {
   TRarCode result = TRarCode::EOpen;
   const QString host = HostPath::ToHost(archiveName_);
   if (!host.isEmpty() && QFileInfo(host).isFile()) {
-    volumes = FindVolumes(archiveName_, HostVolumeInfo, [](const std::string& name) { return HostPath::FileExists(name); });
+    volumes =
+        FindVolumes(archiveName_, HostVolumeInfo, [](const std::string& name) { return HostPath::FileExists(name); });
     QStringList hostFiles;
     for (const std::string& volume : volumes.volumes) hostFiles << HostPath::ToHost(volume);
     result = reader.OpenFiles(hostFiles);
@@ -112,7 +115,8 @@ bool TUnRar::Open(TArchiveReader& reader, TVolumeSet& volumes) {
       const std::string& bytes = stream.Data();
       const TRarVolumeInfo info = ReadRarVolumeInfo([&](qint64 offset, qint64 length) {
         if (offset < 0 || offset >= static_cast<qint64>(bytes.size())) return QByteArray();
-        return QByteArray(bytes.data() + offset, static_cast<qsizetype>(std::min<qint64>(length, bytes.size() - offset)));
+        return QByteArray(bytes.data() + offset,
+                          static_cast<qsizetype>(std::min<qint64>(length, bytes.size() - offset)));
       });
       volumes = {{archiveName_}, info.continues ? NextVolumeName(archiveName_, info.newNumbering) : std::string()};
       result = reader.OpenMemory(std::move(stream.Data()));
@@ -176,21 +180,22 @@ bool TUnRar::WriteListing(const std::string& framePage, std::vector<std::string>
   TSummary summary;
   size_t members = 0;
   bool tooMany = false;
-  const bool read = Walk(reader, volumes,
-       [&](const TArchiveHeader& header) {
-         if (++members > MaxMembers) {
-           tooMany = true;
-           return TRarCode::EOpen;  // ends the walk without a message of its own
-         }
-         if (header.kind == TArchiveHeader::TKind::Folder) {
-           folders.AddFolderEntry(header.name1251, header.dosTime);
-         } else if (!header.name1251.empty()) {
-           files.push_back({header.name1251, header.size, header.dosTime});
-           summary.Add(header);
-         }
-         return reader.Skip();
-       },
-       messages);
+  const bool read = Walk(
+      reader, volumes,
+      [&](const TArchiveHeader& header) {
+        if (++members > MaxMembers) {
+          tooMany = true;
+          return TRarCode::EOpen;  // ends the walk without a message of its own
+        }
+        if (header.kind == TArchiveHeader::TKind::Folder) {
+          folders.AddFolderEntry(header.name1251, header.dosTime);
+        } else if (!header.name1251.empty()) {
+          files.push_back({header.name1251, header.size, header.dosTime});
+          summary.Add(header);
+        }
+        return reader.Skip();
+      },
+      messages);
   if (!read) return false;
   if (tooMany) messages.push_back(TooManyMembersMessage(archiveName_, MaxMembers));
   summaries_[NameLower(archiveName_)] = summary;
@@ -200,10 +205,12 @@ bool TUnRar::WriteListing(const std::string& framePage, std::vector<std::string>
 
   // The frame page goes last: a listing cut short by a full disk is written again next time.
   const QString folder = HostPath::ToHost(listingFolder_);
-  bool ok = !folder.isEmpty() && QDir().mkpath(folder) && WriteText(folder + QLatin1String(BarPageName), BarPageText(archiveName_));
+  bool ok = !folder.isEmpty() && QDir().mkpath(folder) &&
+            WriteText(folder + QLatin1String(BarPageName), BarPageText(archiveName_));
   for (size_t i = 0; ok && i < pages.size(); ++i)
     ok = WriteText(folder + FromCp1251(pages[i].fileName), FolderPageText(archiveName_, pages[i]));
-  ok = ok && WriteText(folder + FromCp1251(FramePageName(archiveName_)), FramePageText(archiveName_, pages[0].fileName));
+  ok =
+      ok && WriteText(folder + FromCp1251(FramePageName(archiveName_)), FramePageText(archiveName_, pages[0].fileName));
   if (!ok) {
     QFile::remove(folder + FromCp1251(FramePageName(archiveName_)));
     messages.push_back(ProcessMessage(TRarCode::EWrite, {}));

@@ -146,33 +146,37 @@ void TUnRar::ExtractAll(bool toInstallFolder, bool keepPaths) {
         return result;
       };
 
-      Walk(reader, volumes,
-           [&](const TArchiveHeader& header) {
-             if (++members > MaxMembers) {
-               tooMany = true;
-               return TRarCode::EOpen;
-             }
-             const TMemberPath path = SplitMemberPath(header.name);
-             // In the working folder the listing's own pages stay as written.
-             const bool listingPage =
-                 keepPaths && path.components.size() == 1 && path.components[0].startsWith(u"as_", Qt::CaseInsensitive);
-             const bool linkOrDevice = header.kind == TArchiveHeader::TKind::Link || header.kind == TArchiveHeader::TKind::Other;
-             if (!path.Safe() || linkOrDevice || listingPage) {
-               refused.push_back(header.name1251);
-               return reader.Skip();
-             }
-             if (header.kind == TArchiveHeader::TKind::Folder)
-               return writer.Folder(path.components).isEmpty() ? TRarCode::ECreate : reader.Skip();
-             const QString fileName = writer.File(path.components);
-             if (fileName.isEmpty()) return TRarCode::ECreate;
-             return extractMember(header, fileName);
-           },
-           messages);
+      Walk(
+          reader, volumes,
+          [&](const TArchiveHeader& header) {
+            if (++members > MaxMembers) {
+              tooMany = true;
+              return TRarCode::EOpen;
+            }
+            const TMemberPath path = SplitMemberPath(header.name);
+            // In the working folder the listing's own pages stay as written.
+            const bool listingPage =
+                keepPaths && path.components.size() == 1 && path.components[0].startsWith(u"as_", Qt::CaseInsensitive);
+            const bool linkOrDevice =
+                header.kind == TArchiveHeader::TKind::Link || header.kind == TArchiveHeader::TKind::Other;
+            if (!path.Safe() || linkOrDevice || listingPage) {
+              refused.push_back(header.name1251);
+              return reader.Skip();
+            }
+            if (header.kind == TArchiveHeader::TKind::Folder)
+              return writer.Folder(path.components).isEmpty() ? TRarCode::ECreate : reader.Skip();
+            const QString fileName = writer.File(path.components);
+            if (fileName.isEmpty()) return TRarCode::ECreate;
+            return extractMember(header, fileName);
+          },
+          messages);
     }
     if (progressShown) host_.EndProgress();
   }
   if (!refused.empty()) messages.insert(messages.begin(), RefusedMembersMessage(refused));
-  if (diskShort) messages.push_back(DiskSpaceMessage(kDiskReserve, static_cast<uint64_t>(std::max<int64_t>(0, FreeSpace(ExistingFolder(root))))));
+  if (diskShort)
+    messages.push_back(
+        DiskSpaceMessage(kDiskReserve, static_cast<uint64_t>(std::max<int64_t>(0, FreeSpace(ExistingFolder(root))))));
   if (tooMany) messages.push_back(TooManyMembersMessage(archiveName_, MaxMembers));
   Show(messages);
 }

@@ -67,9 +67,10 @@ void TArchiveBrowser::EndProgress() {
 }
 
 QJsonObject TArchiveBrowser::StateForDump() const {
-  QJsonObject state = unrar_ ? unrar_->StateForDump()
-                             : QJsonObject{{"name", ""}, {"listingFolder", ""}, {"mainPages", QJsonArray()},
-                                           {"sourceDocuments", QJsonArray()}};
+  QJsonObject state =
+      unrar_ ? unrar_->StateForDump()
+             : QJsonObject{
+                   {"name", ""}, {"listingFolder", ""}, {"mainPages", QJsonArray()}, {"sourceDocuments", QJsonArray()}};
   state["archiveMode"] = IsArchiveMode();
   return state;
 }

@@ -29,8 +29,7 @@ TEST(ListingPages, FoldersAreDerivedWithEveryAncestorWhenTheArchiveListsNone) {
   folders.AddMissingFolders(files, 1000);
   // Folders of the files in file order, then the parents that are still missing; "docs" is
   // already there as "DOCS".
-  EXPECT_EQ(FolderNames(folders),
-            (std::vector<std::string>{"", "docs\\manual", "DOCS", "img\\x\\y", "img\\x", "img"}));
+  EXPECT_EQ(FolderNames(folders), (std::vector<std::string>{"", "docs\\manual", "DOCS", "img\\x\\y", "img\\x", "img"}));
   // A folder takes the time of the entry that needed it.
   EXPECT_EQ(folders.Folders()[2].time, 3u);
   EXPECT_EQ(folders.Folders()[5].time, 4u);

@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <archive.h>
+#include <archive_entry.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
-#include <archive.h>
-#include <archive_entry.h>
 
 namespace {
 
@@ -126,13 +126,16 @@ TEST_F(UnRarTest, ListsFoldersAndFilesWithNamesSizesAndTimes) {
     const QString root = Page(Listing(unrar) + rootPage);
     EXPECT_TRUE(root.contains("<title>Содержимое архива: " + FromCp1251(archive) + "</title>"));
     EXPECT_FALSE(root.contains(">..</a>"));
-    EXPECT_TRUE(root.contains("<a href=\"" + pages[1] + "\">" + kTables + "</a></td><td align=\"right\" width=\"25%\"></td> "
+    EXPECT_TRUE(root.contains("<a href=\"" + pages[1] + "\">" + kTables +
+                              "</a></td><td align=\"right\" width=\"25%\"></td> "
                               "<td width=\"25%\">17 май 04 10:32</td>"));
-    EXPECT_TRUE(root.contains("<a href=\"readme.txt\">readme.txt</a></td><td align=\"right\" width=\"25%\">999 байт</td>"));
+    EXPECT_TRUE(
+        root.contains("<a href=\"readme.txt\">readme.txt</a></td><td align=\"right\" width=\"25%\">999 байт</td>"));
     EXPECT_TRUE(root.contains("<a href=\"big.bin\">big.bin</a></td><td align=\"right\" width=\"25%\">1 Кбайт</td>"));
     const QString tables = Page(Listing(unrar) + pages[1]);
     EXPECT_TRUE(tables.contains("<a href=\"" + rootPage + "\">..</a>"));
-    EXPECT_TRUE(tables.contains("<a href=\"" + kTables + "\\масла.txt\">масла.txt</a></td><td align=\"right\" "
+    EXPECT_TRUE(tables.contains("<a href=\"" + kTables +
+                                "\\масла.txt\">масла.txt</a></td><td align=\"right\" "
                                 "width=\"25%\">2 Кбайт</td>"));
     EXPECT_TRUE(tables.contains(">шины.txt</a>"));
   }
@@ -194,7 +197,8 @@ TEST_F(UnRarTest, WithoutAPathBoxNothingIsExtracted) {
 
 TEST_F(UnRarTest, MembersGoIntoTheWorkingFolderWithTheirPathsInAnyLetterCase) {
   TUnRar unrar(host_);
-  unrar.ShowListing(Archive("tools.rar", EncodeRar4({{"Docs\\a.txt", "a"}, {"DOCS\\b.txt", "b"}, {"as_bar.htm", "x"}})), {});
+  unrar.ShowListing(Archive("tools.rar", EncodeRar4({{"Docs\\a.txt", "a"}, {"DOCS\\b.txt", "b"}, {"as_bar.htm", "x"}})),
+                    {});
   const QByteArray bar = Read(Listing(unrar) + "as_bar.htm");
   unrar.ExtractAll(false, true);
   EXPECT_EQ(Read(Listing(unrar) + "Docs/a.txt"), "a");
@@ -208,10 +212,10 @@ TEST_F(UnRarTest, MembersGoIntoTheWorkingFolderWithTheirPathsInAnyLetterCase) {
 TEST_F(UnRarTest, NamesLeadingOutOfTheFolderAndLinksAreRefusedAndNamed) {
   TRarMember link{"link", "/etc/passwd"};
   link.unixMode = 0120777;
-  const std::vector<TRarMember> members = {
-      {"..\\evil1.txt", "1"}, {"docs\\..\\..\\evil2.txt", "2"}, {"c:\\evil3.txt", "3"},
-      {"d:evil4.txt", "4"},   {"\\evil5.txt", "5"},            link,
-      {"good.txt", "good"}};
+  const std::vector<TRarMember> members = {{"..\\evil1.txt", "1"}, {"docs\\..\\..\\evil2.txt", "2"},
+                                           {"c:\\evil3.txt", "3"}, {"d:evil4.txt", "4"},
+                                           {"\\evil5.txt", "5"},   link,
+                                           {"good.txt", "good"}};
   for (const QByteArray& bytes : {EncodeRar4(members), EncodeRar5(members)}) {
     TempDir place;
     const QString install = place.Path() + "/a/b/install";
@@ -339,7 +343,8 @@ TEST_F(UnRarTest, TheDiskIsCheckedForRoomBeforeAnythingIsWritten) {
   unrar.ShowListing(Archive("huge.rar", EncodeRar4({huge})), {});
   unrar.ExtractAll(true, false);
   ASSERT_EQ(host_.messages.size(), 1);
-  EXPECT_TRUE(host_.messages[0].startsWith("Недостаточно места на диске: нужно 1\u00A0125\u00A0899\u00A0906\u00A0843 Кбайт"))
+  EXPECT_TRUE(
+      host_.messages[0].startsWith("Недостаточно места на диске: нужно 1\u00A0125\u00A0899\u00A0906\u00A0843 Кбайт"))
       << host_.messages[0].toStdString();
   EXPECT_FALSE(QFileInfo::exists(Install() + "/huge.rar"));
 }
@@ -361,7 +366,8 @@ TEST_F(UnRarTest, MembersThatDoNotMatchTheirSizeAreNotKept) {
 
 TEST_F(UnRarTest, ALargeExtractionShowsItsProgress) {
   TUnRar unrar(host_);
-  unrar.ShowListing(Archive("big.rar", EncodeRar4({{"a.bin", QByteArray(6 << 20, 'a')}, {"b.bin", QByteArray(3 << 20, 'b')}})), {});
+  unrar.ShowListing(
+      Archive("big.rar", EncodeRar4({{"a.bin", QByteArray(6 << 20, 'a')}, {"b.bin", QByteArray(3 << 20, 'b')}})), {});
   unrar.ExtractAll(false, true);
   ASSERT_GE(host_.progress.size(), 3u);
   EXPECT_EQ(host_.progress.back(), -1);
@@ -377,8 +383,9 @@ TEST_F(UnRarTest, AMillionMembersAreCutShort) {
   unrar.MaxMembers = 5;
   unrar.ShowListing(Archive("many.rar", EncodeRar4(members)), {});
   unrar.ExtractAll(false, true);
-  EXPECT_EQ(host_.messages, (QStringList{"В архиве " + FromCp1251(unrar.ArchiveName()) + " больше 5 элементов; остальные пропущены.",
-                                         "В архиве " + FromCp1251(unrar.ArchiveName()) + " больше 5 элементов; остальные пропущены."}));
+  EXPECT_EQ(host_.messages,
+            (QStringList{"В архиве " + FromCp1251(unrar.ArchiveName()) + " больше 5 элементов; остальные пропущены.",
+                         "В архиве " + FromCp1251(unrar.ArchiveName()) + " больше 5 элементов; остальные пропущены."}));
   EXPECT_EQ(QDir(Listing(unrar)).entryList({"f*"}, QDir::Files).size(), 5);
 }
 

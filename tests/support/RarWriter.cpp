@@ -1,7 +1,7 @@
 #include "support/RarWriter.h"
 
-#include <QDateTime>
 #include <zlib.h>
+#include <QDateTime>
 
 #include <algorithm>
 
@@ -21,12 +21,18 @@ QByteArray ToCp866(const QString& text) {
   QByteArray out;
   for (const QChar c : text) {
     const char16_t u = c.unicode();
-    if (u < 0x80) out.append(static_cast<char>(u));
-    else if (u >= 0x0410 && u <= 0x043F) out.append(static_cast<char>(0x80 + (u - 0x0410)));
-    else if (u >= 0x0440 && u <= 0x044F) out.append(static_cast<char>(0xE0 + (u - 0x0440)));
-    else if (u == 0x0401) out.append(static_cast<char>(0xF0));
-    else if (u == 0x0451) out.append(static_cast<char>(0xF1));
-    else out.append('?');
+    if (u < 0x80)
+      out.append(static_cast<char>(u));
+    else if (u >= 0x0410 && u <= 0x043F)
+      out.append(static_cast<char>(0x80 + (u - 0x0410)));
+    else if (u >= 0x0440 && u <= 0x044F)
+      out.append(static_cast<char>(0xE0 + (u - 0x0440)));
+    else if (u == 0x0401)
+      out.append(static_cast<char>(0xF0));
+    else if (u == 0x0451)
+      out.append(static_cast<char>(0xF1));
+    else
+      out.append('?');
   }
   return out;
 }
@@ -49,8 +55,10 @@ QByteArray EncodeUnicodeName(const QString& name) {
     for (qsizetype i = start; i < std::min(start + 4, name.size()); ++i) {
       const char16_t u = name[i].unicode();
       unsigned op = 2;
-      if (u < 0x100) op = 0;
-      else if ((u >> 8) == high) op = 1;
+      if (u < 0x100)
+        op = 0;
+      else if ((u >> 8) == high)
+        op = 1;
       flags |= op << (6 - 2 * (i - start));
       out.append(static_cast<char>(u & 0xFF));
       if (op == 2) out.append(static_cast<char>(u >> 8));
@@ -192,7 +200,7 @@ QByteArray EncodeRar5(const std::vector<TRarMember>& members) {
     QByteArray name = m.name.toUtf8();
     name.replace('\\', '/');
     QByteArray fields;
-    PutVint(fields, static_cast<uint64_t>(m.data.size()));       // data size
+    PutVint(fields, static_cast<uint64_t>(m.data.size()));          // data size
     PutVint(fields, m.folder ? 0x0001 | 0x0002 : 0x0002 | 0x0004);  // directory or CRC; time
     PutVint(fields, m.claimedSize.value_or(static_cast<uint64_t>(m.data.size())));
     PutVint(fields, m.unixMode ? *m.unixMode : (m.folder ? 0x10 : 0x20));
