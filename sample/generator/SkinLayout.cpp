@@ -134,17 +134,21 @@ SkinLayout SampleLayout() {
   s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40),
                               QStringLiteral("»"), "nextchapter",
                               QStringLiteral("Следующий раздел")));
+  // Below them: the archive shown in the page goes into the install folder.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_unarc", QRect(720, 250, 56, 40),
+                              QStringLiteral("Архив"), "unarc",
+                              QStringLiteral("Распаковать показанный архив в папку установки")));
 
-  // Below them, the lists of pages read before and after this one, and the favourites.
-  s.elements.push_back(IconButton(1, "r_hback", QRect(720, 250, 56, 40), FaceIcon::HistoryBackList, "historyback",
+  // Lower down, the lists of pages read before and after this one, and the favourites.
+  s.elements.push_back(IconButton(1, "r_hback", QRect(720, 300, 56, 34), FaceIcon::HistoryBackList, "historyback",
                                   QStringLiteral("Список прочитанных ранее страниц")));
-  s.elements.push_back(IconButton(1, "r_hfwd", QRect(720, 294, 56, 40), FaceIcon::HistoryForwardList,
+  s.elements.push_back(IconButton(1, "r_hfwd", QRect(720, 338, 56, 34), FaceIcon::HistoryForwardList,
                                   "historyforward", QStringLiteral("Список страниц, прочитанных после этой")));
-  s.elements.push_back(IconButton(1, "r_favadd", QRect(720, 350, 56, 40), FaceIcon::FavoriteAdd, "addtofavorite",
+  s.elements.push_back(IconButton(1, "r_favadd", QRect(720, 386, 56, 34), FaceIcon::FavoriteAdd, "addtofavorite",
                                   QStringLiteral("Добавить страницу в избранное")));
-  s.elements.push_back(IconButton(1, "r_favshow", QRect(720, 394, 56, 40), FaceIcon::FavoriteShow, "showfavorite",
+  s.elements.push_back(IconButton(1, "r_favshow", QRect(720, 424, 56, 34), FaceIcon::FavoriteShow, "showfavorite",
                                   QStringLiteral("Избранные страницы")));
-  s.elements.push_back(IconButton(1, "r_favdel", QRect(720, 438, 56, 40), FaceIcon::FavoriteDelete,
+  s.elements.push_back(IconButton(1, "r_favdel", QRect(720, 462, 56, 34), FaceIcon::FavoriteDelete,
                                   "deletefromfavorite", QStringLiteral("Убрать страницы из избранного")));
   // On the title screen, beside the heading of the book's contents: a list of chapters.
   s.elements.push_back(IconButton(0, "t_jump", QRect(510, 419, 28, 24), FaceIcon::DropDown, "contextmenu1",

@@ -16,6 +16,7 @@
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"

@@ -21,6 +21,7 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TArchiveBrowser;
 class TContentsTrees;
 class TControlPopupWindow;
 class THtmlFrame;
@@ -65,6 +66,7 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPo
   std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }

@@ -6,6 +6,7 @@
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
 #include "tools/StatusLine.h"
@@ -54,6 +55,7 @@ QJsonObject TMainForm::StateForDump() const {
                                                               {"B", QJsonObject{{"exists", false}}}};
   state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
   state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
+  if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

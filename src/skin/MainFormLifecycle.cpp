@@ -10,6 +10,7 @@
 #include "platform/ui/FontTable.h"
 #include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -168,6 +169,7 @@ void TMainForm::FormDestroy() {
   PopupLists.reset();
   Trees.reset();
   HtmlFrame.reset();
+  ArchiveBrowser.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();
   TextMsg.reset();
