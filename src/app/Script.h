@@ -10,7 +10,7 @@
 
 struct TScriptLine {
   enum class Kind {
-    Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree,
+    Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree, Item,
     AwaitFile, AwaitWindows
   };
   Kind kind = Kind::Wait;
@@ -25,7 +25,9 @@ struct TScriptLine {
   int key = 0;             // Key
   Qt::KeyboardModifiers modifiers;  // Key
   int milliseconds = 0;    // Wait
-  int number = 0;          // Tree: 1 for tree A, 2 for tree B; AwaitWindows: how many
+  int number = 0;          // Tree: 1 for tree A, 2 for tree B; Item: the popup list's type;
+                           // AwaitWindows: how many
+  int item = 0;            // Item: the item, from 1
 };
 
 struct TScript {

@@ -2,6 +2,8 @@
 
 #include "app/DescriptionSyntax.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
+#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
@@ -29,6 +31,7 @@ namespace {
 constexpr int kCloseTimeoutMs = 20000;
 constexpr int kAwaitTimeoutMs = 20000;
 constexpr int kAwaitPollMs = 20;
+constexpr int kSlideTimeoutMs = 1000;
 
 bool WriteFile(const QString& name, const QByteArray& bytes) {
   QSaveFile file(name);
@@ -107,6 +110,27 @@ bool TScriptRunner::Await(const std::function<bool()>& done) {
     if (deadline.hasExpired()) return false;
     Wait(kAwaitPollMs);
   }
+  return true;
+}
+
+// As the reader would: once the list has slid in, a press on the item.
+bool TScriptRunner::ClickPopupItem(const TScriptLine& line, QString& error) {
+  TPopupWindow* list = form_.PopupLists ? form_.PopupLists->List(line.number) : nullptr;
+  if (!list || !list->IsOpen()) {
+    error = QStringLiteral("popup list %1 is not open").arg(line.number);
+    return false;
+  }
+  const auto& items = list->Items();
+  const TItemsBtn* item = line.item <= static_cast<int>(items.size()) ? items[line.item - 1].get() : nullptr;
+  if (!item || !item->Shown || !item->Placed) {
+    error = QStringLiteral("popup list %1 shows no item %2").arg(line.number).arg(line.item);
+    return false;
+  }
+  for (int waited = 0; list->Sliding() && waited < kSlideTimeoutMs; waited += 10) Wait(10);
+  const QPoint centre = item->Bounds.center();
+  QTest::mouseMove(list, centre);
+  QTest::mousePress(list, Qt::LeftButton, Qt::NoModifier, centre);
+  QTest::mouseRelease(list, Qt::LeftButton, Qt::NoModifier, centre);
   return true;
 }
 
@@ -191,6 +215,9 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
         error = QStringLiteral("no %1 windows \"%2\" appeared").arg(line.number).arg(line.text);
         return false;
       }
+      break;
+    case TScriptLine::Kind::Item:
+      if (!ClickPopupItem(line, error)) return false;
       break;
     case TScriptLine::Kind::Close: {
       form_.close();

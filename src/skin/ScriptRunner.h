@@ -21,6 +21,7 @@ class TScriptRunner : public QObject {
   bool RunLine(const TScriptLine& line, QString& error);
   bool ClickLink(const TScriptLine& line, QString& error);
   bool ClickTreeItem(const TScriptLine& line, QString& error);
+  bool ClickPopupItem(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
   // Runs the event loop until `done` holds; false when it still does not after a while.
   bool Await(const std::function<bool()>& done);
