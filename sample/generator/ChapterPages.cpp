@@ -39,6 +39,19 @@ QString Table(const std::vector<QStringList>& rows) {
   return html + "</table>";
 }
 
+// The engine's tightening torques: long enough that the chapter prints on several sheets.
+QString TorqueTable() {
+  const char* const parts[] = {"Болт головки блока", "Гайка выпускного коллектора", "Болт крышки коренного подшипника",
+                               "Болт крышки шатуна", "Болт маховика", "Болт шкива коленчатого вала",
+                               "Болт натяжного ролика", "Гайка впускного коллектора", "Свеча зажигания",
+                               "Болт масляного поддона", "Пробка сливного отверстия", "Болт крышки клапанов"};
+  std::vector<QStringList> rows{{"Соединение", "Резьба", "Момент, Н·м"}};
+  for (int i = 0; i < 48; ++i)
+    rows.push_back({QStringLiteral("%1, позиция %2").arg(QString::fromUtf8(parts[i % 12])).arg(i / 12 + 1),
+                    QStringLiteral("M%1").arg(6 + (i % 4) * 2), QString::number(10 + (i * 7) % 90)});
+  return Table(rows);
+}
+
 std::vector<Chapter> Chapters() {
   return {
       {"glava1.htm",
@@ -71,7 +84,9 @@ std::vector<Chapter> Chapters() {
                 {"Степень сжатия", "10,5"},
                 {"Мощность", "72 кВт (98 л. с.) при 5600 об/мин"},
                 {"Крутящий момент", "145 Н·м при 4000 об/мин"},
-                {"Порядок работы цилиндров", "1-3-4-2"}})}}},
+                {"Порядок работы цилиндров", "1-3-4-2"}}) +
+             "<p>Моменты затяжки резьбовых соединений двигателя (страница для печати в "
+             "мастерскую):</p>" + TorqueTable()}}},
       {"glava2.htm",
        "Система смазки",
        "Масло уменьшает трение, отводит тепло и уносит продукты износа. От его уровня и "

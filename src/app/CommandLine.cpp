@@ -33,6 +33,7 @@ TCommandLine ParseCommandLine(const QStringList& args) {
                      : arg == u"--disc"       ? &cl.disc
                      : arg == u"--screenshot" ? &cl.screenshot
                      : arg == u"--script"     ? &cl.script
+                     : arg == u"--print-to"   ? &cl.printTo
                                               : nullptr;
     if (value) {
       if (i + 1 >= args.size()) {
@@ -40,6 +41,8 @@ TCommandLine ParseCommandLine(const QStringList& args) {
         return cl;
       }
       *value = args[++i];
+    } else if (arg == u"--no-pdf-printer") {
+      cl.noPdfPrinter = true;
     } else if (arg == u"--verbose") {
       cl.verbose = true;
     } else if (arg == u"--help") {
@@ -57,7 +60,7 @@ TCommandLine ParseCommandLine(const QStringList& args) {
 QString CommandLineUsage() {
   return QStringLiteral(
       "usage: skinbook [--book DIR] [--disc DIR] [--screenshot FILE] [--script FILE]\n"
-      "                [--verbose] [ARGUMENTS...]\n"
+      "                [--print-to FILE] [--no-pdf-printer] [--verbose] [ARGUMENTS...]\n"
       "\n"
       "  --book DIR         the book folder (default: the program's folder when it holds a\n"
       "                     book, else the sample book)\n"
@@ -65,6 +68,8 @@ QString CommandLineUsage() {
       "                     folder above its \"run\" folder, else the book folder)\n"
       "  --screenshot FILE  save the main window as a PNG once it has opened, then exit\n"
       "  --script FILE      run the commands in FILE once the window has opened, then exit\n"
+      "  --print-to FILE    a scripted run prints to the PDF printer into FILE\n"
+      "  --no-pdf-printer   leave out the built-in \"PDF\" printer\n"
       "  --verbose          log discarded errors to stderr\n"
       "  --help, --version\n"
       "\n"

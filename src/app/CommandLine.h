@@ -12,6 +12,8 @@ struct TCommandLine {
   QString disc;        // --disc DIR
   QString screenshot;  // --screenshot FILE
   QString script;      // --script FILE
+  QString printTo;     // --print-to FILE: where a scripted run's PDF goes
+  bool noPdfPrinter = false;  // --no-pdf-printer
   bool verbose = false;
   bool help = false;
   bool version = false;

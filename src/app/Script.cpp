@@ -159,6 +159,15 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Item;
       ok = words.size() == 3 && ParsePopupType(words[1], line.number) && ParseInt(words[2], line.item) &&
            line.item >= 1;
+    } else if (verb == u"preview") {
+      // preview NAME: a tool button of the open print preview.
+      line.kind = TScriptLine::Kind::Preview;
+      ok = words.size() == 2;
+      if (ok) line.text = words[1];
+    } else if (verb == u"zoom") {
+      // zoom N: entry N (from 0) of the print preview's zoom box.
+      line.kind = TScriptLine::Kind::Zoom;
+      ok = words.size() == 2 && ParseInt(words[1], line.number) && line.number >= 0;
     } else if (verb == u"close") {
       line.kind = TScriptLine::Kind::Close;
       ok = words.size() == 1;

@@ -125,9 +125,11 @@ void TControlPopupWindow::RunItemCommand(const std::string& command) {
     case TPopupAction::SelectAll:
       if (pane) pane->SelectAllText();
       break;
-    case TPopupAction::DefFont:
     case TPopupAction::Print:
-      // The font dialog and the print preview take these once they exist.
+      if (pane) pane->PrintDocument();
+      break;
+    case TPopupAction::DefFont:
+      // The font dialog takes this once it exists.
       break;
     case TPopupAction::Dispatch: host_.RunPopupCommand(command); break;
   }

@@ -1,6 +1,7 @@
 // The document pane: its viewers, where they sit, and what they show.
 
 #include "document/HtmlFrame.h"
+#include "document/PageNumberHeader.h"
 
 #include "platform/Globals.h"
 #include "app/Log.h"
@@ -121,6 +122,10 @@ TFrameViewer* THtmlFrame::CreateViewer(int index) {
     } catch (const std::exception& e) {
       qCWarning(lcErrors) << e.what();
     }
+  };
+  viewer->OnPrintHeader = [this](TFrameViewer*, QPainter& painter, int numPage, int w, int, bool&) {
+    const TFrameViewer* current = CurrentViewer();
+    if (current && current->ActiveViewer()) DrawPageNumberHeader(painter, numPage, w);
   };
   viewer->OnKeyDown = [this](QKeyEvent* event) { PaneKeyDown(event); };
   viewer->OnMouseMove = [this, viewer](QPoint at) { PaneMouseMove(viewer, at); };

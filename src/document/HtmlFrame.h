@@ -66,6 +66,13 @@ class THtmlFrame : public QObject {
   void SelectAllText();
   void CopySelection();
   void CopyDocument();
+  // The print preview of the page shown, or of `file` in a print viewer of its own (a
+  // "printhtml:" link, another instance). Errors are swallowed.
+  void PrintDocument(const std::string& file = {});
+  // A picture to print, asked for by another instance.
+  bool PrintAsPicture = false;
+  int PictureWidth = 0;
+  int PictureHeight = 0;
   // The standard window: the current viewer fills `area` of the window, also after screen
   // switches, until RestoreBounds puts it back where it was declared.
   void FillParent(const QRect& area);

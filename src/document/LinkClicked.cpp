@@ -35,9 +35,9 @@ void THtmlFrame::LinkClicked(TFrameViewer* viewer, const QString& target, const 
       Shell::Open(link);
       break;
     case TLinkRow::PrintHtml: {
-      // Printing lands with the print preview; until then the link is only marked.
       const std::string file = viewer->HTMLExpandFilename(FromCp1251(WithoutScheme(link, "printhtml:")));
       MarkVisited(viewer, file, handled);
+      PrintDocument(file);
       break;
     }
     case TLinkRow::Copy:

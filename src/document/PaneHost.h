@@ -11,6 +11,7 @@ class QWidget;
 class TControlPopupWindow;
 class TPanelBkgrd;
 class THtmlFrame;
+class THTMLViewer;
 
 struct TChapterButton {
   bool next;         // runs "nextchapter", else "prevchapter"
@@ -50,4 +51,7 @@ class TPaneHost {
   // What the link under the mouse leads to, for the standard window's status bar (empty
   // clears it); ignored while there is no status bar.
   virtual void ShowLinkTarget(const std::string& text) = 0;
+  // Shows the print preview of `document` modally (`asPicture`: a picture of the given pixel
+  // size, fitted onto one sheet).
+  virtual void ShowPrintPreview(THTMLViewer* document, bool asPicture, int pictureWidth, int pictureHeight) = 0;
 };

@@ -135,6 +135,9 @@ THTMLViewer* TFrameViewer::MakeViewer(QWidget* parent) {
   viewer->OnLinkClick = [this](THTMLViewer* v, const QString& target, const QString& url, bool& handled) {
     LinkClicked(v, target, url, handled);
   };
+  viewer->OnPrintHeader = [this](THTMLViewer*, QPainter& painter, int numPage, int w, int h, bool& stop) {
+    if (OnPrintHeader) OnPrintHeader(this, painter, numPage, w, h, stop);
+  };
   viewer->OnLinkCovered = [this](THTMLViewer*, const QString& target, const QString& url) {
     if (OnHotSpotTargetCovered) OnHotSpotTargetCovered(this, target, url);
   };

@@ -19,6 +19,8 @@
 #include <vector>
 
 class QKeyEvent;
+class QPainter;
+class TPageTarget;
 class QTextDocument;
 class QTextBrowser;
 class QComboBox;
@@ -131,6 +133,20 @@ class THTMLViewer : public QWidget {
   // The laid-out page, for printing on pages (QTextDocument::print or drawContents).
   QTextDocument* Document() const;
   QTextBrowser* Browser() const { return browser_; }
+
+  // Printing. PrintPreview lays the page out on sheets of `target` at a print scale (2 cm
+  // margins) and records each sheet; it returns the pages recorded. Print sends pages
+  // `fromPage` to `toPage` (from 1) of the same layout to the printer; false when the printer
+  // failed. Both raise OnPageEvent with 0 before the layout and then with each page, and stop
+  // when told to; OnPrintHeader draws on each page when the target shows page numbers.
+  int PrintPreview(TPageTarget& target, double scale);
+  bool Print(TPageTarget& target, int fromPage, int toPage, double scale);
+  // Backgrounds of the page, its tables and paragraphs are printed (htPrintTableBackground).
+  bool PrintTableBackground = true;
+  std::function<void(THTMLViewer*, int numPage, bool& stopPrinting)> OnPageEvent;
+  // `painter` is in the sheet's units at the print scale, the paper's top-left corner at 0, 0,
+  // `w` and `h` the paper's size in them.
+  std::function<void(THTMLViewer*, QPainter& painter, int numPage, int w, int h, bool& stopPrinting)> OnPrintHeader;
 
   // Events. A link click comes before anything is followed; the viewer itself follows only
   // bare "#anchor" links when nobody set `handled`.

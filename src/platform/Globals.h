@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class QPrinter;   // the printer the process prints on
 struct TOpenPack;  // the resource pack's open file and directory
 class TWindowBus;  // the windows of the program's processes and the messages between them
 
@@ -40,6 +41,13 @@ struct TGlobals {
 
   std::string LastSaveFolder;  // where the reader last saved a linked zip file
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
+
+  // Printing: the printer the process prints on, made on first use (its orientation stays
+  // for the rest of the process); NoPdfPrinter leaves out the built-in "PDF" printer; PrintTo
+  // is where an unattended run writes its PDF (empty: the proposed name).
+  std::shared_ptr<QPrinter> Printer;
+  bool NoPdfPrinter = false;
+  QString PrintTo;
 
   // Other processes of the program. ProgramFile is the program started for the other roles
   // (empty: this program's own file); Bus is made on first use (WindowBus()).

@@ -7,6 +7,7 @@
 #include "app/DescriptionSyntax.h"
 #include "document/PaneHost.h"
 #include "document/PopupHost.h"
+#include "print/PrintHost.h"
 #include "app/SkinModel.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
@@ -37,6 +38,7 @@ class TTextMsg;
 class TNamedGuard;
 class TSuperTimer;
 class TInstanceMessages;
+class TPreviewForm;
 
 // The book cannot start: the message says why.
 struct TStartFailure : std::runtime_error {
@@ -48,7 +50,8 @@ class TMainForm : public QWidget,
                   public TPaneHost,
                   public TPopupHost,
                   public TInstanceHost,
-                  public TStandardWindowHost {
+                  public TStandardWindowHost,
+                  public TPrintHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -130,6 +133,7 @@ class TMainForm : public QWidget,
   std::vector<TChapterButton> ChapterButtons() override;
   void HistoryControlsChanged() override;
   void ShowLinkTarget(const std::string& text) override;
+  void ShowPrintPreview(THTMLViewer* document, bool asPicture, int pictureWidth, int pictureHeight) override;
 
   // TInstanceHost
   void RunMessageCommand(const std::string& command) override;
@@ -148,6 +152,12 @@ class TMainForm : public QWidget,
   QSize SkinSize() override { return BackgroundBitmap.size(); }
   void HistoryStep(bool forward) override;
   void PrintDocument() override;
+
+  // TPrintHost
+  bool ShowDialogPage(int page) override;
+  void PreviewHelp(QWidget* preview) override;
+  // The print preview while it is open.
+  TPreviewForm* Preview() const { return preview_; }
 
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
@@ -173,6 +183,7 @@ class TMainForm : public QWidget,
   void RunSecondaryRole(TRole role);
   void RunPictureWindow();
   QJsonObject InstancesForDump() const;
+  QJsonObject PreviewForDump() const;
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
@@ -199,6 +210,7 @@ class TMainForm : public QWidget,
   std::unique_ptr<TNamedGuard> instanceGuard_;
   std::unique_ptr<TInstanceMessages> instanceMessages_;
   std::unique_ptr<TStandardWindow> standardWindow_;
+  TPreviewForm* preview_ = nullptr;
   TAnimatedPicture* piston_ = nullptr;
   TSuperTimer* openingTimer_ = nullptr;
   TSuperTimer* closingTimer_ = nullptr;

@@ -115,6 +115,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
       break;
+    case TCommandAction::PrintHtml:
+      if (HtmlFrame) HtmlFrame->PrintDocument();
+      break;
     case TCommandAction::Unarc:
       if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;

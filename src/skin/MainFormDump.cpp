@@ -57,6 +57,7 @@ QJsonObject TMainForm::StateForDump() const {
   state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
   state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
   if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
+  state["preview"] = PreviewForDump();
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

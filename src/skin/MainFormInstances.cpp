@@ -86,10 +86,6 @@ std::string TMainForm::ShownFile() { return standardWindow_ ? standardWindow_->S
 
 void TMainForm::HelpKey() { FormKeyDown(this, Qt::Key_F1, Qt::NoModifier); }
 
-void TMainForm::PrintPicture(const TPrintRequest& request) {
-  // Printing comes with the print preview; until then the request is kept, and so is its file.
-  qCWarning(lcErrors) << "no print preview to print" << QByteArray::fromStdString(request.file);
-}
 
 void TMainForm::HideFields(bool hidden) {
   if (PathInput) PathInput->HideBoxes(hidden);
@@ -97,9 +93,6 @@ void TMainForm::HideFields(bool hidden) {
 
 void TMainForm::HistoryStep(bool forward) { RunCommand(forward ? "forward" : "back", {}, 0, TKind::Button, true); }
 
-void TMainForm::PrintDocument() {
-  // The print preview is not there yet: the tool bar's "Печать" does nothing.
-}
 
 QJsonObject TMainForm::InstancesForDump() const {
   QJsonArray windows;

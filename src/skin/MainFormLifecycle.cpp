@@ -6,6 +6,7 @@
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
+#include "print/PreviewForm.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
@@ -37,7 +38,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shift) {
-  Q_UNUSED(sender);
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
     // Otherwise Esc closes the dialog or stops a search, once they exist; else the popups.
@@ -48,8 +48,9 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     return false;
   }
   if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
-    // The print preview's own topic joins with the preview.
-    if (Global.CurrentScreen == 0 || Global.CurrentScreen == 1)
+    if (preview_ && sender == static_cast<QObject*>(preview_))
+      RequestHelp(commandLine_.Role(), Skin.HelpFile, "Topic18", this);
+    else if (Global.CurrentScreen == 0 || Global.CurrentScreen == 1)
       RequestHelp(commandLine_.Role(), Skin.HelpFile, Global.CurrentScreen == 0 ? "Topic12" : "Topic13", this);
     return false;
   }
@@ -72,8 +73,10 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     HtmlFrame->SelectAllText();
   } else if (ctrlOnly && key == Qt::Key_I) {
     if (PopupLists) PopupLists->AddToFavorite();
+  } else if (ctrlOnly && key == Qt::Key_P) {
+    HtmlFrame->PrintDocument();
   }
-  // The thesaurus, printing and the search page join these keys as they land.
+  // The thesaurus and the search page join these keys as they land.
   return false;
 }
 

@@ -9,6 +9,7 @@
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/TopWindows.h"
+#include "print/PreviewForm.h"
 #include "skin/MainForm.h"
 
 #include <QCoreApplication>
@@ -44,10 +45,29 @@ TScriptRunner::TScriptRunner(TMainForm& form, TScript script) : form_(form), scr
   connect(&form_, &TMainForm::TerminateApplication, this, [this] { exitFinished_ = true; });
 }
 
-void TScriptRunner::Start() {
-  for (const TScriptLine& line : script_.lines) {
+void TScriptRunner::Start() { RunLines(nullptr); }
+
+// A line that opens the print preview returns only when the preview closes: the lines after it
+// run meanwhile from the preview's own event loop, until the preview is gone.
+void TScriptRunner::RunLines(QWidget* modal) {
+  while (next_ < script_.lines.size()) {
+    if (modal && !modal->isVisible()) return;  // back to the line that opened it
+    const TScriptLine& line = script_.lines[next_++];
+    QWidget* before = form_.Preview();
+    QTimer watch;
+    watch.setInterval(kAwaitPollMs);
+    connect(&watch, &QTimer::timeout, this, [this, &watch, before] {
+      QWidget* preview = form_.Preview();
+      if (!preview || preview == before || !preview->isVisible()) return;
+      watch.stop();
+      RunLines(preview);
+    });
+    watch.start();
     QString error;
-    if (!RunLine(line, error)) {
+    const bool ran = RunLine(line, error);
+    watch.stop();
+    if (finished_) return;
+    if (!ran) {
       Finish(1, QStringLiteral("script line %1: %2").arg(line.lineNumber).arg(error));
       return;
     }
@@ -57,6 +77,8 @@ void TScriptRunner::Start() {
 }
 
 void TScriptRunner::Finish(int status, const QString& message) {
+  if (finished_) return;
+  finished_ = true;
   if (!message.isEmpty()) std::fprintf(stderr, "skinbook: %s\n", qUtf8Printable(message));
   QCoreApplication::exit(status);
 }
@@ -161,13 +183,15 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
       QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
       break;
     case TScriptLine::Kind::Key:
-      QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
+      // While the print preview is open it has the keyboard.
+      QTest::keyClick(form_.Preview() ? form_.Preview()->windowHandle() : window, static_cast<Qt::Key>(line.key),
+                      line.modifiers);
       break;
     case TScriptLine::Kind::Wait:
       Wait(line.milliseconds);
       break;
     case TScriptLine::Kind::Shot:
-      if (!form_.Snapshot().save(line.text, "PNG")) {
+      if (!(form_.Preview() ? form_.Preview()->grab().toImage() : form_.Snapshot()).save(line.text, "PNG")) {
         error = QStringLiteral("cannot write %1").arg(line.text);
         return false;
       }
@@ -218,6 +242,20 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
       break;
     case TScriptLine::Kind::Item:
       if (!ClickPopupItem(line, error)) return false;
+      break;
+    case TScriptLine::Kind::Preview:
+      if (!form_.Preview()) {
+        error = QStringLiteral("the print preview is not open");
+        return false;
+      }
+      if (!form_.Preview()->ClickTool(line.text, error)) return false;
+      break;
+    case TScriptLine::Kind::Zoom:
+      if (!form_.Preview()) {
+        error = QStringLiteral("the print preview is not open");
+        return false;
+      }
+      if (!form_.Preview()->PickZoom(line.number, error)) return false;
       break;
     case TScriptLine::Kind::Close: {
       form_.close();

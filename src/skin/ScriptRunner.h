@@ -6,6 +6,7 @@
 #include "app/Script.h"
 
 #include <QObject>
+#include <QWidget>
 #include <functional>
 
 class TMainForm;
@@ -17,6 +18,7 @@ class TScriptRunner : public QObject {
   void Start();
 
  private:
+  void RunLines(QWidget* modal);
   // False with `error` set when the line cannot run.
   bool RunLine(const TScriptLine& line, QString& error);
   bool ClickLink(const TScriptLine& line, QString& error);
@@ -30,4 +32,6 @@ class TScriptRunner : public QObject {
   TMainForm& form_;
   TScript script_;
   bool exitFinished_ = false;
+  bool finished_ = false;
+  size_t next_ = 0;  // the line to run next
 };

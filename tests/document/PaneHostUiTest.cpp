@@ -34,6 +34,7 @@ class TRecordingHost : public TPaneHost {
   std::vector<TChapterButton> ChapterButtons() override { return {}; }
   void HistoryControlsChanged() override {}
   void ShowLinkTarget(const std::string&) override {}
+  void ShowPrintPreview(THTMLViewer*, bool, int, int) override {}
 };
 
 TEST(PaneHost, APaneWorksWithAPlainHost) {

@@ -86,6 +86,8 @@ int RunProgram(int argc, char** argv) {
     }
   }
   Global.Unattended = unattended;
+  Global.NoPdfPrinter = cl.noPdfPrinter;
+  if (!cl.printTo.isEmpty()) Global.PrintTo = QFileInfo(cl.printTo).absoluteFilePath();
 
   // The bus goes before the application object does, after every window.
   struct TBusEnd {
