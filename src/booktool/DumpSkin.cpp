@@ -5,15 +5,13 @@
 
 #include "app/Description.h"
 #include "app/Errors.h"
-#include "app/Folders.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "booktool/Command.h"
+#include "booktool/OpenBook.h"
 #include "platform/Cp1251.h"
-#include "platform/HostPath.h"
 #include "skin/SkinReader.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -227,21 +225,6 @@ QJsonObject SkinJson(const TSkinModel& m) {
           {"icon", Text(m.Icon)},
           {"bgsounddef", Texts(m.BgSoundDef)},
           {"vertexmain", m.HasVertexMain ? QJsonValue(Points(m.VertexMain)) : QJsonValue()}};
-}
-
-// Errors of the data layer name files in Windows-1251; the terminal wants UTF-8.
-
-void OpenBook(const std::string& arg) {
-  const QString book = QString::fromLocal8Bit(arg.c_str());
-  if (!QFileInfo(book).isDir()) throw InputError("not a folder: " + arg);
-  ApplyFolders(ComputeFolders(book));
-  const std::string pack = Global.ProgramFolder + "interface.dat";
-  try {
-    if (HostPath::FileExists(pack)) PackOpen(pack);
-  } catch (const std::runtime_error& e) {
-    throw InputError(e.what());
-  }
-  PackSetRoot(Global.PackRoot);
 }
 
 int DumpSkin(const std::vector<std::string>& args) {

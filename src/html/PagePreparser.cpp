@@ -274,3 +274,8 @@ TPreparsedPage PreparsePage(const QString& page, const std::function<QSize(const
   result.html = QString::fromUtf8(html);
   return result;
 }
+
+bool ShownAsSource(const QString& page) {
+  // Every level of nesting needs a tag of its own: a page with fewer tags is parsed.
+  return page.count(u'<') > kMaxSourceNesting && SourceNesting(page) > kMaxSourceNesting;
+}

@@ -51,3 +51,7 @@ TPreparsedPage PreparsePage(const QString& page,
 QString EncodeLinkTarget(const QString& target, const QString& href);
 // Splits an href back into target (empty when none) and URL as written.
 void DecodeLinkTarget(const QString& href, QString& target, QString& url);
+
+// Whether the pre-parse shows the page as its source text, because it nests too deeply to be
+// parsed.
+bool ShownAsSource(const QString& page);

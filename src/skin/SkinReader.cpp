@@ -1,7 +1,7 @@
 #include "skin/SkinReader.h"
 
 #include "skin/SkinElementReaders.h"
-#include "skin/SkinKeys.h"
+#include "app/DescriptionKeys.h"
 
 namespace {
 

@@ -1,0 +1,377 @@
+#include "search/PageText.h"
+
+#include "html/PagePreparser.h"
+
+#include <QHash>
+#include <array>
+#include <vector>
+
+namespace {
+
+// An entity's name and ';' fit in this many characters after the '&'.
+constexpr int kEntityWindow = 9;
+
+// Characters 160 to 255 by name, in order.
+constexpr const char* kLatin1Names[96] = {
+    "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",    "brvbar", "sect",   "uml",    "copy",   "ordf",
+    "laquo",  "not",    "shy",    "reg",    "macr",   "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",
+    "para",   "middot", "cedil",  "sup1",   "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest", "Agrave",
+    "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",  "Euml",
+    "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",
+    "times",  "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute",
+    "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",   "igrave",
+    "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide",
+    "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
+
+constexpr TNamedEntity kOtherEntities[] = {
+    {"quot", 34},      {"QUOT", 34},     {"amp", 38},      {"AMP", 38},      {"apos", 39},      {"lt", 60},
+    {"LT", 60},        {"gt", 62},       {"GT", 62},       {"OElig", 338},   {"oelig", 339},    {"Scaron", 352},
+    {"scaron", 353},   {"Yuml", 376},    {"fnof", 402},    {"circ", 710},    {"tilde", 732},    {"Alpha", 913},
+    {"Beta", 914},     {"Gamma", 915},   {"Delta", 916},   {"Epsilon", 917}, {"Zeta", 918},     {"Eta", 919},
+    {"Theta", 920},    {"Iota", 921},    {"Kappa", 922},   {"Lambda", 923},  {"Mu", 924},       {"Nu", 925},
+    {"Xi", 926},       {"Omicron", 927}, {"Pi", 928},      {"Rho", 929},     {"Sigma", 931},    {"Tau", 932},
+    {"Upsilon", 933},  {"Phi", 934},     {"Chi", 935},     {"Psi", 936},     {"Omega", 937},    {"alpha", 945},
+    {"beta", 946},     {"gamma", 947},   {"delta", 948},   {"epsilon", 949}, {"zeta", 950},     {"eta", 951},
+    {"theta", 952},    {"iota", 953},    {"kappa", 954},   {"lambda", 955},  {"mu", 956},       {"nu", 957},
+    {"xi", 958},       {"omicron", 959}, {"pi", 960},      {"rho", 961},     {"sigmaf", 962},   {"sigma", 963},
+    {"tau", 964},      {"upsilon", 965}, {"phi", 966},     {"chi", 967},     {"psi", 968},      {"omega", 969},
+    {"thetasym", 977}, {"upsih", 978},   {"piv", 982},     {"ensp", 8194},   {"emsp", 8195},    {"thinsp", 8201},
+    {"zwnj", 8204},    {"zwj", 8205},    {"lrm", 8206},    {"rlm", 8207},    {"ndash", 8211},   {"mdash", 8212},
+    {"lsquo", 8216},   {"rsquo", 8217},  {"sbquo", 8218},  {"ldquo", 8220},  {"rdquo", 8221},   {"bdquo", 8222},
+    {"dagger", 8224},  {"Dagger", 8225}, {"bull", 8226},   {"hellip", 8230}, {"permil", 8240},  {"prime", 8242},
+    {"Prime", 8243},   {"lsaquo", 8249}, {"rsaquo", 8250}, {"oline", 8254},  {"frasl", 8260},   {"euro", 8364},
+    {"image", 8465},   {"weierp", 8472}, {"real", 8476},   {"trade", 8482},  {"alefsym", 8501}, {"larr", 8592},
+    {"uarr", 8593},    {"rarr", 8594},   {"darr", 8595},   {"harr", 8596},   {"crarr", 8629},   {"lArr", 8656},
+    {"uArr", 8657},    {"rArr", 8658},   {"dArr", 8659},   {"hArr", 8660},   {"forall", 8704},  {"part", 8706},
+    {"exist", 8707},   {"empty", 8709},  {"nabla", 8711},  {"isin", 8712},   {"notin", 8713},   {"ni", 8715},
+    {"prod", 8719},    {"sum", 8721},    {"minus", 8722},  {"lowast", 8727}, {"radic", 8730},   {"prop", 8733},
+    {"infin", 8734},   {"ang", 8736},    {"and", 8743},    {"or", 8744},     {"cap", 8745},     {"cup", 8746},
+    {"int", 8747},     {"there4", 8756}, {"sim", 8764},    {"cong", 8773},   {"asymp", 8776},   {"ne", 8800},
+    {"equiv", 8801},   {"le", 8804},     {"ge", 8805},     {"sub", 8834},    {"sup", 8835},     {"nsub", 8836},
+    {"sube", 8838},    {"supe", 8839},   {"oplus", 8853},  {"otimes", 8855}, {"perp", 8869},    {"sdot", 8901},
+    {"lceil", 8968},   {"rceil", 8969},  {"lfloor", 8970}, {"rfloor", 8971}, {"lang", 9001},    {"rang", 9002},
+    {"loz", 9674},     {"spades", 9824}, {"clubs", 9827},  {"hearts", 9829}, {"diams", 9830}};
+
+// Numeric references to 128..159 mean the Windows-1252 characters of those bytes.
+constexpr std::array<char16_t, 32> kWindows1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const QHash<QString, char16_t>& EntityTable() {
+  static const QHash<QString, char16_t> table = [] {
+    QHash<QString, char16_t> t;
+    for (const TNamedEntity& e : NamedEntities()) t.insert(QString::fromLatin1(e.name), e.code);
+    return t;
+  }();
+  return table;
+}
+
+bool IsHidingElement(QStringView tag) {
+  return tag == u"head" || tag == u"title" || tag == u"script" || tag == u"style" || tag == u"link";
+}
+
+// Elements the importer never gives children: what follows goes to their parent.
+bool IsChildless(QStringView tag) { return tag == u"img" || tag == u"hr" || tag == u"br" || tag == u"meta"; }
+
+bool IsTablePart(QStringView tag) {
+  return tag == u"table" || tag == u"thead" || tag == u"tbody" || tag == u"tfoot" || tag == u"tr" || tag == u"td" ||
+         tag == u"th" || tag == u"caption";
+}
+
+bool IsCell(QStringView tag) { return tag == u"td" || tag == u"th" || tag == u"caption"; }
+
+// Tags whose place the importer may move in ways this reading does not follow.
+bool HasContextRules(QStringView tag) { return IsTablePart(tag) || tag == u"dd" || tag == u"dt"; }
+
+// Tags between whose sides no word continues: blocks, line breaks, pictures and controls.
+bool BreaksWords(QStringView tag) {
+  static const QStringList tags = {
+      "address", "blockquote", "body",   "br",    "button",   "caption",  "center", "dd",     "dir",   "div",    "dl",
+      "dt",      "embed",      "form",   "frame", "frameset", "h1",       "h2",     "h3",     "h4",    "h5",     "h6",
+      "hr",      "html",       "iframe", "img",   "input",    "li",       "menu",   "object", "ol",    "option", "p",
+      "pre",     "select",     "table",  "tbody", "td",       "textarea", "tfoot",  "th",     "thead", "tr",     "ul"};
+  for (const QString& t : tags)
+    if (tag == t) return true;
+  return false;
+}
+
+class TReader {
+ public:
+  explicit TReader(const QString& page) : s_(page), n_(page.size()) {}
+
+  TPageText Read() {
+    if (Suspicious()) result_.faithful = false;
+    while (pos_ < n_) {
+      const QChar c = s_[pos_++];
+      if (c == u'<') {
+        Tag();
+      } else if (c == u'&') {
+        Emit(Entity());
+      } else {
+        Emit(c);
+      }
+    }
+    result_.title = title_.simplified();
+    return std::move(result_);
+  }
+
+ private:
+  struct TOpen {
+    QString tag;
+    bool hides;
+  };
+
+  // Markup whose effect on the text goes beyond this reading: styles that may hide elements,
+  // and pages the engine shows as source text.
+  bool Suspicious() const {
+    if (ShownAsSource(s_)) return true;
+    for (const char* word : {"display", "visibility", "hidden"})
+      if (s_.contains(QLatin1String(word), Qt::CaseInsensitive)) return true;
+    return false;
+  }
+
+  bool Hidden() const { return hidden_ > 0; }
+
+  void Emit(QChar c) {
+    if (inTitle_) title_ += c;
+    if (Hidden()) return;
+    if (!c.isSpace() && !InCell()) result_.faithful = false;
+    result_.text += c;
+  }
+
+  void Emit(const QString& text) {
+    for (QChar c : text) Emit(c);
+  }
+
+  void Break() {
+    if (!Hidden()) result_.text += u'\n';
+  }
+
+  // Text in a table but outside its cells is dropped by the importer, and may even join the
+  // words on both sides of the table.
+  bool InCell() const {
+    for (auto it = stack_.rbegin(); it != stack_.rend(); ++it)
+      if (IsTablePart(it->tag)) return IsCell(it->tag);
+    return true;
+  }
+
+  bool HasPrefix(QChar c, qsizetype ahead = 0) const { return pos_ + ahead < n_ && s_[pos_ + ahead] == c; }
+
+  void EatSpace() {
+    while (pos_ < n_ && s_[pos_].isSpace()) ++pos_;
+  }
+
+  // A tag name, attribute name or value.
+  QString Word() {
+    QString word;
+    if (HasPrefix(u'"') || HasPrefix(u'\'')) {
+      const QChar quote = s_[pos_++];
+      while (pos_ < n_) {
+        const QChar c = s_[pos_++];
+        if (c == quote) break;
+        word += c;
+      }
+      return word;
+    }
+    while (pos_ < n_) {
+      const QChar c = s_[pos_];
+      if (c == u'>' || (c == u'/' && HasPrefix(u'>', 1)) || c == u'<' || c == u'=' || c.isSpace()) break;
+      word += c;
+      ++pos_;
+    }
+    return word;
+  }
+
+  QHash<QString, QString> Attributes() {
+    QHash<QString, QString> attributes;
+    while (pos_ < n_) {
+      EatSpace();
+      if (HasPrefix(u'>') || HasPrefix(u'/')) break;
+      const QString key = Word().toLower();
+      if (key.isEmpty()) break;
+      QString value = QStringLiteral("1");
+      EatSpace();
+      if (HasPrefix(u'=')) {
+        ++pos_;
+        EatSpace();
+        value = Word();
+      }
+      if (!value.isEmpty()) attributes.insert(key, value);
+    }
+    return attributes;
+  }
+
+  void Tag() {
+    EatSpace();
+    if (HasPrefix(u'!')) {
+      Declaration();
+      if (!InPre()) EatSpace();
+      return;
+    }
+    if (HasPrefix(u'/')) {
+      CloseTag();
+      return;
+    }
+    const QString tag = Word().toLower();
+    QHash<QString, QString> attributes;
+    if (pos_ < n_ && s_[pos_].isSpace()) attributes = Attributes();
+    bool closed = false;
+    while (pos_ < n_ && s_[pos_] != u'>') {
+      if (s_[pos_] == u'/') closed = true;
+      ++pos_;
+    }
+    ++pos_;
+
+    if (BreaksWords(tag)) Break();
+    if (tag == u"link" &&
+        attributes.value(QStringLiteral("rel")).trimmed().compare(u"stylesheet", Qt::CaseInsensitive) == 0)
+      result_.styleSheets << attributes.value(QStringLiteral("href"));
+    if (HasContextRules(tag) && Hidden()) result_.faithful = false;
+    FindParent(tag);
+    if (IsChildless(tag) || closed) return;
+    const bool hides = IsHidingElement(tag);
+    stack_.push_back({tag, hides});
+    if (hides) ++hidden_;
+    if (tag == u"title" && !titleSeen_) {
+      titleSeen_ = true;
+      inTitle_ = true;
+      titleDepth_ = stack_.size();
+    }
+  }
+
+  // Where the importer hangs the new element: some may only stand inside certain others and
+  // close what is open until they do.
+  void FindParent(QStringView tag) {
+    if (tag == u"body") {
+      PopWhile([](QStringView top) { return top == u"head"; });
+    } else if (tag == u"td" || tag == u"th") {
+      if (Open(u"table")) PopWhile([](QStringView top) { return top != u"tr"; });
+    } else if (tag == u"tr") {
+      if (Open(u"table"))
+        PopWhile(
+            [](QStringView top) { return top != u"table" && top != u"thead" && top != u"tbody" && top != u"tfoot"; });
+    } else if (tag == u"thead" || tag == u"tbody" || tag == u"tfoot" || tag == u"caption") {
+      PopWhile([](QStringView top) { return top != u"table"; });
+    } else if (tag == u"dd") {
+      PopWhile([](QStringView top) { return top != u"dt" && top != u"dl"; });
+    } else if (tag == u"dt") {
+      PopWhile([](QStringView top) { return top != u"dl"; });
+    } else if ((tag == u"p" || tag == u"li") && !stack_.empty() && stack_.back().tag == tag) {
+      Pop();
+    }
+  }
+
+  template <class TTest>
+  void PopWhile(TTest test) {
+    while (!stack_.empty() && test(stack_.back().tag)) {
+      if (stack_.back().hides && stack_.back().tag != u"head") result_.faithful = false;
+      Pop();
+    }
+  }
+
+  bool Open(QStringView tag) const {
+    for (const TOpen& open : stack_)
+      if (open.tag == tag) return true;
+    return false;
+  }
+
+  bool InPre() const { return Open(u"pre"); }
+
+  void Pop() {
+    if (stack_.back().hides) --hidden_;
+    if (inTitle_ && stack_.size() == titleDepth_) inTitle_ = false;
+    stack_.pop_back();
+  }
+
+  void CloseTag() {
+    ++pos_;
+    const QString tag = Word().toLower().trimmed();
+    while (pos_ < n_)
+      if (s_[pos_++] == u'>') break;
+    if (BreaksWords(tag)) Break();
+    for (size_t i = stack_.size(); i-- > 0;) {
+      if (stack_[i].tag != tag) continue;
+      while (stack_.size() > i) Pop();
+      return;
+    }
+  }
+
+  // Comments up to "-->", other declarations up to '>'.
+  void Declaration() {
+    ++pos_;
+    if (HasPrefix(u'-') && HasPrefix(u'-', 1)) {
+      pos_ += 2;
+      const qsizetype end = s_.indexOf(QLatin1String("-->"), pos_);
+      pos_ = end >= 0 ? end + 3 : n_;
+      return;
+    }
+    while (pos_ < n_)
+      if (s_[pos_++] == u'>') break;
+  }
+
+  QString Entity() {
+    const qsizetype recover = pos_;
+    qsizetype length = 0;
+    // At the end of the page the name read so far counts, ';' or not.
+    while (pos_ < n_) {
+      const QChar c = s_[pos_++];
+      if (c.isSpace() || pos_ - recover > kEntityWindow) {
+        pos_ = recover;
+        return QStringLiteral("&");
+      }
+      if (c == u';') break;
+      ++length;
+    }
+    if (length > 0) {
+      const QStringView name = QStringView(s_).mid(recover, length);
+      if (const auto it = EntityTable().constFind(name.toString()); it != EntityTable().constEnd()) return QChar(*it);
+      if (length > 1 && name[0] == u'#') {
+        QStringView digits = name.mid(1);
+        int base = 10;
+        if (!digits.isEmpty() && digits[0].toLower() == u'x') {
+          digits = digits.mid(1);
+          base = 16;
+        }
+        bool ok = false;
+        uint code = digits.toUInt(&ok, base);
+        if (ok) {
+          if (code >= 0x80 && code < 0xA0) code = kWindows1252High[code - 0x80];
+          if (code <= 0xFFFF) return QChar(char16_t(code));
+          if (code <= 0x10FFFF) return QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+          result_.faithful = false;
+          return {};
+        }
+      } else {
+        // A name the importer may know although this reading does not.
+        result_.faithful = false;
+      }
+    }
+    pos_ = recover;
+    return QStringLiteral("&");
+  }
+
+  const QString& s_;
+  const qsizetype n_;
+  qsizetype pos_ = 0;
+  std::vector<TOpen> stack_;
+  int hidden_ = 0;
+  bool titleSeen_ = false, inTitle_ = false;
+  size_t titleDepth_ = 0;
+  QString title_;
+  TPageText result_;
+};
+
+}  // namespace
+
+const std::vector<TNamedEntity>& NamedEntities() {
+  static const std::vector<TNamedEntity> all = [] {
+    std::vector<TNamedEntity> v;
+    for (int i = 0; i < 96; ++i) v.push_back({kLatin1Names[i], char16_t(160 + i)});
+    for (const TNamedEntity& e : kOtherEntities) v.push_back(e);
+    return v;
+  }();
+  return all;
+}
+
+TPageText ReadPageText(const QString& page) { return TReader(page).Read(); }
