@@ -10,7 +10,8 @@
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/MainForm.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
+#include "tools/BookPicture.h"
 #include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -31,17 +32,7 @@ constexpr int kPistonTop = 470;
 
 }  // namespace
 
-QImage TMainForm::LoadPicture(const std::string& name) const {
-  try {
-    TComprStream stream(Global.ProgramFolder + name);
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()),
-                       static_cast<int>(stream.Size()));
-    return image.convertToFormat(QImage::Format_RGB32);
-  } catch (const std::exception&) {
-    return {};
-  }
-}
+QImage TMainForm::LoadPicture(const std::string& name) const { return LoadBookPicture(name); }
 
 void TMainForm::BuildWindow() {
   // The window's own shape; the opening effect replaces it until it ends.

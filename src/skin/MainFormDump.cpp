@@ -6,7 +6,7 @@
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 

@@ -1,27 +1,10 @@
 #include "tools/ScaleBar.h"
 
-#include "app/ComprStream.h"
 #include "platform/Globals.h"
-#include "app/Log.h"
+#include "tools/BookPicture.h"
 
 #include <QPainter>
 #include <QWidget>
-
-namespace {
-
-QImage LoadPicture(const std::string& name) {
-  try {
-    TComprStream stream(Global.ProgramFolder + name);
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()), static_cast<int>(stream.Size()));
-    return image.convertToFormat(QImage::Format_RGB32);
-  } catch (const std::exception& e) {
-    qCWarning(lcErrors) << "scale bar picture" << name.c_str() << e.what();
-    return {};
-  }
-}
-
-}  // namespace
 
 TScaleBar::TScaleBar() { PrepareBar(); }
 
@@ -32,8 +15,8 @@ void TScaleBar::SetDialog(QImage* background, QWidget* window) {
 
 void TScaleBar::PrepareBar() {
   if (Global.CurrentScreen == Screen) {
-    emptyBar_ = LoadPicture(EmptyBarName);
-    fullBar_ = LoadPicture(FullBarName);
+    emptyBar_ = LoadBookPicture(EmptyBarName);
+    fullBar_ = LoadBookPicture(FullBarName);
     right_ = X + emptyBar_.width();
     bottom_ = Y + emptyBar_.height();
     if (DialogExists()) {

@@ -1,6 +1,6 @@
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "support/ui/SkinFixture.h"
 
 #include <gtest/gtest.h>

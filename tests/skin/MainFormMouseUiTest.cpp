@@ -1,7 +1,7 @@
 #include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/SkinFixture.h"
 
