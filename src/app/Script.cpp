@@ -127,6 +127,11 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Tree;
       ok = words.size() >= 3 && ParseInt(words[1], line.number) && (line.number == 1 || line.number == 2);
       if (ok) line.text = rest.mid(words[1].size()).trimmed();
+    } else if (verb == u"field") {
+      // field N TEXT: the text may hold blanks.
+      line.kind = TScriptLine::Kind::Field;
+      ok = words.size() >= 3 && ParseInt(words[1], line.number);
+      if (ok) line.text = rest.mid(words[1].size()).trimmed();
     } else if (verb == u"close") {
       line.kind = TScriptLine::Kind::Close;
       ok = words.size() == 1;

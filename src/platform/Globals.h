@@ -37,6 +37,11 @@ struct TGlobals {
   bool Unattended = false;
   QStringList DialogsAnswered;
 
+  // The text search: letter case counts ("caseon", "caseoff"); the page a walk through the
+  // book began on, empty when no walk is under way.
+  bool CaseSensitive = false;
+  std::string SearchStartPage;
+
   std::string LastSaveFolder;  // where the reader last saved a linked zip file
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
 };

@@ -14,6 +14,7 @@
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
 #include "platform/ui/WindowShape.h"
+#include "search/FindTxtHtml.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -21,6 +22,7 @@
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/CoolDialog.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -83,6 +85,7 @@ void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(title);
   setWindowTitle(title);
   BuildWindow();
+  if (!Global.HasParams) CreateDialog();
 }
 
 void TMainForm::ReadBookTitle() {

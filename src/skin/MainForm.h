@@ -7,6 +7,8 @@
 #include "app/DescriptionSyntax.h"
 #include "document/PaneHost.h"
 #include "app/SkinModel.h"
+#include "search/SearchHost.h"
+#include "windows/DialogHost.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
 
@@ -20,7 +22,9 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TCoolDialog;
 class TContentsTrees;
+class TFindTxtHtml;
 class THtmlFrame;
 class TMyControl;
 class TNavFont;
@@ -37,7 +41,7 @@ struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
+class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDialogHost, public TSearchHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -59,9 +63,15 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   TPanelBkgrd* PanelBkgrd = nullptr;
   std::unique_ptr<TTextMsg> TextMsg;
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
+  std::unique_ptr<TFindTxtHtml> FindTxt;  // only when a search field is declared
   std::unique_ptr<TPathInputBox> PathInput;
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  // Made after the build, in the main role, when the book has a "Dialog.txt" that can be read.
+  std::unique_ptr<TCoolDialog> Dialog;
+
+  // Tells the reader something on the dialog's message page; nothing without a dialog.
+  void ShowDialogMessage(const std::string& text);
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }
@@ -114,6 +124,31 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
 
+  // TDialogHost
+  QRect MainWindowRect() override;
+  void DialogKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+  void PlayButtonSound(const std::string& sound) override;
+  void PaintDialogTexts(QPainter& painter) override;
+  const TSearchResults& SearchResults() override;
+  void StopSearch() override;
+  void SetIndexMode() override;
+  void SetContentsMode() override;
+  void SetAllFiles(bool flag) override;
+  void FindNext(int number) override;
+  void PlaceSearchFields(QWidget* dialog, bool searchPage) override;
+  void HideSearchFields(bool hide) override;
+  void PrepareProgressBar() override;
+  void OpenResult(const std::string& file) override;
+  void DialogClosed() override;
+
+  // TSearchHost (Window, Pane, SetStatusText and PointerLeftSkin serve both hosts)
+  TContentsTrees* ContentsTrees() override;
+  TScaleBar* ProgressBar() override;
+  void ClearStatus() override;
+  void SetSearchButtonHint(const QString& hint) override;
+  void ShowResults(const TSearchResults& results) override;
+  void RunDialogCommand(const std::string& command, const std::string& sound) override;
+
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
 
@@ -143,6 +178,7 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void RestoreSwitchStates();
   void CreateComponents();
   void CreatePiston();
+  void CreateDialog();
   void AddBookFonts();
   void OpeningTick();
   QImage LoadPicture(const std::string& name) const;

@@ -5,6 +5,7 @@
 #include "app/ResourcePack.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
@@ -176,6 +177,7 @@ void TMainForm::CreateComponents() {
     StatusLine->SetTextMsg(TextMsg.get());
   }
   if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls, Global.CurrentScreen);
+  if (!Skin.FindTxts.empty()) FindTxt = std::make_unique<TFindTxtHtml>(*this, Skin.FindTxts, Global.CurrentScreen);
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 

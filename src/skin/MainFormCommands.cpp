@@ -5,6 +5,7 @@
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
+#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
@@ -14,6 +15,7 @@
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/CoolDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +40,10 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       SwitchScreen(c.screen, kind, index);
       break;
     case TCommandAction::ScreenNumber:
+      if (FindTxt && Dialog && Dialog->isVisible()) {
+        FindTxt->SetIdle(true);
+        Dialog->FormClose();
+      }
       SwitchScreen(c.screen, kind, index);
       break;
     case TCommandAction::Run:
@@ -96,6 +102,26 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
       break;
+    case TCommandAction::FindNext:
+      if (commandLine_.Role() == TRole::Thesaurus) {
+        if (FindTxt) FindTxt->FindNext(c.number);
+      } else if (Dialog) {
+        Dialog->ShowPage(TCoolDialog::SearchPage);
+      }
+      break;
+    case TCommandAction::FindTxtAll:
+    case TCommandAction::FindTxtLimit:
+      if (FindTxt) FindTxt->SetAllFiles(c.action == TCommandAction::FindTxtAll);
+      break;
+    case TCommandAction::CaseOn:
+    case TCommandAction::CaseOff:
+      Global.CaseSensitive = c.action == TCommandAction::CaseOn;
+      break;
+    case TCommandAction::Unarc:
+      // An archive listing is extracted by the archive browser; anything else asks for one.
+      if (!HtmlFrame || !HtmlFrame->IsArchiveMode())
+        ShowDialogMessage(ToCp1251(QStringLiteral("Выберите файл для распаковки.")));
+      break;
     default:
       // The other actions belong to components this window does not have.
       break;
@@ -128,6 +154,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   BuildScreenPictures();
   ComposeBackground();
 
+  if (FindTxt) FindTxt->ScreenChanged(target);
   if (PathInput) PathInput->ScreenChanged(target);
 
   if (piston_) {

@@ -3,12 +3,14 @@
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/CoolDialog.h"
 
 #include <QJsonArray>
 
@@ -51,6 +53,8 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
+  state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

@@ -4,6 +4,7 @@
 #include "app/Log.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "search/FindTxtHtml.h"
 #include "media/SuperTimer.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
@@ -15,6 +16,7 @@
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/CoolDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,8 +40,18 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
   Q_UNUSED(sender);
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    if (Global.HasParams) Q_EMIT TerminateApplication();
-    // Otherwise Esc closes the dialog, stops a search or closes popups, once they exist.
+    if (Global.HasParams) {
+      Q_EMIT TerminateApplication();
+      return false;
+    }
+    if (Dialog && Dialog->isVisible()) {
+      if (FindTxt && !FindTxt->Idle())
+        FindTxt->SetIdle(true);
+      else
+        Dialog->FormClose();
+      return true;
+    }
+    // Otherwise Esc closes the popup lists, once they exist.
     return false;
   }
   // F1 asks the help viewer for the screen's topic once it exists.
@@ -60,8 +72,10 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     RunCommand("1", {}, 0, TKind::Button, true);
   } else if (ctrlOnly && key == Qt::Key_A) {
     HtmlFrame->SelectAllText();
+  } else if (ctrlOnly && key == Qt::Key_F) {
+    if (Dialog && Global.CurrentScreen == 1) Dialog->ShowPage(TCoolDialog::SearchPage);
   }
-  // The thesaurus, favourites, printing and the search page join these keys as they land.
+  // The thesaurus, favourites and printing join these keys as they land.
   return false;
 }
 
@@ -103,6 +117,7 @@ bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->
 
 void TMainForm::QuitMainWindow() {
   ++exitSequences_;
+  if (Dialog && Dialog->isVisible()) Dialog->FormClose();
   for (const char* caption : {"Тезаурус", "Rudovozozove", "Help System: Ormantel", "Справка: Ormantel",
                               "Help Topics: Ormantel", "Ormantel", "Увеличенная картинка"})
     for (QWidget* window : FindTopWindowsByTitle(QString::fromUtf8(caption)))
@@ -160,6 +175,11 @@ void TMainForm::FormDestroy() {
   addedFonts_.clear();
   PathInput.reset();
   Trees.reset();
+  // The dialog's texts and progress bar go with it; the search fields it holds go with the search.
+  if (ScaleBar) ScaleBar->SetDialog(nullptr, nullptr);
+  if (TextMsg) TextMsg->SetDialog(nullptr);
+  Dialog.reset();
+  FindTxt.reset();
   HtmlFrame.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();

@@ -6,14 +6,17 @@
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "search/FindTxtHtml.h"
 #include "skin/MainForm.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSaveFile>
 #include <QTest>
@@ -97,6 +100,20 @@ bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
   return false;
 }
 
+// As the reader would type it: the field gets the focus, its old text is selected and typed over.
+bool TScriptRunner::TypeIntoField(const TScriptLine& line, QString& error) {
+  QLineEdit* field = form_.FindTxt ? form_.FindTxt->Field(line.number) : nullptr;
+  if (!field || !field->isVisible()) {
+    error = QStringLiteral("search field %1 is not shown").arg(line.number);
+    return false;
+  }
+  field->activateWindow();
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
+  QTest::keyClicks(field, line.text);
+  return true;
+}
+
 void TScriptRunner::Wait(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
@@ -124,7 +141,11 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
       QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
       break;
     case TScriptLine::Kind::Key:
-      QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
+      // To the control that has the focus, in whichever window it is (the dialog's fields too).
+      if (QWidget* focused = QApplication::focusWidget())
+        QTest::keyClick(focused, static_cast<Qt::Key>(line.key), line.modifiers);
+      else
+        QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
       break;
     case TScriptLine::Kind::Wait:
       Wait(line.milliseconds);
@@ -166,6 +187,9 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     }
     case TScriptLine::Kind::Tree:
       if (!ClickTreeItem(line, error)) return false;
+      break;
+    case TScriptLine::Kind::Field:
+      if (!TypeIntoField(line, error)) return false;
       break;
     case TScriptLine::Kind::Close: {
       form_.close();
