@@ -10,6 +10,9 @@ namespace {
 
 // An entity's name and ';' fit in this many characters after the '&'.
 constexpr int kEntityWindow = 9;
+// Beyond these depths of elements and of tables the engine's pre-parse drops tags.
+constexpr size_t kMaxDepth = 300;
+constexpr int kMaxTables = 12;
 
 // Characters 160 to 255 by name, in order.
 constexpr const char* kLatin1Names[96] = {
@@ -45,7 +48,7 @@ constexpr TNamedEntity kOtherEntities[] = {
     {"uArr", 8657},    {"rArr", 8658},   {"dArr", 8659},   {"hArr", 8660},   {"forall", 8704},  {"part", 8706},
     {"exist", 8707},   {"empty", 8709},  {"nabla", 8711},  {"isin", 8712},   {"notin", 8713},   {"ni", 8715},
     {"prod", 8719},    {"sum", 8721},    {"minus", 8722},  {"lowast", 8727}, {"radic", 8730},   {"prop", 8733},
-    {"infin", 8734},   {"ang", 8736},    {"and", 8743},    {"or", 8744},     {"cap", 8745},     {"cup", 8746},
+    {"infin", 8734},   {"ang", 8736},    {"and", 0x22A5},  {"or", 0x22A6},   {"cap", 8745},     {"cup", 8746},
     {"int", 8747},     {"there4", 8756}, {"sim", 8764},    {"cong", 8773},   {"asymp", 8776},   {"ne", 8800},
     {"equiv", 8801},   {"le", 8804},     {"ge", 8805},     {"sub", 8834},    {"sup", 8835},     {"nsub", 8836},
     {"sube", 8838},    {"supe", 8839},   {"oplus", 8853},  {"otimes", 8855}, {"perp", 8869},    {"sdot", 8901},
@@ -123,10 +126,11 @@ class TReader {
   };
 
   // Markup whose effect on the text goes beyond this reading: styles that may hide elements,
-  // and pages the engine shows as source text.
+  // form controls that the engine's pre-parse replaces by pictures, and pages the engine shows
+  // as source text.
   bool Suspicious() const {
     if (ShownAsSource(s_)) return true;
-    for (const char* word : {"display", "visibility", "hidden"})
+    for (const char* word : {"display", "visibility", "hidden", "<select", "<input", "<textarea", "<button"})
       if (s_.contains(QLatin1String(word), Qt::CaseInsensitive)) return true;
     return false;
   }
@@ -227,11 +231,15 @@ class TReader {
     if (tag == u"link" &&
         attributes.value(QStringLiteral("rel")).trimmed().compare(u"stylesheet", Qt::CaseInsensitive) == 0)
       result_.styleSheets << attributes.value(QStringLiteral("href"));
-    if (HasContextRules(tag) && Hidden()) result_.faithful = false;
+    // Paragraphs and the parts of tables and lists may close elements above them in ways
+    // this reading does not follow; inside a hidden element that decides what shows.
+    if ((HasContextRules(tag) || tag == u"p") && Hidden()) result_.faithful = false;
     FindParent(tag);
     if (IsChildless(tag) || closed) return;
     const bool hides = IsHidingElement(tag);
     stack_.push_back({tag, hides});
+    // The pre-parse drops the tags of elements nested too deeply.
+    if (stack_.size() > kMaxDepth || (tag == u"table" && ++tables_ > kMaxTables)) result_.faithful = false;
     if (hides) ++hidden_;
     if (tag == u"title" && !titleSeen_) {
       titleSeen_ = true;
@@ -280,6 +288,7 @@ class TReader {
 
   void Pop() {
     if (stack_.back().hides) --hidden_;
+    if (stack_.back().tag == u"table") --tables_;
     if (inTitle_ && stack_.size() == titleDepth_) inTitle_ = false;
     stack_.pop_back();
   }
@@ -295,6 +304,9 @@ class TReader {
       while (stack_.size() > i) Pop();
       return;
     }
+    // The importer adds the table and row a lone cell lacks; their end tags may close a hidden
+    // element this reading keeps open.
+    if (Hidden() && (tag == u"table" || tag == u"tr")) result_.faithful = false;
   }
 
   // Comments up to "-->", other declarations up to '>'.
@@ -356,6 +368,7 @@ class TReader {
   qsizetype pos_ = 0;
   std::vector<TOpen> stack_;
   int hidden_ = 0;
+  int tables_ = 0;
   bool titleSeen_ = false, inTitle_ = false;
   size_t titleDepth_ = 0;
   QString title_;
