@@ -163,6 +163,21 @@ QStringList HtmlLines(const SkinHtml& h) {
           "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
 }
 
+// vw and vh are the field's right and bottom edges. The frame name is a key word of the
+// description ("text"), which is harmless in this value: no key is looked for after it on its
+// line.
+QStringList FindTxtLines(const SkinFindTxt& f) {
+  const QRect& b = f.box;
+  return {QStringLiteral("_findtxt %1").arg(f.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          "frame=" + f.frame, "nofiles=[]", QStringLiteral("number=%1").arg(f.number), "hint=" + Checked(f.hint),
+          QString()};
+}
+
 // vw and vh are the tree's right and bottom edges on the window.
 QStringList TreeLines(const SkinTree& t) {
   return {QStringLiteral("_tree %1").arg(t.screen + 1),
@@ -207,6 +222,8 @@ std::string StructText(const SkinLayout& s) {
       if (h.screen == screen) lines << HtmlLines(h);
     for (const SkinTree& t : s.trees)
       if (t.screen == screen) lines << TreeLines(t);
+    for (const SkinFindTxt& f : s.findFields)
+      if (f.screen == screen) lines << FindTxtLines(f);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

@@ -106,6 +106,11 @@ SkinLayout SampleLayout() {
                               QStringLiteral("»"), "nextchapter",
                               QStringLiteral("Следующий раздел")));
 
+  // At the foot of the strip: the search page of the dialog.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_find", QRect(720, 466, 56, 40),
+                              QStringLiteral("Поиск"), "findnext1",
+                              QStringLiteral("Поиск по книге (Ctrl+F)")));
+
   SkinElement toc;
   toc.kind = ElementKind::Toggle;
   toc.face = FaceStyle::ToggleLed;
@@ -186,6 +191,23 @@ SkinLayout SampleLayout() {
   status.ident = "statusline";
   status.number = 2;
   s.texts.push_back(status);
+
+  // On the dialog's search page (its coordinates): messages of the search, right of its title.
+  SkinText searchStatus;
+  searchStatus.screen = 1;
+  searchStatus.area = QRect(196, 6, 170, 20);
+  searchStatus.family = CaptionFontFamily();
+  searchStatus.points = 8;
+  searchStatus.color = QColor(240, 180, 80);
+  searchStatus.ident = "statusline";
+  searchStatus.number = 1000;
+  s.texts.push_back(searchStatus);
+
+  SkinFindTxt field;
+  field.box = QRect(24, 42, 262, 16);
+  field.frame = "text";  // the page frame of the framed reading view
+  field.hint = QStringLiteral("Слово или слова для поиска, Enter ищет");
+  s.findFields.push_back(field);
 
   SkinPath install;
   install.screen = 1;

@@ -67,6 +67,16 @@ struct SkinHtml {
   int number = 0;
 };
 
+// A "_findtxt" element: a search field. It stands on the dialog's search page, so its box is
+// in the dialog's coordinates; `screen` is the main window's screen it belongs to.
+struct SkinFindTxt {
+  int screen = 1;
+  QRect box;
+  QString frame;  // the frame of a frameset page that the page search looks in
+  int number = 1;
+  QString hint;
+};
+
 // A "_tree" element: a contents tree at the left of the reading screen's page.
 struct SkinTree {
   int screen = 1;
@@ -95,6 +105,7 @@ struct SkinLayout {
   std::vector<SkinPath> paths;
   std::vector<SkinHtml> htmls;
   std::vector<SkinTree> trees;  // the contents first, then the index of terms
+  std::vector<SkinFindTxt> findFields;
   std::vector<SkinSound> sounds;
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.

@@ -9,6 +9,7 @@
 #include "ClickSound.h"
 #include "ContentsFiles.h"
 #include "Descriptions.h"
+#include "DialogPages.h"
 #include "ElementFaces.h"
 #include "GifWriter.h"
 #include "Piston.h"
@@ -78,6 +79,7 @@ int Run(const QStringList& args) {
     WriteFile(out.filePath(sound.file), EncodeWav(ClickSamples(sound), kClickSampleRate));
 
   WriteBookFolder(out, layout.sounds.front());
+  const QImage dialog = WriteDialog(out);
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);
@@ -96,6 +98,7 @@ int Run(const QStringList& args) {
       SavePng(PreviewScreen(layout, static_cast<int>(i), backgrounds[i], pictures, piston.front()),
               preview.filePath(QStringLiteral("preview-screen%1.png").arg(i)));
     SavePng(PreviewLooks(pictures), preview.filePath("preview-looks.png"));
+    SavePng(dialog, preview.filePath("preview-dialog.png"));
   }
   return 0;
 }

@@ -155,5 +155,10 @@ QImage TMainForm::Snapshot() {
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
   }
+  // The dialog stays on top of the window.
+  if (Dialog && Dialog->isVisible()) {
+    QPainter painter(&image);
+    painter.drawPixmap(Dialog->geometry().topLeft() - geometry().topLeft(), Dialog->grab());
+  }
   return image;
 }

@@ -77,7 +77,8 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
   bool Terminating() const { return terminating_; }
   bool OpeningRunning() const;
   int OpeningTicks() const { return openingTicks_; }
-  // The window as a reader sees it, with the pixels outside its shape transparent.
+  // The window as a reader sees it, with the pixels outside its shape transparent and the
+  // dialog over it when it shows.
   QImage Snapshot();
 
   // Element kinds as commands name them: 0 button, 1 toggle switch, 2 grouped switch.

@@ -8,6 +8,7 @@
 #include "platform/Cp1251.h"
 #include "search/FindTxtHtml.h"
 #include "skin/MainForm.h"
+#include "windows/CoolDialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSaveFile>
@@ -110,8 +112,23 @@ bool TScriptRunner::TypeIntoField(const TScriptLine& line, QString& error) {
   field->activateWindow();
   field->setFocus(Qt::OtherFocusReason);
   field->selectAll();
-  QTest::keyClicks(field, line.text);
+  // One key event a character, carrying its text (Cyrillic has no key code of its own here).
+  for (const QChar c : line.text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(field, &release);
+  }
   return true;
+}
+
+// The mouse meets the dialog where it lies over the main window, as a reader's would.
+std::pair<QWindow*, QPoint> TScriptRunner::WindowAt(QPoint at) const {
+  if (form_.Dialog && form_.Dialog->isVisible()) {
+    const QPoint inDialog = at + form_.geometry().topLeft() - form_.Dialog->geometry().topLeft();
+    if (form_.Dialog->rect().contains(inDialog)) return {form_.Dialog->windowHandle(), inDialog};
+  }
+  return {form_.windowHandle(), at};
 }
 
 void TScriptRunner::Wait(int milliseconds) {
@@ -127,19 +144,27 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     case TScriptLine::Kind::Command:
       form_.RunCommand(AsciiLower(ToCp1251(line.text)), {}, 0, TMainForm::TKind::Button, true);
       break;
-    case TScriptLine::Kind::Move:
-      QTest::mouseMove(window, line.at);
+    case TScriptLine::Kind::Move: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mouseMove(target, at);
       break;
-    case TScriptLine::Kind::Press:
-      QTest::mousePress(window, Qt::LeftButton, shift, line.at);
+    }
+    case TScriptLine::Kind::Press: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mousePress(target, Qt::LeftButton, shift, at);
       break;
-    case TScriptLine::Kind::Release:
-      QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
+    }
+    case TScriptLine::Kind::Release: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mouseRelease(target, Qt::LeftButton, shift, at);
       break;
-    case TScriptLine::Kind::Click:
-      QTest::mousePress(window, Qt::LeftButton, shift, line.at);
-      QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
+    }
+    case TScriptLine::Kind::Click: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mousePress(target, Qt::LeftButton, shift, at);
+      QTest::mouseRelease(target, Qt::LeftButton, shift, at);
       break;
+    }
     case TScriptLine::Kind::Key:
       // To the control that has the focus, in whichever window it is (the dialog's fields too).
       if (QWidget* focused = QApplication::focusWidget())

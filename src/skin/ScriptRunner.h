@@ -6,7 +6,10 @@
 #include "app/Script.h"
 
 #include <QObject>
+#include <QPoint>
+#include <utility>
 
+class QWindow;
 class TMainForm;
 
 class TScriptRunner : public QObject {
@@ -21,6 +24,8 @@ class TScriptRunner : public QObject {
   bool ClickLink(const TScriptLine& line, QString& error);
   bool ClickTreeItem(const TScriptLine& line, QString& error);
   bool TypeIntoField(const TScriptLine& line, QString& error);
+  // The window under `at` (main window coordinates) and the point in it.
+  std::pair<QWindow*, QPoint> WindowAt(QPoint at) const;
   void Wait(int milliseconds);
   void Finish(int status, const QString& message = {});
 

@@ -144,16 +144,17 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
   EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
   EXPECT_EQ(start["buttons"].toArray().size(), 3 + 2);
-  // Page title, status line and the version line, whichever screen is shown.
+  // Page title, status line, the version line and the dialog's status line, whichever screen
+  // is shown.
   const QJsonArray texts = start["texts"].toArray();
-  EXPECT_EQ(texts.size(), 3);
+  EXPECT_EQ(texts.size(), 4);
   EXPECT_TRUE(texts.contains(QStringLiteral("Оглавление")));
   EXPECT_TRUE(texts.contains(QStringLiteral("Готово")));
   EXPECT_TRUE(start["messages"].toArray().isEmpty());
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 8 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 9 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -251,6 +252,58 @@ TEST_F(SampleBookScript, ReadsThroughTheContentsTree) {
   EXPECT_TRUE(index["trees"].toObject()["B"].toObject()["visible"].toBool());
   EXPECT_EQ(selected(index, "B"), QStringLiteral("Генератор"));
   EXPECT_TRUE(shown(index).endsWith(QStringLiteral("man\\glava9.htm"))) << qPrintable(shown(index));
+}
+
+// The search page from the keyboard: the whole book by its index, one page, the contents.
+// Dialog elements are clicked where they lie over the window.
+TEST_F(SampleBookScript, SearchesTheBookThreeWaysFromTheDialog) {
+  const QPoint pageMode(402, 272), contentsMode(525, 272), closeButton(580, 190);
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      "key Ctrl+F",
+      "wait 200",
+      "field 1 Масло",
+      "key Enter",
+      Dumped("index.json"),
+      At("click", pageMode),
+      "field 1 тормозная  система",
+      "key Enter",
+      Dumped("page.json"),
+      At("click", contentsMode),
+      "field 1 система",
+      "key Enter",
+      "key Enter",
+      Dumped("contents.json"),
+      At("click", closeButton),
+      Dumped("closed.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  const QJsonObject index = Dump("index.json");
+  const QJsonObject dialog = index["dialog"].toObject();
+  EXPECT_TRUE(dialog["visible"].toBool());
+  EXPECT_EQ(dialog["page"].toInt(), 2);
+  EXPECT_EQ(dialog["results"].toArray(), (QJsonArray{"Система смазки", "Трансмиссия"}));
+  EXPECT_EQ(dialog["height"].toInt(), 250);
+  EXPECT_TRUE(index["search"].toObject()["indexMode"].toBool());
+
+  const QJsonObject page = Dump("page.json");
+  EXPECT_EQ(page["search"].toObject()["fields"].toArray(), QJsonArray{"тормозная система"});
+  EXPECT_FALSE(page["search"].toObject()["indexMode"].toBool());
+  EXPECT_EQ(page["dialog"].toObject()["switches"].toArray()[1].toArray(), (QJsonArray{false, true, false}));
+  EXPECT_EQ(page["status"].toString(), "");
+
+  const QJsonObject contents = Dump("contents.json");
+  EXPECT_TRUE(contents["search"].toObject()["contentsMode"].toBool());
+  EXPECT_EQ(contents["trees"].toObject()["A"].toObject()["selected"].toObject()["caption"].toString(),
+            QStringLiteral("Система охлаждения"));
+
+  EXPECT_FALSE(Dump("closed.json")["dialog"].toObject()["visible"].toBool());
+  // The modes are kept for the next run.
+  EXPECT_TRUE(StoredSettings().contains(QStringLiteral("\"SwGrpD12\"=dword:00000001"))) << qPrintable(StoredSettings());
 }
 
 // A script stops at the first line it cannot read or run, and says which.

@@ -6,6 +6,7 @@
 #include "document/Contents.h"
 #include "platform/Cp1251.h"
 #include "skin/SkinReader.h"
+#include "windows/DialogDescription.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -234,7 +235,7 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
   EXPECT_EQ(m.ScreenBtns[0].size(), 3u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 8u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 9u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
   EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
@@ -245,7 +246,11 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.MinimizeBtn.fn1, "w_min_up.bmp");
   EXPECT_EQ(m.CloseBtn.fn1, "w_exit_up.bmp");
   EXPECT_EQ(m.CloseBtn.hint, ToCp1251(QStringLiteral("Завершить работу с книгой")));
-  EXPECT_EQ(m.Texts.size(), 3u);
+  EXPECT_EQ(m.Texts.size(), 4u);
+  ASSERT_EQ(m.FindTxts.size(), 1u);
+  EXPECT_EQ(m.FindTxts[0].screen, 1);
+  EXPECT_EQ(m.FindTxts[0].number, 1);
+  EXPECT_EQ(m.FindTxts[0].frame, "text");
   EXPECT_EQ(m.PathInputs.size(), 1u);
   EXPECT_EQ(m.Htmls.size(), 1u);
   EXPECT_TRUE(m.Clips.empty() && m.Images.empty());
@@ -264,6 +269,7 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_TRUE(m.Background.empty());
 }
 
+// The window's status line, and the dialog's (number 1000), which starts empty.
 TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
   const TSkinModel m = Model();
   const auto onReadingScreen = [&](auto pred) {
@@ -271,13 +277,13 @@ TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
                          [&](const RText& t) { return t.screen == 1 && pred(t); });
   };
   EXPECT_EQ(onReadingScreen([](const RText& t) { return t.number == 1; }), 1);
-  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline"; }), 1);
+  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline" && t.number != 1000; }), 1);
+  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline" && t.number == 1000; }), 1);
   std::vector<int> numbers;
   for (const RText& t : m.Texts) {
     EXPECT_FALSE(t.font.empty());
     EXPECT_GT(t.size, 0);
-    EXPECT_FALSE(t.value.empty()) << t.ident;
-    EXPECT_NE(t.number, 1000) << t.ident;
+    EXPECT_EQ(t.value.empty(), t.number == 1000) << t.ident;
     numbers.push_back(t.number);
   }
   std::sort(numbers.begin(), numbers.end());
@@ -312,6 +318,7 @@ TEST_F(SampleBook, TextsAndPathBoxesLieInsideTheWindowClearOfTheElements) {
     return QRect(QPoint(t.vx, t.vy), QPoint(t.vw - 1, t.vy + t.size * 96 / 72));
   };
   for (const RText& t : m.Texts) {
+    if (t.number == 1000) continue;  // on the dialog
     EXPECT_TRUE(line(t).isValid()) << t.ident;
     EXPECT_TRUE(inside(line(t))) << t.ident;
     for (const QRect& e : ElementRects(m, t.screen)) EXPECT_FALSE(e.intersects(line(t))) << t.ident;
@@ -322,7 +329,7 @@ TEST_F(SampleBook, TextsAndPathBoxesLieInsideTheWindowClearOfTheElements) {
     EXPECT_TRUE(inside(box));
     for (const QRect& e : ElementRects(m, p.screen)) EXPECT_FALSE(e.intersects(box));
     for (const RText& t : m.Texts) {
-      if (t.screen == p.screen) {
+      if (t.screen == p.screen && t.number != 1000) {
         EXPECT_FALSE(line(t).intersects(box)) << t.ident;
       }
     }
@@ -341,7 +348,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 14u);
+  ASSERT_EQ(sounds.size(), 15u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);
@@ -552,6 +559,44 @@ TEST_F(SamplePages, FramesetAndPicturesAreThere) {
   EXPECT_EQ(zip.substr(0, 4), std::string("PK\x03\x04", 4));
   EXPECT_EQ(zip.substr(zip.size() - 22, 4), std::string("PK\x05\x06", 4));
   EXPECT_TRUE(ReadWaveHeader(Member("man\\signal.wav")).valid);
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog: a message page, the search page with its three modes, and the two printing
+// notices, each page's pictures in the pack; the index built from the pages lies beside it.
+TEST_F(SampleBook, DialogHasItsFourPagesAndTheIndexItsThreeFiles) {
+  TLines lines;
+  TMemoryStream dialog(Member("DIALOG.TXT"));
+  for (std::string line; ReadTextLine(dialog, line);) lines.push_back(line);
+  const TDialogPages pages = ReadDialogPages(lines);
+  ASSERT_EQ(pages.size(), 4u);
+  for (const RDlgPage& page : pages) {
+    EXPECT_TRUE(ReadBmpHeader(Member(page.picture)).valid) << page.picture;
+    ASSERT_FALSE(page.buttons.empty());
+    for (const RDlgBtn& b : page.buttons)
+      for (const std::string& name : {b.fn1, b.fn2, b.fn3}) EXPECT_TRUE(ReadBmpHeader(Member(name)).valid) << name;
+  }
+  const RDlgPage& search = pages[1];
+  EXPECT_EQ(search.buttons[0].go, "findnext1");
+  std::vector<std::string> modes;
+  for (const RDlgSwitch& s : search.switches) {
+    modes.push_back(s.go);
+    EXPECT_TRUE(s.store);
+    EXPECT_EQ(s.group, 1);
+    EXPECT_FALSE(s.textcaptionup.empty());
+  }
+  EXPECT_EQ(modes, (std::vector<std::string>{"findtxtall", "findtxtlimit", "findtxtcontents"}));
+  // The progress bar's pictures, and below them the room the page keeps without results.
+  const Bmp bar = ReadBmpHeader(Member("status_up.bmp"));
+  EXPECT_EQ(bar.size, ReadBmpHeader(Member("status_dn.bmp")).size);
+  EXPECT_LE(75 + bar.size.height(), 115);
+  for (const RDlgSwitch& s : search.switches) EXPECT_LE(s.vy + 26, 115);
+
+  for (const char* name : {"keywords.idx", "index.idx", "files.idx"})
+    EXPECT_GT(QFileInfo(QDir(kBook).filePath(name)).size(), 0) << name;
 }
 
 }  // namespace
