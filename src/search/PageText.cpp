@@ -70,49 +70,55 @@ const QHash<QString, char16_t>& EntityTable() {
   return table;
 }
 
-bool IsHidingElement(QStringView tag) {
-  return tag == u"head" || tag == u"title" || tag == u"script" || tag == u"style" || tag == u"link";
-}
+// What this reading needs to know of an element, by its lower-cased name.
+enum TTagFlag : uint8_t {
+  kHides = 1,          // its content is not shown: head, title, script, style, link
+  kChildless = 2,      // the importer gives it no children: what follows goes to its parent
+  kTablePart = 4,      // a part of a table
+  kCell = 8,           // a part whose content shows: cells and captions
+  kContextRules = 16,  // may only stand inside certain others, closing what is open until it does
+  kBreaksWords = 32,   // no word continues across it: blocks, line breaks, pictures and controls
+};
 
-// Elements the importer never gives children: what follows goes to their parent.
-bool IsChildless(QStringView tag) { return tag == u"img" || tag == u"hr" || tag == u"br" || tag == u"meta"; }
-
-bool IsTablePart(QStringView tag) {
-  return tag == u"table" || tag == u"thead" || tag == u"tbody" || tag == u"tfoot" || tag == u"tr" || tag == u"td" ||
-         tag == u"th" || tag == u"caption";
-}
-
-bool IsCell(QStringView tag) { return tag == u"td" || tag == u"th" || tag == u"caption"; }
-
-// Tags whose place the importer may move in ways this reading does not follow.
-bool HasContextRules(QStringView tag) { return IsTablePart(tag) || tag == u"dd" || tag == u"dt"; }
-
-// Tags between whose sides no word continues: blocks, line breaks, pictures and controls.
-bool BreaksWords(QStringView tag) {
-  static const QStringList tags = {
-      "address", "blockquote", "body",   "br",    "button",   "caption",  "center", "dd",     "dir",   "div",    "dl",
-      "dt",      "embed",      "form",   "frame", "frameset", "h1",       "h2",     "h3",     "h4",    "h5",     "h6",
-      "hr",      "html",       "iframe", "img",   "input",    "li",       "menu",   "object", "ol",    "option", "p",
-      "pre",     "select",     "table",  "tbody", "td",       "textarea", "tfoot",  "th",     "thead", "tr",     "ul"};
-  for (const QString& t : tags)
-    if (tag == t) return true;
-  return false;
+uint8_t TagFlags(const QString& tag) {
+  static const QHash<QString, uint8_t> flags = [] {
+    QHash<QString, uint8_t> f;
+    for (const char* t : {"head", "title", "script", "style", "link"}) f[QLatin1String(t)] |= kHides;
+    for (const char* t : {"img", "hr", "br", "meta"}) f[QLatin1String(t)] |= kChildless;
+    for (const char* t : {"table", "thead", "tbody", "tfoot", "tr", "td", "th", "caption"})
+      f[QLatin1String(t)] |= kTablePart | kContextRules;
+    for (const char* t : {"td", "th", "caption"}) f[QLatin1String(t)] |= kCell;
+    for (const char* t : {"dd", "dt"}) f[QLatin1String(t)] |= kContextRules;
+    for (const char* t :
+         {"address", "blockquote", "body",     "br",    "button", "caption", "center",   "dd",     "dir",
+          "div",     "dl",         "dt",       "embed", "form",   "frame",   "frameset", "h1",     "h2",
+          "h3",      "h4",         "h5",       "h6",    "hr",     "html",    "iframe",   "img",    "input",
+          "li",      "menu",       "object",   "ol",    "option", "p",       "pre",      "select", "table",
+          "tbody",   "td",         "textarea", "tfoot", "th",     "thead",   "tr",       "ul"})
+      f[QLatin1String(t)] |= kBreaksWords;
+    return f;
+  }();
+  return flags.value(tag, 0);
 }
 
 class TReader {
  public:
-  explicit TReader(const QString& page) : s_(page), n_(page.size()) {}
+  explicit TReader(const QString& page) : s_(page.constData()), n_(page.size()), page_(page) {
+    result_.text.reserve(n_);
+  }
 
   TPageText Read() {
     if (Suspicious()) result_.faithful = false;
     while (pos_ < n_) {
-      const QChar c = s_[pos_++];
+      const QChar c = s_[pos_];
       if (c == u'<') {
+        ++pos_;
         Tag();
       } else if (c == u'&') {
+        ++pos_;
         Emit(Entity());
       } else {
-        Emit(c);
+        Run();
       }
     }
     result_.title = title_.simplified();
@@ -122,42 +128,56 @@ class TReader {
  private:
   struct TOpen {
     QString tag;
-    bool hides;
+    uint8_t flags;
+    bool inCell;  // the text inside is in a cell of a table, or in no table
   };
 
   // Markup whose effect on the text goes beyond this reading: styles that may hide elements,
   // form controls that the engine's pre-parse replaces by pictures, and pages the engine shows
   // as source text.
   bool Suspicious() const {
-    if (ShownAsSource(s_)) return true;
+    if (ShownAsSource(page_)) return true;
+    // The words are ASCII: they are looked for in the page's ASCII letters, lower-cased.
+    std::string ascii(static_cast<size_t>(n_), '\0');
+    for (qsizetype i = 0; i < n_; ++i) {
+      const char16_t c = s_[i].unicode();
+      if (c < 128) ascii[static_cast<size_t>(i)] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
     for (const char* word : {"display", "visibility", "hidden", "<select", "<input", "<textarea", "<button"})
-      if (s_.contains(QLatin1String(word), Qt::CaseInsensitive)) return true;
+      if (ascii.find(word) != std::string::npos) return true;
     return false;
   }
 
   bool Hidden() const { return hidden_ > 0; }
+  // Text in a table but outside its cells is dropped by the importer, and may even join the
+  // words on both sides of the table.
+  bool InCell() const { return stack_.empty() || stack_.back().inCell; }
 
-  void Emit(QChar c) {
-    if (inTitle_) title_ += c;
+  // The characters up to the next tag or entity, as they stand.
+  void Run() {
+    const qsizetype start = pos_;
+    bool blank = true;
+    while (pos_ < n_ && s_[pos_] != u'<' && s_[pos_] != u'&') {
+      blank = blank && s_[pos_].isSpace();
+      ++pos_;
+    }
+    const QStringView run(s_ + start, pos_ - start);
+    if (inTitle_) title_ += run;
     if (Hidden()) return;
-    if (!c.isSpace() && !InCell()) result_.faithful = false;
-    result_.text += c;
+    if (!blank && !InCell()) result_.faithful = false;
+    result_.text += run;
   }
 
   void Emit(const QString& text) {
-    for (QChar c : text) Emit(c);
+    if (inTitle_) title_ += text;
+    if (Hidden()) return;
+    for (const QChar c : text)
+      if (!c.isSpace() && !InCell()) result_.faithful = false;
+    result_.text += text;
   }
 
   void Break() {
     if (!Hidden()) result_.text += u'\n';
-  }
-
-  // Text in a table but outside its cells is dropped by the importer, and may even join the
-  // words on both sides of the table.
-  bool InCell() const {
-    for (auto it = stack_.rbegin(); it != stack_.rend(); ++it)
-      if (IsTablePart(it->tag)) return IsCell(it->tag);
-    return true;
   }
 
   bool HasPrefix(QChar c, qsizetype ahead = 0) const { return pos_ + ahead < n_ && s_[pos_ + ahead] == c; }
@@ -166,44 +186,45 @@ class TReader {
     while (pos_ < n_ && s_[pos_].isSpace()) ++pos_;
   }
 
-  // A tag name, attribute name or value.
-  QString Word() {
-    QString word;
+  // A tag name, attribute name or value: quoted, or up to '>', "/>", '<', '=' or a blank.
+  QStringView Word() {
     if (HasPrefix(u'"') || HasPrefix(u'\'')) {
       const QChar quote = s_[pos_++];
-      while (pos_ < n_) {
-        const QChar c = s_[pos_++];
-        if (c == quote) break;
-        word += c;
-      }
+      const qsizetype start = pos_;
+      while (pos_ < n_ && s_[pos_] != quote) ++pos_;
+      const QStringView word(s_ + start, pos_ - start);
+      if (pos_ < n_) ++pos_;
       return word;
     }
+    const qsizetype start = pos_;
     while (pos_ < n_) {
       const QChar c = s_[pos_];
       if (c == u'>' || (c == u'/' && HasPrefix(u'>', 1)) || c == u'<' || c == u'=' || c.isSpace()) break;
-      word += c;
       ++pos_;
     }
-    return word;
+    return QStringView(s_ + start, pos_ - start);
   }
 
-  QHash<QString, QString> Attributes() {
-    QHash<QString, QString> attributes;
+  // The attributes up to the tag's end; a style sheet link is noted.
+  void Attributes(bool link) {
+    QStringView rel, href;
     while (pos_ < n_) {
       EatSpace();
       if (HasPrefix(u'>') || HasPrefix(u'/')) break;
-      const QString key = Word().toLower();
+      const QStringView key = Word();
       if (key.isEmpty()) break;
-      QString value = QStringLiteral("1");
+      QStringView value = u"1";
       EatSpace();
       if (HasPrefix(u'=')) {
         ++pos_;
         EatSpace();
         value = Word();
       }
-      if (!value.isEmpty()) attributes.insert(key, value);
+      if (!link || value.isEmpty()) continue;
+      if (key.compare(u"rel", Qt::CaseInsensitive) == 0) rel = value;
+      if (key.compare(u"href", Qt::CaseInsensitive) == 0) href = value;
     }
-    return attributes;
+    if (link && rel.trimmed().compare(u"stylesheet", Qt::CaseInsensitive) == 0) result_.styleSheets << href.toString();
   }
 
   void Tag() {
@@ -217,9 +238,9 @@ class TReader {
       CloseTag();
       return;
     }
-    const QString tag = Word().toLower();
-    QHash<QString, QString> attributes;
-    if (pos_ < n_ && s_[pos_].isSpace()) attributes = Attributes();
+    const QString tag = Word().toString().toLower();
+    const uint8_t flags = TagFlags(tag);
+    if (pos_ < n_ && s_[pos_].isSpace()) Attributes(tag == u"link");
     bool closed = false;
     while (pos_ < n_ && s_[pos_] != u'>') {
       if (s_[pos_] == u'/') closed = true;
@@ -227,20 +248,18 @@ class TReader {
     }
     ++pos_;
 
-    if (BreaksWords(tag)) Break();
-    if (tag == u"link" &&
-        attributes.value(QStringLiteral("rel")).trimmed().compare(u"stylesheet", Qt::CaseInsensitive) == 0)
-      result_.styleSheets << attributes.value(QStringLiteral("href"));
+    if (flags & kBreaksWords) Break();
     // Paragraphs and the parts of tables and lists may close elements above them in ways
     // this reading does not follow; inside a hidden element that decides what shows.
-    if ((HasContextRules(tag) || tag == u"p") && Hidden()) result_.faithful = false;
+    if (((flags & kContextRules) || tag == u"p") && Hidden()) result_.faithful = false;
     FindParent(tag);
-    if (IsChildless(tag) || closed) return;
-    const bool hides = IsHidingElement(tag);
-    stack_.push_back({tag, hides});
+    if ((flags & kChildless) || closed) return;
+    const bool inCell = flags & kTablePart ? (flags & kCell) != 0 : InCell();
+    stack_.push_back({tag, flags, inCell});
+    if (flags & kHides) ++hidden_;
+    if (tag == u"pre") ++pre_;
     // The pre-parse drops the tags of elements nested too deeply.
     if (stack_.size() > kMaxDepth || (tag == u"table" && ++tables_ > kMaxTables)) result_.faithful = false;
-    if (hides) ++hidden_;
     if (tag == u"title" && !titleSeen_) {
       titleSeen_ = true;
       inTitle_ = true;
@@ -250,21 +269,22 @@ class TReader {
 
   // Where the importer hangs the new element: some may only stand inside certain others and
   // close what is open until they do.
-  void FindParent(QStringView tag) {
+  void FindParent(const QString& tag) {
     if (tag == u"body") {
-      PopWhile([](QStringView top) { return top == u"head"; });
+      PopWhile([](const QString& top) { return top == u"head"; });
     } else if (tag == u"td" || tag == u"th") {
-      if (Open(u"table")) PopWhile([](QStringView top) { return top != u"tr"; });
+      if (Open(u"table")) PopWhile([](const QString& top) { return top != u"tr"; });
     } else if (tag == u"tr") {
       if (Open(u"table"))
-        PopWhile(
-            [](QStringView top) { return top != u"table" && top != u"thead" && top != u"tbody" && top != u"tfoot"; });
+        PopWhile([](const QString& top) {
+          return top != u"table" && top != u"thead" && top != u"tbody" && top != u"tfoot";
+        });
     } else if (tag == u"thead" || tag == u"tbody" || tag == u"tfoot" || tag == u"caption") {
-      PopWhile([](QStringView top) { return top != u"table"; });
+      PopWhile([](const QString& top) { return top != u"table"; });
     } else if (tag == u"dd") {
-      PopWhile([](QStringView top) { return top != u"dt" && top != u"dl"; });
+      PopWhile([](const QString& top) { return top != u"dt" && top != u"dl"; });
     } else if (tag == u"dt") {
-      PopWhile([](QStringView top) { return top != u"dl"; });
+      PopWhile([](const QString& top) { return top != u"dl"; });
     } else if ((tag == u"p" || tag == u"li") && !stack_.empty() && stack_.back().tag == tag) {
       Pop();
     }
@@ -273,7 +293,7 @@ class TReader {
   template <class TTest>
   void PopWhile(TTest test) {
     while (!stack_.empty() && test(stack_.back().tag)) {
-      if (stack_.back().hides && stack_.back().tag != u"head") result_.faithful = false;
+      if ((stack_.back().flags & kHides) && stack_.back().tag != u"head") result_.faithful = false;
       Pop();
     }
   }
@@ -284,21 +304,23 @@ class TReader {
     return false;
   }
 
-  bool InPre() const { return Open(u"pre"); }
+  bool InPre() const { return pre_ > 0; }
 
   void Pop() {
-    if (stack_.back().hides) --hidden_;
-    if (stack_.back().tag == u"table") --tables_;
+    const TOpen& top = stack_.back();
+    if (top.flags & kHides) --hidden_;
+    if (top.tag == u"table") --tables_;
+    if (top.tag == u"pre") --pre_;
     if (inTitle_ && stack_.size() == titleDepth_) inTitle_ = false;
     stack_.pop_back();
   }
 
   void CloseTag() {
     ++pos_;
-    const QString tag = Word().toLower().trimmed();
+    const QString tag = Word().toString().toLower().trimmed();
     while (pos_ < n_)
       if (s_[pos_++] == u'>') break;
-    if (BreaksWords(tag)) Break();
+    if (TagFlags(tag) & kBreaksWords) Break();
     for (size_t i = stack_.size(); i-- > 0;) {
       if (stack_[i].tag != tag) continue;
       while (stack_.size() > i) Pop();
@@ -314,7 +336,7 @@ class TReader {
     ++pos_;
     if (HasPrefix(u'-') && HasPrefix(u'-', 1)) {
       pos_ += 2;
-      const qsizetype end = s_.indexOf(QLatin1String("-->"), pos_);
+      const qsizetype end = page_.indexOf(QLatin1String("-->"), pos_);
       pos_ = end >= 0 ? end + 3 : n_;
       return;
     }
@@ -336,7 +358,7 @@ class TReader {
       ++length;
     }
     if (length > 0) {
-      const QStringView name = QStringView(s_).mid(recover, length);
+      const QStringView name(s_ + recover, length);
       if (const auto it = EntityTable().constFind(name.toString()); it != EntityTable().constEnd()) return QChar(*it);
       if (length > 1 && name[0] == u'#') {
         QStringView digits = name.mid(1);
@@ -363,12 +385,14 @@ class TReader {
     return QStringLiteral("&");
   }
 
-  const QString& s_;
+  const QChar* s_;
   const qsizetype n_;
+  const QString& page_;
   qsizetype pos_ = 0;
   std::vector<TOpen> stack_;
   int hidden_ = 0;
   int tables_ = 0;
+  int pre_ = 0;
   bool titleSeen_ = false, inTitle_ = false;
   size_t titleDepth_ = 0;
   QString title_;

@@ -15,23 +15,31 @@ namespace {
 
 // Characters Windows-1251 cannot write all stand for this byte, which it leaves unused.
 constexpr char kOtherCharacter = '\x98';
+// Whitespace leaves nothing in a key.
+constexpr uint16_t kNothing = 0x100;
 
-const std::array<char, 65536>& KeyBytes() {
-  static const std::array<char, 65536> table = [] {
-    std::array<char, 65536> t;
-    t.fill(kOtherCharacter);
-    for (int b = 0; b < 256; ++b) t[FromCp1251(std::string(1, static_cast<char>(b))).front().unicode()] = char(b);
-    return t;
+// For every character, the byte of its case-folded form in a key, or kNothing.
+const std::array<uint16_t, 65536>& KeyBytes() {
+  static const std::array<uint16_t, 65536> table = [] {
+    std::array<uint16_t, 65536> bytes;
+    bytes.fill(static_cast<unsigned char>(kOtherCharacter));
+    for (int b = 0; b < 256; ++b) bytes[FromCp1251(std::string(1, static_cast<char>(b))).front().unicode()] = b;
+    std::array<uint16_t, 65536> keys;
+    for (int c = 0; c < 65536; ++c) {
+      const QChar ch(static_cast<char16_t>(c));
+      keys[c] = ch.isSpace() ? kNothing : bytes[ch.toCaseFolded().unicode()];
+    }
+    return keys;
   }();
   return table;
 }
 
 std::string KeyOf(QStringView text) {
-  const std::array<char, 65536>& bytes = KeyBytes();
+  const std::array<uint16_t, 65536>& bytes = KeyBytes();
   std::string key;
   key.reserve(static_cast<size_t>(text.size()));
   for (const QChar c : text)
-    if (!c.isSpace()) key.push_back(bytes[c.toCaseFolded().unicode()]);
+    if (const uint16_t b = bytes[c.unicode()]; b != kNothing) key.push_back(static_cast<char>(b));
   return key;
 }
 
