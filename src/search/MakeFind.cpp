@@ -77,10 +77,16 @@ bool TMakeFind::Find(const std::string& word, TSearchResults& results, bool case
     Tell(MissingMessage, false);
     return false;
   }
+  return FindInIndexFiles([this](const char* name, TMemoryStream& stream) { return Open(name, stream); }, word, results,
+                          caseSensitive);
+}
+
+bool FindInIndexFiles(const std::function<bool(const char* name, TMemoryStream& stream)>& open, const std::string& word,
+                      TSearchResults& results, bool caseSensitive) {
   const size_t found = results.Files.size();
 
   TMemoryStream stream;
-  if (!Open(KeywordsFile, stream)) return false;
+  if (!open(TMakeFind::KeywordsFile, stream)) return false;
   std::string line;
   int keyword = 0;
   for (int number = 1;; ++number) {
@@ -92,7 +98,7 @@ bool TMakeFind::Find(const std::string& word, TSearchResults& results, bool case
     if (!more) return false;
   }
 
-  if (!Open(IndexFile, stream)) return false;
+  if (!open(TMakeFind::IndexFile, stream)) return false;
   bool more = true;
   for (int number = 1; number <= keyword; ++number) {
     if (!more) return false;  // fewer lines than keywords
@@ -107,7 +113,7 @@ bool TMakeFind::Find(const std::string& word, TSearchResults& results, bool case
   }
   if (documents.empty()) return false;
 
-  if (!Open(FilesFile, stream)) return false;
+  if (!open(TMakeFind::FilesFile, stream)) return false;
   more = true;
   for (int number = 1; more; ++number) {
     more = ReadIndexLine(stream, line);

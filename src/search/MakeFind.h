@@ -34,6 +34,12 @@ bool ReadIndexLine(TMemoryStream& stream, std::string& line);
 // when exactly one piece came before it (so "name#:#" gives "name" and an empty title).
 std::vector<std::string> SplitByDelimiter(const std::string& delimiter, const std::string& text);
 
+// The three passes over index files that `open` reads by name ("keywords.idx", ...), each when
+// its pass comes; `open` returns false for a file it cannot read, and that pass finds nothing.
+// As TMakeFind::Find once the files are known to exist.
+bool FindInIndexFiles(const std::function<bool(const char* name, TMemoryStream& stream)>& open, const std::string& word,
+                      TSearchResults& results, bool caseSensitive);
+
 class TMakeFind {
  public:
   static constexpr const char* KeywordsFile = "keywords.idx";
