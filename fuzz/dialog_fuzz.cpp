@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TDialogPages pages = ReadDialogPages(lines);
     if (pages.size() > static_cast<size_t>(kMaxDialogPage)) __builtin_trap();
     for (const RDlgPage& page : pages)
-      for (const RDlgSwitch& s : page.switches)
+      for (const RSwthGrp& s : page.switches)
         if (s.go != AsciiLower(s.go) || s.wav != AsciiLower(s.wav)) __builtin_trap();
   } catch (const EDataError& e) {
     if (std::string(e.what()).rfind("Dialog.txt: line ", 0) != 0) __builtin_trap();

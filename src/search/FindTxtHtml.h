@@ -82,6 +82,8 @@ class TFindTxtHtml : public QObject {
   THTMLViewer* PageViewer(const TField& field) const;
   void WalkBook(TField& field, const QString& text);
   void ShowHit(const TField& field, const std::string& file, const QString& text);
+  // The field's text; false, asking for a word, when it is empty.
+  bool FieldText(const TField* field, QString& text);
   void FindInIndex(int number);
   void ScanPages(TField& field, const QString& text);
   std::vector<std::string> ScanList(const TField& field) const;

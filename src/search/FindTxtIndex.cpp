@@ -42,12 +42,8 @@ std::vector<std::string> FilesIndexLines() {
 
 void TFindTxtHtml::FindInIndex(int number) {
   TField* field = FieldOf(number);
-  if (!field || !field->edit) return;
-  const QString text = field->edit->text();
-  if (text.isEmpty()) {
-    host_.SetStatusText(ToCp1251(QString::fromUtf8(EnterWordMessage)));
-    return;
-  }
+  QString text;
+  if (!FieldText(field, text)) return;
   results_.Clear();
   TMakeFind index;
   index.SetFolder(Global.ProgramFolder);
@@ -70,6 +66,13 @@ void TFindTxtHtml::FindInIndex(int number) {
   ResetProgress();
   host_.ShowResults(results_);
   if (results_.Empty()) host_.SetStatusText(ToCp1251(QString::fromUtf8(NotFoundMessage)));
+}
+
+bool TFindTxtHtml::FieldText(const TField* field, QString& text) {
+  if (!field || !field->edit) return false;
+  text = field->edit->text();
+  if (text.isEmpty()) host_.SetStatusText(ToCp1251(QString::fromUtf8(EnterWordMessage)));
+  return !text.isEmpty();
 }
 
 // Pages that hold the text are listed when "files.idx" names them by their bare file name.
@@ -131,13 +134,8 @@ std::vector<std::string> TFindTxtHtml::ScanList(const TField& field) const {
 }
 
 void TFindTxtHtml::FindInContents(int number) {
-  TField* field = FieldOf(number);
-  if (!field || !field->edit) return;
-  const QString text = field->edit->text();
-  if (text.isEmpty()) {
-    host_.SetStatusText(ToCp1251(QString::fromUtf8(EnterWordMessage)));
-    return;
-  }
+  QString text;
+  if (!FieldText(FieldOf(number), text)) return;
   TContentsTrees* trees = host_.ContentsTrees();
   TTreeViews* tree = trees ? trees->Visible() : nullptr;
   if (!tree || !tree->FindByCaption(ToCp1251(text))) host_.SetStatusText(ToCp1251(QString::fromUtf8(NotFoundMessage)));

@@ -69,7 +69,7 @@ void TCoolDialog::ReadStoredStates() {
   const TBookSettings settings;
   for (size_t p = 0; p < pages_.size(); ++p)
     for (size_t s = 0; s < pages_[p].switches.size(); ++s) {
-      RDlgSwitch& sw = pages_[p].switches[s];
+      RSwthGrp& sw = pages_[p].switches[s];
       if (!sw.store) continue;
       if (const auto stored = settings.ReadBool(Settings::Name(Settings::SwGrpD, int(p), int(s)))) sw.state = *stored;
     }
@@ -110,10 +110,10 @@ void TCoolDialog::BuildButtons() {
 }
 
 void TCoolDialog::BuildSwitches() {
-  std::vector<RDlgSwitch>& records = pages_[page_].switches;
+  std::vector<RSwthGrp>& records = pages_[page_].switches;
   switches_.resize(records.size());
   for (size_t i = 0; i < records.size(); ++i) {
-    RDlgSwitch& s = records[i];
+    RSwthGrp& s = records[i];
     TSwitchPic& pic = switches_[i];
     pic.up = LoadBookPicture(s.fn1);
     pic.mvUp = LoadBookPicture(s.fn2);
@@ -181,7 +181,7 @@ void TCoolDialog::ComposeBackground(const QImage& picture, const std::string& me
     pic.control->setGeometry(pic.place);
     if (!pic.up.isNull()) painter.drawImage(pic.place.topLeft(), pic.up);
   }
-  const std::vector<RDlgSwitch>& switches = pages_[page_].switches;
+  const std::vector<RSwthGrp>& switches = pages_[page_].switches;
   for (size_t i = 0; i < switches_.size(); ++i) painter.drawImage(switches[i].vx, switches[i].vy, switches_[i].up);
 }
 
@@ -206,8 +206,8 @@ void TCoolDialog::ShowPage(int page, const std::string& message) {
   fullHeight_ = height();
 
   // Stored search modes take effect again. A command may close the dialog.
-  const std::vector<RDlgSwitch> switches = pages_[page].switches;
-  for (const RDlgSwitch& s : switches)
+  const std::vector<RSwthGrp> switches = pages_[page].switches;
+  for (const RSwthGrp& s : switches)
     if (s.state && RunDialogCommand(s.go, {})) return;
 
   fadeIn_->Start(geometry(), TEffCar::GrabScreen(geometry()));

@@ -19,7 +19,7 @@ bool Inside(const QRect& r, QPoint at) {
   return r.left() < at.x() && at.x() < r.left() + r.width() && r.top() < at.y() && at.y() < r.top() + r.height();
 }
 
-QRect SwitchRect(const RDlgSwitch& s) { return QRect(s.vx, s.vy, s.right - s.vx, s.bottom - s.vy); }
+QRect SwitchRect(const RSwthGrp& s) { return QRect(s.vx, s.vy, s.right - s.vx, s.bottom - s.vy); }
 
 }  // namespace
 
@@ -40,9 +40,9 @@ void TCoolDialog::FormPaint(QPainter& painter) {
   painter.drawImage(0, 0, background_);
   for (const TButtonPic& pic : buttons_)
     if (pic.hover) painter.drawImage(pic.place.topLeft(), pic.mv);
-  const std::vector<RDlgSwitch>& records = pages_[page_].switches;
+  const std::vector<RSwthGrp>& records = pages_[page_].switches;
   for (size_t i = 0; i < switches_.size(); ++i) {
-    const RDlgSwitch& s = records[i];
+    const RSwthGrp& s = records[i];
     const QImage* picture = s.hover   ? (s.state ? &switches_[i].mvDn : &switches_[i].mvUp)
                             : s.state ? &switches_[i].dn
                                       : nullptr;
@@ -74,9 +74,9 @@ void TCoolDialog::FormMouseMove(QPoint at) {
       pic.hover = pic.pressed = false;
     }
   }
-  std::vector<RDlgSwitch>& records = pages_[page_].switches;
+  std::vector<RSwthGrp>& records = pages_[page_].switches;
   for (size_t i = 0; i < switches_.size(); ++i) {
-    RDlgSwitch& s = records[i];
+    RSwthGrp& s = records[i];
     TSwitchPic& pic = switches_[i];
     const QPoint corner(s.vx, s.vy);
     if (Inside(SwitchRect(s), at)) {
@@ -104,14 +104,14 @@ void TCoolDialog::FormMouseDown(QPoint at) {
     pic.pressed = true;
     return;
   }
-  std::vector<RDlgSwitch>& records = pages_[page_].switches;
+  std::vector<RSwthGrp>& records = pages_[page_].switches;
   for (size_t i = 0; i < switches_.size(); ++i) {
-    RDlgSwitch& s = records[i];
+    RSwthGrp& s = records[i];
     if (!Inside(SwitchRect(s), at)) continue;
     if (s.state) return;
     switches_[i].effect->StartFade(switches_[i].mvUp, switches_[i].mvDn, QPoint(s.vx, s.vy));
     for (size_t j = 0; j < switches_.size(); ++j) {
-      RDlgSwitch& other = records[j];
+      RSwthGrp& other = records[j];
       if (j == i || other.group != s.group || !other.state) continue;
       switches_[j].effect->StartFade(switches_[j].dn, switches_[j].up, QPoint(other.vx, other.vy));
       other.state = false;
@@ -142,7 +142,7 @@ void TCoolDialog::FormMouseUp(QPoint at) {
       pic.effect->StartFade(pic.dn, pic.up, pic.place.topLeft());
     }
   }
-  std::vector<RDlgSwitch>& records = pages_[page].switches;
+  std::vector<RSwthGrp>& records = pages_[page].switches;
   for (size_t i = 0; i < switches_.size(); ++i) {
     if (!Inside(SwitchRect(records[i]), at)) continue;
     records[i].hover = false;
@@ -154,7 +154,7 @@ QJsonObject TCoolDialog::StateForDump() const {
   QJsonArray switches;
   for (const RDlgPage& p : pages_) {
     QJsonArray states;
-    for (const RDlgSwitch& s : p.switches) states.append(s.state);
+    for (const RSwthGrp& s : p.switches) states.append(s.state);
     switches.append(states);
   }
   QJsonArray titles;

@@ -40,7 +40,7 @@ RDlgBtn ReadButton(TKeyCursor& c) {
   return b;
 }
 
-void ReadCaptionKeys(const TLineKeys& keys, RDlgSwitch& s) {
+void ReadCaptionKeys(const TLineKeys& keys, RSwthGrp& s) {
   keys.Token("textcaptionup", s.textcaptionup);
   keys.Token("textcaptiondn", s.textcaptiondn);
   keys.Int("texttx", s.texttx);
@@ -59,8 +59,8 @@ void ReadCaptionKeys(const TLineKeys& keys, RDlgSwitch& s) {
   keys.Color("textfontcolordn", s.textfontcolordn);
 }
 
-RDlgSwitch ReadSwitch(TKeyCursor& c) {
-  RDlgSwitch s;
+RSwthGrp ReadSwitch(TKeyCursor& c) {
+  RSwthGrp s;
   c.onLineLeft = [&s](const TLineKeys& keys) { ReadCaptionKeys(keys, s); };
   s.vx = c.Int("vx");
   s.vy = c.Int("vy");

@@ -35,32 +35,13 @@ struct RDlgBtn {
   std::string wav;  // lower-cased; "no" or empty: silent
 };
 
-struct RDlgSwitch {
-  int vx = 0, vy = 0;
-  int right = 0, bottom = 0;       // from the off picture, when the page is shown
-  std::string fn1, fn2, fn3, fn4;  // off, off hovered, on hovered, on
-  bool state = false;              // on
-  bool store = false;              // kept in the registry ("SwGrpD")
-  int group = 0;                   // equal numbers on one page form a group
-  std::string go;                  // path-resolved, then lower-cased
-  std::string hint;
-  std::string wav;  // lower-cased
-  bool hover = false;
-  // Captions drawn into the pictures: up on the off looks, dn on the on looks, one character
-  // after the other from the box's left edge.
-  std::string textcaptionup, textcaptiondn;
-  int texttx = 0, textty = 0, textbx = 0, textby = 0;
-  std::string textfontname;
-  int textfontsize = 0;
-  TFontStyles textfontstyleup = 0, textfontstylemvup = 0, textfontstylemvdn = 0, textfontstyledn = 0;
-  TColor textfontcolorup = 0, textfontcolormvup = 0, textfontcolormvdn = 0, textfontcolordn = 0;
-};
-
 struct RDlgPage {
   std::string picture;  // under the program folder; empty when the page declares none
   RDlgText text;
   std::vector<RDlgBtn> buttons;
-  std::vector<RDlgSwitch> switches;
+  // Grouped switches as the main description has them; their go is path-resolved and then
+  // lower-cased, their wav lower-cased.
+  std::vector<RSwthGrp> switches;
 };
 
 // Pages from the first to the highest number used; pages nothing names stay empty.

@@ -582,7 +582,7 @@ TEST_F(SampleBook, DialogHasItsFourPagesAndTheIndexItsThreeFiles) {
   const RDlgPage& search = pages[1];
   EXPECT_EQ(search.buttons[0].go, "findnext1");
   std::vector<std::string> modes;
-  for (const RDlgSwitch& s : search.switches) {
+  for (const RSwthGrp& s : search.switches) {
     modes.push_back(s.go);
     EXPECT_TRUE(s.store);
     EXPECT_EQ(s.group, 1);
@@ -593,7 +593,7 @@ TEST_F(SampleBook, DialogHasItsFourPagesAndTheIndexItsThreeFiles) {
   const Bmp bar = ReadBmpHeader(Member("status_up.bmp"));
   EXPECT_EQ(bar.size, ReadBmpHeader(Member("status_dn.bmp")).size);
   EXPECT_LE(75 + bar.size.height(), 115);
-  for (const RDlgSwitch& s : search.switches) EXPECT_LE(s.vy + 26, 115);
+  for (const RSwthGrp& s : search.switches) EXPECT_LE(s.vy + 26, 115);
 
   for (const char* name : {"keywords.idx", "index.idx", "files.idx"})
     EXPECT_GT(QFileInfo(QDir(kBook).filePath(name)).size(), 0) << name;

@@ -75,7 +75,7 @@ class CoolDialogTest : public ::testing::Test {
 
   std::vector<bool> SearchSwitches() const {
     std::vector<bool> states;
-    for (const RDlgSwitch& s : dialog_->Pages()[TCoolDialog::SearchPage].switches) states.push_back(s.state);
+    for (const RSwthGrp& s : dialog_->Pages()[TCoolDialog::SearchPage].switches) states.push_back(s.state);
     return states;
   }
 

@@ -75,7 +75,7 @@ TEST_F(DialogDescription, ReadsPagesWithTheirElements) {
   EXPECT_EQ(search.buttons[0].align, TDlgAlign::Left);
   EXPECT_EQ(search.buttons[1].align, TDlgAlign::Right);
   ASSERT_EQ(search.switches.size(), 2u);
-  const RDlgSwitch& all = search.switches[0];
+  const RSwthGrp& all = search.switches[0];
   EXPECT_EQ(FromCp1251(all.textcaptionup), "Вся книга");
   EXPECT_EQ(FromCp1251(all.textcaptiondn), "Вся Книга");
   EXPECT_EQ(all.texttx, 4);
