@@ -6,11 +6,14 @@
 #include "app/CommandLine.h"
 #include "app/DescriptionSyntax.h"
 #include "document/PaneHost.h"
+#include "document/PopupHost.h"
 #include "app/SkinModel.h"
 #include "search/SearchHost.h"
 #include "windows/DialogHost.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
+#include "windows/InstanceHost.h"
+#include "windows/StandardWindow.h"
 
 #include <QImage>
 #include <QJsonObject>
@@ -22,8 +25,10 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TArchiveBrowser;
 class TCoolDialog;
 class TContentsTrees;
+class TControlPopupWindow;
 class TFindTxtHtml;
 class THtmlFrame;
 class TMyControl;
@@ -35,13 +40,21 @@ class TStatusLine;
 class TTextMsg;
 class TNamedGuard;
 class TSuperTimer;
+class TInstanceMessages;
 
 // The book cannot start: the message says why.
 struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDialogHost, public TSearchHost {
+class TMainForm : public QWidget,
+                  public TFadeHost,
+                  public TPaneHost,
+                  public TPopupHost,
+                  public TInstanceHost,
+                  public TStandardWindowHost,
+                  public TDialogHost,
+                  public TSearchHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -65,12 +78,15 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TFindTxtHtml> FindTxt;  // only when a search field is declared
   std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
   // Made after the build, in the main role, when the book has a "Dialog.txt" that can be read.
   std::unique_ptr<TCoolDialog> Dialog;
 
-  // Tells the reader something on the dialog's message page; nothing without a dialog.
+  // Tells the reader something on the dialog's message page (page 1 of "Dialog.txt");
+  // `text` is Windows-1251. Nothing without a dialog.
   void ShowDialogMessage(const std::string& text);
 
   // The process is ending (a second instance of the book): no event loop is needed.
@@ -113,10 +129,12 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
   bool FadeDrawable() const override { return isVisible(); }
   void DrawFadeFrame(const QImage& frame, QPoint at) override;
 
-  // TPaneHost
+  // TPaneHost and TPopupHost
   QWidget* Window() override { return this; }
   TPanelBkgrd* Panel() override { return PanelBkgrd; }
   THtmlFrame* Pane() override { return HtmlFrame.get(); }
+  TControlPopupWindow* Popups() override { return PopupLists.get(); }
+  void RunPopupCommand(const std::string& command) override;
   void SetStatusText(const std::string& text) override;
   std::optional<std::string> InstallFolder() override;
   void ShowPageTitle(const std::string& title) override;
@@ -124,6 +142,26 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
   void PressSwitchSilently(QPoint at) override;
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
+  void HistoryControlsChanged() override;
+  void ShowLinkTarget(const std::string& text) override;
+
+  // TInstanceHost
+  void RunMessageCommand(const std::string& command) override;
+  std::string ShownFile() override;
+  void HelpKey() override;
+  void PrintPicture(const TPrintRequest& request) override;
+
+  // Standard window mode ("standartwin"; picture windows always).
+  void EnterStandardWindow();
+  TStandardWindow* StandardWindow() const { return standardWindow_.get(); }
+  TInstanceMessages* Instances() const { return instanceMessages_.get(); }
+  TRole Role() const { return commandLine_.Role(); }
+
+  // TStandardWindowHost
+  void HideFields(bool hidden) override;
+  QSize SkinSize() override { return BackgroundBitmap.size(); }
+  void HistoryStep(bool forward) override;
+  void PrintDocument() override;
 
   // TDialogHost
   QRect MainWindowRect() override;
@@ -172,6 +210,8 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
  private:
   void FormPaint(QPainter& painter);
   void RunSecondaryRole(TRole role);
+  void RunPictureWindow();
+  QJsonObject InstancesForDump() const;
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
@@ -179,6 +219,9 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
   void RestoreSwitchStates();
   void CreateComponents();
   void CreatePiston();
+  void CreatePopupLists();
+  // The bottom-right corner of a button of the screen shown, in screen coordinates.
+  QPoint ButtonCorner(int index) const;
   void CreateDialog();
   void AddBookFonts();
   void OpeningTick();
@@ -194,6 +237,8 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TDi
   bool terminating_ = false;
   bool built_ = false;  // the main role's build ran: its states are worth storing
   std::unique_ptr<TNamedGuard> instanceGuard_;
+  std::unique_ptr<TInstanceMessages> instanceMessages_;
+  std::unique_ptr<TStandardWindow> standardWindow_;
   TAnimatedPicture* piston_ = nullptr;
   TSuperTimer* openingTimer_ = nullptr;
   TSuperTimer* closingTimer_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/ComprStream.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "search/FindTxtHtml.h"
@@ -10,9 +11,9 @@
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
-#include "tools/BookPicture.h"
 #include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -33,7 +34,7 @@ constexpr int kPistonTop = 470;
 
 }  // namespace
 
-QImage TMainForm::LoadPicture(const std::string& name) const { return LoadBookPicture(name); }
+QImage TMainForm::LoadPicture(const std::string& name) const { return LoadPackPicture(Global.ProgramFolder + name); }
 
 void TMainForm::BuildWindow() {
   // The window's own shape; the opening effect replaces it until it ends.
@@ -180,9 +181,12 @@ void TMainForm::CreateComponents() {
   if (!Skin.FindTxts.empty()) FindTxt = std::make_unique<TFindTxtHtml>(*this, Skin.FindTxts, Global.CurrentScreen);
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
+  if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
+  ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);
+  if (HtmlFrame) HtmlFrame->SetArchiveLinks(ArchiveBrowser.get());
   CreatePiston();
 }
 

@@ -3,6 +3,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "search/FindTxtHtml.h"
@@ -10,6 +11,7 @@
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/TopWindows.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/CommandTable.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
@@ -18,6 +20,7 @@
 #include "windows/CoolDialog.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTimer>
 
@@ -26,7 +29,8 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
-    if (QWidget* window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) window->close();
+    if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle)))
+      WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -99,6 +103,21 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         else tree->PrevChapter();
       }
       break;
+    case TCommandAction::StandartWin:
+      EnterStandardWindow();
+      break;
+    case TCommandAction::HistoryBack:
+    case TCommandAction::HistoryForward:
+    case TCommandAction::ShowFavorite:
+    case TCommandAction::DeleteFromFavorite:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.popupType, ButtonCorner(index));
+      break;
+    case TCommandAction::AddToFavorite:
+      if (PopupLists) PopupLists->AddToFavorite();
+      break;
+    case TCommandAction::ContextMenu:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
       break;
@@ -118,9 +137,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       Global.CaseSensitive = c.action == TCommandAction::CaseOn;
       break;
     case TCommandAction::Unarc:
-      // An archive listing is extracted by the archive browser; anything else asks for one.
-      if (!HtmlFrame || !HtmlFrame->IsArchiveMode())
-        ShowDialogMessage(ToCp1251(QStringLiteral("Выберите файл для распаковки.")));
+      if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;
     default:
       // The other actions belong to components this window does not have.
@@ -156,6 +173,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
 
   if (FindTxt) FindTxt->ScreenChanged(target);
   if (PathInput) PathInput->ScreenChanged(target);
+  if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
     const bool readingScreen = Global.CurrentScreen == 1;

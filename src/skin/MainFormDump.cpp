@@ -2,10 +2,12 @@
 
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
 #include "tools/StatusLine.h"
@@ -53,6 +55,10 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  state["instances"] = InstancesForDump();
+  state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
+  state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
+  if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());

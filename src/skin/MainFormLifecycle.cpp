@@ -3,13 +3,14 @@
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "search/FindTxtHtml.h"
 #include "media/SuperTimer.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
-#include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -17,6 +18,7 @@
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 #include "windows/CoolDialog.h"
+#include "windows/InstanceRoles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,6 +46,7 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
       Q_EMIT TerminateApplication();
       return false;
     }
+    // Esc stops a running search or closes the dialog; otherwise the popup lists.
     if (Dialog && Dialog->isVisible()) {
       if (FindTxt && !FindTxt->Idle())
         FindTxt->SetIdle(true);
@@ -51,10 +54,15 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
         Dialog->FormClose();
       return true;
     }
-    // Otherwise Esc closes the popup lists, once they exist.
+    if (PopupLists) PopupLists->CloseAll();
     return false;
   }
-  // F1 asks the help viewer for the screen's topic once it exists.
+  if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
+    // The print preview's own topic joins with the preview.
+    if (Global.CurrentScreen == 0 || Global.CurrentScreen == 1)
+      RequestHelp(commandLine_.Role(), Skin.HelpFile, Global.CurrentScreen == 0 ? "Topic12" : "Topic13", this);
+    return false;
+  }
   if (!HtmlFrame || (Global.CurrentScreen != 1 && !Global.HasParams)) return false;
   if (Global.CurrentScreen < 0 || Global.CurrentScreen >= Skin.ScreenCount()) return false;
   const bool shiftOnly = mods == Qt::ShiftModifier;
@@ -74,8 +82,10 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     HtmlFrame->SelectAllText();
   } else if (ctrlOnly && key == Qt::Key_F) {
     if (Dialog && Global.CurrentScreen == 1) Dialog->ShowPage(TCoolDialog::SearchPage);
+  } else if (ctrlOnly && key == Qt::Key_I) {
+    if (PopupLists) PopupLists->AddToFavorite();
   }
-  // The thesaurus, favourites and printing join these keys as they land.
+  // The thesaurus and printing join these keys as they land.
   return false;
 }
 
@@ -100,6 +110,8 @@ void TMainForm::dropEvent(QDropEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (Global.HasParams || commandLine_.Role() != TRole::Main) {
     event->accept();
+    // A secondary window's process ends with it.
+    Q_EMIT TerminateApplication();
     return;
   }
   event->ignore();
@@ -117,11 +129,10 @@ bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->
 
 void TMainForm::QuitMainWindow() {
   ++exitSequences_;
-  if (Dialog && Dialog->isVisible()) Dialog->FormClose();
-  for (const char* caption : {"Тезаурус", "Rudovozozove", "Help System: Ormantel", "Справка: Ormantel",
-                              "Help Topics: Ormantel", "Ormantel", "Увеличенная картинка"})
-    for (QWidget* window : FindTopWindowsByTitle(QString::fromUtf8(caption)))
-      if (window != this) window->close();
+  // The about window joins the closing once it exists.
+  CloseOtherWindows(this, [this] {
+    if (Dialog && Dialog->isVisible()) Dialog->FormClose();
+  });
 
   closingX_ = closingY_ = 0;
   if (!closingTimer_) {
@@ -174,6 +185,7 @@ void TMainForm::FormDestroy() {
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();
+  PopupLists.reset();
   Trees.reset();
   // The dialog's texts and progress bar go with it; the search fields it holds go with the search.
   if (ScaleBar) ScaleBar->SetDialog(nullptr, nullptr);
@@ -181,6 +193,7 @@ void TMainForm::FormDestroy() {
   Dialog.reset();
   FindTxt.reset();
   HtmlFrame.reset();
+  ArchiveBrowser.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();
   TextMsg.reset();

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <utility>
 
 class QWindow;
@@ -26,7 +27,10 @@ class TScriptRunner : public QObject {
   bool TypeIntoField(const TScriptLine& line, QString& error);
   // The window under `at` (main window coordinates) and the point in it.
   std::pair<QWindow*, QPoint> WindowAt(QPoint at) const;
+  bool ClickPopupItem(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
+  // Runs the event loop until `done` holds; false when it still does not after a while.
+  bool Await(const std::function<bool()>& done);
   void Finish(int status, const QString& message = {});
 
   TMainForm& form_;

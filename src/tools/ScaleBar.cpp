@@ -1,10 +1,21 @@
 #include "tools/ScaleBar.h"
 
+#include "app/Log.h"
+#include "app/ui/PackPicture.h"
 #include "platform/Globals.h"
-#include "tools/BookPicture.h"
 
 #include <QPainter>
 #include <QWidget>
+
+namespace {
+
+QImage LoadPicture(const std::string& name) {
+  const QImage image = LoadPackPicture(Global.ProgramFolder + name);
+  if (image.isNull()) qCWarning(lcErrors) << "scale bar picture" << name.c_str() << "cannot be read";
+  return image;
+}
+
+}  // namespace
 
 TScaleBar::TScaleBar() { PrepareBar(); }
 
@@ -15,8 +26,8 @@ void TScaleBar::SetDialog(QImage* background, QWidget* window) {
 
 void TScaleBar::PrepareBar() {
   if (Global.CurrentScreen == Screen) {
-    emptyBar_ = LoadBookPicture(EmptyBarName);
-    fullBar_ = LoadBookPicture(FullBarName);
+    emptyBar_ = LoadPicture(EmptyBarName);
+    fullBar_ = LoadPicture(FullBarName);
     right_ = X + emptyBar_.width();
     bottom_ = Y + emptyBar_.height();
     if (DialogExists()) {

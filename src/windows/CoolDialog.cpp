@@ -6,10 +6,10 @@
 #include "app/Log.h"
 #include "app/ResourcePack.h"
 #include "app/Settings.h"
+#include "app/ui/PackPicture.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "platform/ui/ColorConversion.h"
-#include "tools/BookPicture.h"
 #include "tools/Captions.h"
 #include "tools/EffCar.h"
 #include "tools/MyControl.h"
@@ -97,9 +97,9 @@ void TCoolDialog::BuildButtons() {
   for (size_t i = 0; i < records.size(); ++i) {
     RDlgBtn& b = records[i];
     TButtonPic& pic = buttons_[i];
-    pic.up = LoadBookPicture(b.fn1);
-    pic.mv = LoadBookPicture(b.fn2);
-    pic.dn = LoadBookPicture(b.fn3);
+    pic.up = LoadPackPicture(Global.ProgramFolder + b.fn1);
+    pic.mv = LoadPackPicture(Global.ProgramFolder + b.fn2);
+    pic.dn = LoadPackPicture(Global.ProgramFolder + b.fn3);
     b.right = b.vx + pic.up.width();
     b.bottom = b.vy + pic.up.height();
     pic.place = Rect(b.vx, b.vy, pic.up);
@@ -115,10 +115,10 @@ void TCoolDialog::BuildSwitches() {
   for (size_t i = 0; i < records.size(); ++i) {
     RSwthGrp& s = records[i];
     TSwitchPic& pic = switches_[i];
-    pic.up = LoadBookPicture(s.fn1);
-    pic.mvUp = LoadBookPicture(s.fn2);
-    pic.mvDn = LoadBookPicture(s.fn3);
-    pic.dn = LoadBookPicture(s.fn4);
+    pic.up = LoadPackPicture(Global.ProgramFolder + s.fn1);
+    pic.mvUp = LoadPackPicture(Global.ProgramFolder + s.fn2);
+    pic.mvDn = LoadPackPicture(Global.ProgramFolder + s.fn3);
+    pic.dn = LoadPackPicture(Global.ProgramFolder + s.fn4);
     s.right = s.vx + pic.up.width();
     s.bottom = s.vy + pic.up.height();
     s.hover = false;
@@ -187,7 +187,7 @@ void TCoolDialog::ComposeBackground(const QImage& picture, const std::string& me
 
 void TCoolDialog::ShowPage(int page, const std::string& message) {
   if (page < 0 || page >= static_cast<int>(pages_.size()) || pages_[page].picture.empty()) return;
-  const QImage picture = LoadBookPicture(pages_[page].picture);
+  const QImage picture = LoadPackPicture(Global.ProgramFolder + pages_[page].picture);
   if (picture.isNull()) return;
   fadeIn_->Finish();
   RemoveResults();
