@@ -12,12 +12,20 @@ QString TNamedGuard::LockFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/skinbook");
 }
 
-QString TNamedGuard::LockFileFor(const std::string& name) {
-  // Any text can be a name, so the file is named by its hash.
+namespace {
+
+// Any text can be a name, so files are named by its hash.
+QString GuardFileFor(const std::string& name, const char* extension) {
   const QByteArray hash =
       QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
-  return LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
+  return TNamedGuard::LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QLatin1String(extension);
 }
+
+}  // namespace
+
+QString TNamedGuard::LockFileFor(const std::string& name) { return GuardFileFor(name, ".lock"); }
+
+QString TNamedGuard::SignalNameFor(const std::string& name) { return GuardFileFor(name, ".signal"); }
 
 TNamedGuard::TNamedGuard(const std::string& name) {
   QDir().mkpath(LockFolder());

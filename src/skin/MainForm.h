@@ -30,6 +30,7 @@ class TScaleBar;
 class TStatusLine;
 class TTextMsg;
 class TNamedGuard;
+class TGuardSignal;
 class TSuperTimer;
 
 // The book cannot start: the message says why.
@@ -135,6 +136,9 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
 
  private:
   void FormPaint(QPainter& painter);
+  void OpenBookPack();
+  std::string NoDescriptionMessage() const;
+  void BringToFront();
   void RunSecondaryRole(TRole role);
   void ReadBookTitle();
   void BuildWindow();
@@ -157,6 +161,7 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   bool terminating_ = false;
   bool built_ = false;  // the main role's build ran: its states are worth storing
   std::unique_ptr<TNamedGuard> instanceGuard_;
+  std::unique_ptr<TGuardSignal> guardSignal_;  // rings when the book is started again
   TAnimatedPicture* piston_ = nullptr;
   TSuperTimer* openingTimer_ = nullptr;
   TSuperTimer* closingTimer_ = nullptr;

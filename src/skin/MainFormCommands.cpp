@@ -1,6 +1,7 @@
 // Running command texts: the dispatcher's actions and the screen switch.
 
 #include "app/DescriptionSyntax.h"
+#include "app/TextValues.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
@@ -24,7 +25,10 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
-    if (QWidget* window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) window->close();
+    // A window without a caption cannot be found by it: an untitled book closes itself.
+    QWidget* window =
+        TrimBlanks(Global.BookTitle).empty() ? this : FindTopWindowByTitle(FromCp1251(Global.BookTitle));
+    if (window) window->close();
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -94,7 +98,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       }
       break;
     case TCommandAction::InstallFonts:
-      if (NavFont) NavFont->InstallFonts();
+      if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));
       break;
     default:
       // The other actions belong to components this window does not have.
