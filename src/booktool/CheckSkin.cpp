@@ -16,7 +16,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <limits>
 #include <map>
 
 namespace {
@@ -85,7 +84,7 @@ void CheckKeywordsInsideLines(const TDescription& d, TFindings& findings) {
 // Elements whose header line the reader never reaches, or reads as another kind.
 void CheckElementHeaders(const TDescription& d, TFindings& findings) {
   std::map<int, std::string> read;  // header line -> element the reader made of it
-  for (const TKeyRead& r : d.trace)
+  for (const TKeyRead& r : d.trace.keys)
     if (!IsTopLevel(r.element)) read.emplace(r.elementLine, r.element);
   const std::vector<std::string> headers = ElementHeaderWords();
   for (int i = 0; i < static_cast<int>(d.lines.size()); ++i) {
@@ -105,18 +104,18 @@ void CheckElementHeaders(const TDescription& d, TFindings& findings) {
 // A key the reader takes from past its element's block: written before the key read ahead
 // of it, or missing, so that the next element's value is taken.
 void CheckKeyPlaces(const TDescription& d, TFindings& findings) {
-  for (size_t i = 0; i < d.trace.size();) {
-    const TKeyRead& first = d.trace[i];
+  for (size_t i = 0; i < d.trace.keys.size();) {
+    const TKeyRead& first = d.trace.keys[i];
     size_t next = i;
-    while (next < d.trace.size() && d.trace[next].elementLine == first.elementLine &&
-           d.trace[next].element == first.element)
+    while (next < d.trace.keys.size() && d.trace.keys[next].elementLine == first.elementLine &&
+           d.trace.keys[next].element == first.element)
       ++next;
     // Keywords met inside other lines are reported as such; the one-line ones read in place.
     const bool ownLine =
         !IsTopLevel(first.element) || TrimBlanks(d.lines[first.elementLine]).starts_with(first.element);
     const int end = BlockEnd(d.lines, first.elementLine);
     for (size_t k = i; ownLine && k < next; ++k) {
-      const TKeyRead& r = d.trace[k];
+      const TKeyRead& r = d.trace.keys[k];
       if (r.line < end) continue;
       int written = -1;
       for (int line = first.elementLine; line < end && written < 0; ++line)
@@ -124,7 +123,7 @@ void CheckKeyPlaces(const TDescription& d, TFindings& findings) {
       const std::string element = "\"" + first.element + "\" of line " + std::to_string(first.elementLine + 1);
       if (written >= 0 && k > i)
         findings.Add(d.name, written + 1,
-                     "\"" + r.key + "\" of " + element + " stands before \"" + d.trace[k - 1].key + "\" on line " +
+                     "\"" + r.key + "\" of " + element + " stands before \"" + d.trace.keys[k - 1].key + "\" on line " +
                          std::to_string(r.searchedFrom + 1) + ": the reader looks for the keys in order and reads \"" +
                          r.key + "\" from line " + std::to_string(r.line + 1));
       else
@@ -140,7 +139,7 @@ void CheckKeyPlaces(const TDescription& d, TFindings& findings) {
 // ';' separates pairs on a line: "fn1=a.bmp fn2=b.bmp" gives fn1 the whole rest.
 void CheckSwallowedPairs(const TDescription& d, TFindings& findings) {
   static const QRegularExpression kPair(QStringLiteral("\\s([a-z][a-z0-9]*)="));
-  for (const TKeyRead& r : d.trace) {
+  for (const TKeyRead& r : d.trace.keys) {
     const QRegularExpressionMatch m = kPair.match(QString::fromLatin1(r.token));
     if (!m.hasMatch()) continue;
     findings.Add(d.name, r.line + 1,
@@ -197,7 +196,7 @@ std::vector<std::string> CheckNamedFiles(const TDescription& d, TFindings& findi
   const auto isAnyOf = [](const std::string& text, std::initializer_list<const char*> words) {
     return std::any_of(words.begin(), words.end(), [&](const char* w) { return text == w; });
   };
-  for (const TKeyRead& r : d.trace) {
+  for (const TKeyRead& r : d.trace.keys) {
     const bool skinElement = isAnyOf(r.element, {"button", "switchone", "switchgrp", "minimize", "close"});
     if (skinElement && isAnyOf(r.key, {"fn1", "fn2", "fn3", "fn4"})) {
       if (!r.token.empty()) ExpectFile(d, r, "the picture", BookFile(r.token), findings);
@@ -234,7 +233,7 @@ std::vector<std::string> CheckNamedFiles(const TDescription& d, TFindings& findi
 void CheckSwitchNames(const TDescription& d, TFindings& findings) {
   std::map<std::pair<std::string, int>, int> counts;  // (kind, screen) -> switches so far
   std::map<std::string, int> stored;                  // name -> header line
-  for (const TKeyRead& r : d.trace) {
+  for (const TKeyRead& r : d.trace.keys) {
     if (r.key != "store" || (r.element != "switchone" && r.element != "switchgrp")) continue;
     const int screen = ParseIntAt(d.lines[r.elementLine], 1) - 1;
     const int index = counts[{r.element, screen}]++;
@@ -264,21 +263,17 @@ std::vector<std::string> CheckMainDescription(TFindings& findings) {
     findings.Add(d.name, 0, e.what());
     return {};
   }
+  // The reader goes on past malformed elements here, so that the rest is checked too.
   const std::string shown = "Struct.txt";
-  bool whole = true;
-  try {
-    d.screenCount = ReadSkin(d.lines, shown, &d.trace).ScreenCount();
-    if (d.screenCount == 0) findings.Add(d.name, 0, "no screen is declared: the book cannot start");
-  } catch (const std::exception& e) {
-    // The reader stopped: the keys it read so far are still checked, screen numbers not.
-    d.screenCount = std::numeric_limits<int>::max();
-    whole = false;
-    std::string message = e.what();
-    if (message.starts_with(shown + ": ")) message.erase(0, shown.size() + 2);
-    findings.Add(d.name, 0, message);
+  d.screenCount = ReadSkin(d.lines, shown, &d.trace).ScreenCount();
+  for (std::string error : d.trace.errors) {
+    if (error.starts_with(shown + ": ")) error.erase(0, shown.size() + 2);
+    findings.Add(d.name, 0, error + ": the book cannot start");
   }
+  if (d.screenCount == 0) findings.Add(d.name, 0, "no screen is declared: the book cannot start");
   CheckKeywordsInsideLines(d, findings);
-  if (whole) CheckElementHeaders(d, findings);
+  // An element the reader gave up on leaves its lines to be read as something else.
+  if (d.trace.errors.empty()) CheckElementHeaders(d, findings);
   CheckKeyPlaces(d, findings);
   CheckSwallowedPairs(d, findings);
   CheckSwitchNames(d, findings);

@@ -59,7 +59,7 @@ int TKeyCursor::Seek(std::string_view key) {
     if (line_ < 0 || static_cast<size_t>(line_) >= lines_.size())
       throw Error("key " + Quoted(key) + " of " + Quoted(element_) + " never occurs");
     if (const int pos = KeyPosition(lines_[line_], key)) {
-      if (trace) trace->push_back({element_, firstLine_, std::string(key), from, line_, {}});
+      if (trace) trace->keys.push_back({element_, firstLine_, std::string(key), from, line_, {}, {}});
       return pos;
     }
     if (onLineLeft) onLineLeft(lines_[line_]);
@@ -75,7 +75,7 @@ int TKeyCursor::Int(std::string_view key) {
 std::string TKeyCursor::Token(std::string_view key) {
   const int pos = Seek(key);
   std::string token = TokenAfterKey(lines_[line_], pos, key);
-  if (trace) trace->back().token = token;
+  if (trace) trace->keys.back().token = token;
   return token;
 }
 
@@ -91,7 +91,7 @@ bool TKeyCursor::OnOff(std::string_view key) { return Token(key) == "on"; }
 std::vector<std::string> TKeyCursor::List(std::string_view key) {
   Seek(key);
   std::vector<std::string> items = ParseBracketList(lines_, line_);
-  if (trace) trace->back().items = items;
+  if (trace) trace->keys.back().items = items;
   return items;
 }
 

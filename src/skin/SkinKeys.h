@@ -40,7 +40,11 @@ struct TKeyRead {
   std::string token;    // a token key's value as read
   std::vector<std::string> items;  // a list key's items as read
 };
-using TSkinReadTrace = std::vector<TKeyRead>;
+struct TSkinReadTrace {
+  std::vector<TKeyRead> keys;
+  // With a trace the reader goes on past a malformed element, noting its error here.
+  std::vector<std::string> errors;
+};
 
 // The keys of one element, read in order from the element's first line on: each key is
 // looked for from the current line on and read where it is found; the cursor stays there,

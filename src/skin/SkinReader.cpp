@@ -47,8 +47,13 @@ void ReadTopLevel(const TLines& lines, const std::string& name, TSkinModel& mode
       if (lines[line].find(keyword.word) == std::string::npos) continue;
       TKeyCursor cursor(lines, line, name, keyword.word);
       cursor.trace = trace;
-      keyword.read(cursor, model);
-      line = cursor.Line();
+      try {
+        keyword.read(cursor, model);
+        line = cursor.Line();
+      } catch (const EDataError& e) {
+        if (!trace) throw;
+        trace->errors.push_back(e.what());
+      }
     }
   }
 }
@@ -169,8 +174,13 @@ void ReadElements(const TLines& lines, const std::string& name, TSkinModel& mode
     if (!header) continue;
     TKeyCursor cursor(lines, line, name, header->word);
     cursor.trace = trace;
-    header->read(cursor, ScreenIndex(lines[line], *header, cursor), model);
-    line = cursor.Line();
+    try {
+      header->read(cursor, ScreenIndex(lines[line], *header, cursor), model);
+      line = cursor.Line();
+    } catch (const EDataError& e) {
+      if (!trace) throw;
+      trace->errors.push_back(e.what());
+    }
   }
 }
 

@@ -12,7 +12,8 @@
 // `lines` have their ASCII letters lower-cased. Throws EDataError for a malformed
 // description (a key that never occurs, a header without a usable screen number, a bad
 // vertex list); the message names `descriptionName` and the line. With `trace`, every key
-// read is recorded there in reading order.
+// read is recorded there in reading order, and a malformed element is recorded there too and
+// passed over instead.
 TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSkinReadTrace* trace = nullptr);
 
 // The header word that opens an element on `line` (lower-cased), as the second pass takes it;

@@ -1,6 +1,7 @@
 // The sample book opened from a CD image made in the test shows what it shows from its folder.
 
 #include "app/DiscImage.h"
+#include "support/ProgramEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +24,8 @@ bool SameOutsideThePiston(const QImage& a, const QImage& b) {
 }
 
 int Screenshot(const TempDir& home, const QStringList& book, const QString& shot) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("XDG_CONFIG_HOME", home.Path() + "/config");
-  env.insert("XDG_CACHE_HOME", home.Path() + "/cache");
-  const QString runtime = home.MakeFolder("runtime");
-  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  env.insert("XDG_RUNTIME_DIR", runtime);
   QProcess program;
-  program.setProcessEnvironment(env);
+  program.setProcessEnvironment(ProgramEnvironment(home.Path()));
   program.start(SKINBOOK_PROGRAM, book + QStringList{"--screenshot", shot});
   EXPECT_TRUE(program.waitForFinished(60000));
   EXPECT_TRUE(program.readAllStandardError().isEmpty());
@@ -54,11 +48,12 @@ TEST(DiscImage, TheSampleBookOpensFromAnImage) {
   EXPECT_TRUE(SameOutsideThePiston(QImage(home.Path() + "/image.png"), fromFolder));
 
   // Once unpacked, the image is read from the cache; the image itself is never written.
-  const QStringList unpacked = QDir(home.Path() + "/cache/skinbook/discs").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  const QStringList unpacked =
+      QDir(home.Path() + "/.cache/skinbook/discs").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
   ASSERT_EQ(unpacked.size(), 1);
   ASSERT_EQ(Screenshot(home, {"--book", image}, home.Path() + "/again.png"), 0);
   EXPECT_TRUE(SameOutsideThePiston(QImage(home.Path() + "/again.png"), fromFolder));
-  EXPECT_EQ(QDir(home.Path() + "/cache/skinbook/discs").entryList(QDir::Dirs | QDir::NoDotAndDotDot), unpacked);
+  EXPECT_EQ(QDir(home.Path() + "/.cache/skinbook/discs").entryList(QDir::Dirs | QDir::NoDotAndDotDot), unpacked);
   QFile file(image);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), imageBytes);

@@ -1,11 +1,10 @@
 // The program started without a display: what needs no window works, scripted runs fall back
 // to the offscreen platform, and a book that is not there is named.
 
+#include "support/ProgramEnvironment.h"
 #include "support/ui/SkinFixture.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 
@@ -17,15 +16,8 @@ struct TRun {
 };
 
 TRun RunWithoutDisplay(const QStringList& args, const QString& home) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment env = ProgramEnvironment(home);
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-  env.insert("XDG_CONFIG_HOME", home + "/.config");
-  env.insert("XDG_CACHE_HOME", home + "/.cache");
-  // Qt warns on stderr without a runtime folder.
-  const QString runtime = home + "/.runtime";
-  QDir().mkpath(runtime);
-  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  env.insert("XDG_RUNTIME_DIR", runtime);
   QProcess program;
   program.setProcessEnvironment(env);
   program.start(SKINBOOK_PROGRAM, args);

@@ -160,6 +160,12 @@ TEST(BooktoolCheck, EachKindOfFaultIsFoundWithItsFileAndLine) {
        [](TBook& b) { b["Struct.txt"] = WithStruct([](QStringList& l) { l[10] = "hint=Close the tree; wav=no"; }); },
        "Struct.txt: line 11: \"close\" inside this line makes the reader take it as a keyword: it reads the close "
        "button's keys again from here"},
+      {"a malformed element, and a fault after it",
+       [](TBook& b) {
+         b["Struct.txt"] = WithStruct([](QStringList& l) { l[10] = "hint=Close the tree; wav=no"; });
+         b.erase("s.bmp");
+       },
+       "Struct.txt: line 8: the picture \"s.bmp\" (\"fn1\") is missing"},
       {"no title", [](TBook& b) { b.erase("Title.txt"); }, "Title.txt: missing"},
       {"an empty title", [](TBook& b) { b["Title.txt"] = "\r\n  \r\n"; }, "Title.txt: no title in it"},
       {"no screen", [](TBook& b) { b["Struct.txt"] = Text({"codec="}); }, "Struct.txt: no screen is declared"},

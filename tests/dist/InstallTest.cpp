@@ -1,6 +1,7 @@
 // `cmake --install` into a temporary prefix: everything lands where a desktop looks for it,
 // and the installed program opens the sample book beside it without a display.
 
+#include "support/ProgramEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -36,12 +37,8 @@ TEST(Install, TheInstalledProgramFindsItsSampleBookWithoutADisplay) {
     EXPECT_TRUE(text.contains("usage:")) << page;
   }
 
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment env = ProgramEnvironment(prefix.Path());
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-  env.insert("XDG_CONFIG_HOME", prefix.Path() + "/config");
-  const QString runtime = prefix.MakeFolder("runtime");
-  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  env.insert("XDG_RUNTIME_DIR", runtime);
   QProcess program;
   program.setProcessEnvironment(env);
   const QString shot = prefix.Path() + "/sample.png";
