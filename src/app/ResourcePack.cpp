@@ -77,7 +77,7 @@ int OpenPack(const QString& hostFileName, const std::string& name) {
     Global.Pack = std::make_shared<TOpenPack>(
         TOpenPack{std::move(file), QFileInfo(hostFileName).absoluteFilePath(), block.dataStart, std::move(directory)});
   } catch (const EDataError& e) {
-    throw EDataError("The resource pack " + shown + " is damaged: " + e.what());
+    throw EDataError("the resource pack " + shown + " is damaged: " + e.what());
   }
   return 0;
 }

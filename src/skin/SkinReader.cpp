@@ -128,27 +128,6 @@ const THeader* HeaderOf(const std::string& line) {
   return nullptr;
 }
 
-}  // namespace
-
-const char* ElementHeaderOf(const std::string& line) {
-  const THeader* header = HeaderOf(line);
-  return header ? header->word : nullptr;
-}
-
-std::vector<std::string> ElementHeaderWords() {
-  std::vector<std::string> words;
-  for (const THeader& header : kHeaders) words.emplace_back(header.word);
-  return words;
-}
-
-std::vector<std::string> TopLevelKeywords() {
-  std::vector<std::string> words;
-  for (const TTopLevelKeyword& keyword : kTopLevelKeywords) words.emplace_back(keyword.word);
-  return words;
-}
-
-namespace {
-
 // The first run of '-' and digits on the line, as ParseIntAt finds it.
 std::string FirstNumberText(const std::string& line) {
   const auto isNumberChar = [](char ch) { return ch == '-' || (ch >= '0' && ch <= '9'); };
@@ -191,4 +170,16 @@ TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSk
   ReadTopLevel(lines, descriptionName, model, trace);
   ReadElements(lines, descriptionName, model, trace);
   return model;
+}
+
+std::vector<std::string> ElementHeaderWords() {
+  std::vector<std::string> words;
+  for (const THeader& header : kHeaders) words.emplace_back(header.word);
+  return words;
+}
+
+std::vector<std::string> TopLevelKeywords() {
+  std::vector<std::string> words;
+  for (const TTopLevelKeyword& keyword : kTopLevelKeywords) words.emplace_back(keyword.word);
+  return words;
 }

@@ -16,9 +16,6 @@
 // passed over instead.
 TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSkinReadTrace* trace = nullptr);
 
-// The header word that opens an element on `line` (lower-cased), as the second pass takes it;
-// null when there is none.
-const char* ElementHeaderOf(const std::string& line);
 // The words that open elements, in the order the second pass tests them.
 std::vector<std::string> ElementHeaderWords();
 // The top-level keywords in the order the first pass tests them on every line.

@@ -2,6 +2,7 @@
 
 #include "app/PackWriter.h"
 #include "platform/Cp1251.h"
+#include "support/ProgramEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +19,16 @@ struct TRun {
   QString out, err;
 };
 
-TRun Check(const QString& book) {
+TRun Booktool(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
-  process.start(QStringLiteral(SKINBOOK_BOOKTOOL), {"check", book});
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(SKINBOOK_BOOKTOOL), args);
   EXPECT_TRUE(process.waitForFinished(30000));
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
           QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
+
+TRun Check(const QString& book) { return Booktool({"check", book}); }
 
 // Book files by name: texts are written in Windows-1251 with CR LF line ends.
 using TBook = std::map<QString, QByteArray>;
@@ -92,6 +96,18 @@ TEST(BooktoolCheck, TheSampleBookIsClean) {
   const TRun run = Check(SKINBOOK_SAMPLE_BOOK);
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+}
+
+// An author checks the image they are about to ship just as the folder it was made from.
+TEST(BooktoolCheck, TheSampleBooksImageIsCleanToo) {
+  TempDir dir;
+  const QString image = dir.Path() + "/sample.iso";
+  const TRun written = Booktool({"iso", SKINBOOK_SAMPLE_BOOK, image});
+  ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+  const TRun run = Booktool({"check", image}, ProgramEnvironment(dir.Path()));
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+  EXPECT_EQ(Booktool({"iso", dir.Path() + "/nowhere", image}).exitCode, 1);
 }
 
 TEST(BooktoolCheck, EachKindOfFaultIsFoundWithItsFileAndLine) {
@@ -169,7 +185,7 @@ TEST(BooktoolCheck, EachKindOfFaultIsFoundWithItsFileAndLine) {
       {"no title", [](TBook& b) { b.erase("Title.txt"); }, "Title.txt: missing"},
       {"an empty title", [](TBook& b) { b["Title.txt"] = "\r\n  \r\n"; }, "Title.txt: no title in it"},
       {"no screen", [](TBook& b) { b["Struct.txt"] = Text({"codec="}); }, "Struct.txt: no screen is declared"},
-      {"a damaged pack", [](TBook& b) { b["interface.dat"] = "not a pack"; }, "interface.dat: The resource pack "},
+      {"a damaged pack", [](TBook& b) { b["interface.dat"] = "not a pack"; }, "interface.dat: the resource pack "},
       {"a damaged member",
        [](TBook& b) {
          TPackWriter writer;

@@ -127,7 +127,7 @@ TEST(MainFormBuild, ADamagedPackIsAnErrorThatSaysSo) {
     const TBookFixture& book;
     std::string expected;
   } cases[] = {
-      {damaged, "The resource pack " + damaged.Folder().toStdString() + "/interface.dat is damaged: "},
+      {damaged, "the resource pack " + damaged.Folder().toStdString() + "/interface.dat is damaged: "},
       {member, "Cannot open file \"Struct.txt\" in the resource pack " + member.Folder().toStdString() +
                    "/interface.dat: it is damaged"},
       {folder, "Cannot open file " + folder.Folder().toStdString() + "/interface.dat: it is a folder"},

@@ -27,10 +27,6 @@ TGuardSignal::TGuardSignal(const std::string& name, std::function<void()> onSign
   });
 }
 
-TGuardSignal::~TGuardSignal() = default;
-
-bool TGuardSignal::Listening() const { return server_->isListening(); }
-
 bool TGuardSignal::Send(const std::string& name) {
   QLocalSocket socket;
   socket.connectToServer(TNamedGuard::SignalNameFor(name));

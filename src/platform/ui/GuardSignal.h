@@ -14,9 +14,7 @@ class TGuardSignal : public QObject {
   // Listens for the guard `name` (Windows-1251); call only while holding it. `onSignal` runs
   // on the GUI thread for every signal received.
   TGuardSignal(const std::string& name, std::function<void()> onSignal);
-  ~TGuardSignal() override;
 
-  bool Listening() const;
   // Signals the holder of `name`; false when nobody listens.
   static bool Send(const std::string& name);
 
