@@ -105,6 +105,10 @@ SkinLayout SampleLayout() {
   s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40),
                               QStringLiteral("»"), "nextchapter",
                               QStringLiteral("Следующий раздел")));
+  // Below them: the archive shown in the page goes into the install folder.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_unarc", QRect(720, 250, 56, 40),
+                              QStringLiteral("Архив"), "unarc",
+                              QStringLiteral("Распаковать показанный архив в папку установки")));
 
   SkinElement toc;
   toc.kind = ElementKind::Toggle;

@@ -21,6 +21,7 @@
 
 class QKeyEvent;
 class QLabel;
+class TArchiveLinks;
 class TFrameViewer;
 class THTMLViewer;
 class TPaneHost;
@@ -76,6 +77,10 @@ class THtmlFrame : public QObject {
   void WMDropFiles(const QStringList& hostFiles);
 
   QJsonObject StateForDump() const;
+
+  // The archive browser that links to archives and archive listings go to; none: they are
+  // opened like other files.
+  void SetArchiveLinks(TArchiveLinks* archive) { archive_ = archive; }
 
   const std::vector<TFrameViewer*>& Viewers() const { return viewers_; }
   const std::vector<int>& ViewerScreens() const { return viewerScreens_; }
@@ -140,4 +145,5 @@ class THtmlFrame : public QObject {
 
   std::vector<std::vector<std::string>> visitGroups_;  // per viewer
   int visitIndex_ = -1;
+  TArchiveLinks* archive_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -44,6 +45,7 @@ void THtmlFrame::HistoryChanged() {
       groups[visitIndex_] += "; " + NameLower(current);
   }
 
+  if (archive_) archive_->DocumentShown(current);
   const THTMLViewer* active = viewer->ActiveViewer();
   host_.ShowPageTitle(ToCp1251(active ? active->DocumentTitle() : QString()));
   UpdateHistoryControls();

@@ -5,6 +5,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "document/ArchiveLinks.h"
 #include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
@@ -100,6 +101,10 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
   const bool archiveMode = viewerIndex < static_cast<int>(archiveMode_.size()) && archiveMode_[viewerIndex];
   const std::string extension = FileExtension(expanded);
 
+  // A member followed in a listing: the archive is extracted into the listing's folder.
+  if (archiveMode && archive_ && !url.starts_with('#') && !FileOrPackExists(WithoutAnchor(expanded)))
+    archive_->ExtractAll(false, true);
+
   if (IsPageLink(url, extension)) {
     if (archiveMode && ArchivePageShownByPane(url, expanded)) {
       handled = true;
@@ -114,8 +119,12 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     SaveZip(file);
     return;
   }
-  // Archives and sounds go to the archive browser and the media player once they exist;
-  // until then the desktop opens them like any other file.
+  if (archive_ && extension.find(".rar") != std::string::npos) {
+    archive_->OpenArchive(file, viewer->CurrentFile());
+    return;
+  }
+  // Sounds go to the media player once it exists; until then the desktop opens them like
+  // any other file.
   const std::string folder = FolderPart(file);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);

@@ -1,5 +1,6 @@
 // Keys pressed in the page and files dropped on the window.
 
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -29,6 +30,18 @@ void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
   if (hostFiles.isEmpty()) return;
   const std::string name = NameLower(HostPath::ToWindows(hostFiles.first()));
-  // Archives and sounds go to the archive browser and the media player once they exist.
-  if (ClassifyDrop(name) == TDropAction::Show) ShowFile(name);
+  // Sounds go to the media player once it exists.
+  switch (ClassifyDrop(name)) {
+    case TDropAction::Show:
+      ShowFile(name);
+      break;
+    case TDropAction::Archive:
+      if (archive_) {
+        const TFrameViewer* viewer = CurrentViewer();
+        archive_->OpenArchive(name, viewer ? viewer->CurrentFile() : std::string());
+      }
+      break;
+    default:
+      break;
+  }
 }

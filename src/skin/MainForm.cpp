@@ -15,6 +15,7 @@
 #include "platform/NamedGuard.h"
 #include "platform/ui/GuardSignal.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"

@@ -20,6 +20,7 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TArchiveBrowser;
 class TContentsTrees;
 class THtmlFrame;
 class TMyControl;
@@ -63,6 +64,7 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   std::unique_ptr<TPathInputBox> PathInput;
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }

@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
 #include "tools/PanelBkgrd.h"
@@ -191,6 +192,8 @@ void TMainForm::CreateComponents() {
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
+  ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);
+  if (HtmlFrame) HtmlFrame->SetArchiveLinks(ArchiveBrowser.get());
   CreatePiston();
 }
 

@@ -10,6 +10,7 @@
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/TopWindows.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/CommandTable.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
@@ -99,6 +100,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       break;
     case TCommandAction::InstallFonts:
       if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));
+      break;
+    case TCommandAction::Unarc:
+      if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;
     default:
       // The other actions belong to components this window does not have.

@@ -5,6 +5,7 @@
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
 #include "tools/StatusLine.h"
@@ -51,6 +52,7 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/FontTable.h"
 #include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -161,6 +162,7 @@ void TMainForm::FormDestroy() {
   PathInput.reset();
   Trees.reset();
   HtmlFrame.reset();
+  ArchiveBrowser.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();
   TextMsg.reset();

@@ -7,7 +7,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -25,10 +27,22 @@ QFont ElementFont(const RText& r) {
 
 bool IsStatusLine(const TTextElement& element) { return AsciiLower(element.ident) == "statusline"; }
 
-// Where the element's text lands when drawn with `metrics`.
+constexpr int kBarGap = 8, kBarWidth = 100;
+
+// Where the element's text, and its progress bar, land when drawn with `metrics`.
 QRect Extent(const TTextElement& element, const QFontMetrics& metrics) {
-  return QRect(element.rect.left(), element.rect.top(), metrics.horizontalAdvance(FromCp1251(element.text)),
-               metrics.height());
+  int width = metrics.horizontalAdvance(FromCp1251(element.text));
+  if (element.progress >= 0) width += kBarGap + kBarWidth;
+  return QRect(element.rect.left(), element.rect.top(), width, metrics.height());
+}
+
+void PaintBar(QPainter& painter, const TTextElement& element) {
+  const QRect bar(element.rect.right() - kBarWidth + 1, element.rect.top() + 2, kBarWidth, element.rect.height() - 4);
+  painter.setPen(element.color);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(bar.adjusted(0, 0, -1, -1));
+  painter.fillRect(QRect(bar.left(), bar.top(), bar.width() * std::min(element.progress, 100) / 100, bar.height()),
+                   element.color);
 }
 
 }  // namespace
@@ -64,6 +78,7 @@ void TTextMsg::PaintTexts(QPainter& painter) {
     element.rect = Extent(element, QFontMetrics(element.font, painter.device()));
     painter.setClipRect(element.rect, Qt::IntersectClip);
     painter.drawText(element.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, FromCp1251(element.text));
+    if (element.progress >= 0) PaintBar(painter, element);
     painter.restore();
   }
 }
@@ -78,6 +93,15 @@ void TTextMsg::SetText(const std::string& text, int number, bool redraw) {
   } else if (number == -1) {
     for (TTextElement& element : elements_)
       if (IsStatusLine(element)) Store(element, text, redraw);
+  }
+}
+
+void TTextMsg::SetProgress(int percent) {
+  for (TTextElement& element : elements_) {
+    if (!IsStatusLine(element) || element.progress == percent) continue;
+    element.progress = percent;
+    if (!window_ || element.screen != Global.CurrentScreen || element.number == DialogTextNumber) continue;
+    window_->repaint(QRegion(element.rect) + Extent(element, QFontMetrics(element.font, window_)));
   }
 }
 

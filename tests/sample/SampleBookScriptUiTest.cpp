@@ -53,6 +53,7 @@ class SampleBookScript : public ::testing::Test {
     config_ = folders_.MakeFolder("config");
     data_ = folders_.MakeFolder("data");
     runtime_ = folders_.MakeFolder("runtime");
+    temp_ = folders_.MakeFolder("tmp");
     QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 
@@ -66,6 +67,7 @@ class SampleBookScript : public ::testing::Test {
     env.insert("XDG_CONFIG_HOME", config_);
     env.insert("XDG_DATA_HOME", data_);
     env.insert("XDG_RUNTIME_DIR", runtime_);
+    env.insert("TMPDIR", temp_);  // where archive listings are written
     QProcess program;
     program.setProcessEnvironment(env);
     program.start(SKINBOOK_PROGRAM,
@@ -101,7 +103,7 @@ class SampleBookScript : public ::testing::Test {
   }
 
   TempDir folders_;
-  QString config_, data_, runtime_;
+  QString config_, data_, runtime_, temp_;
   int scripts_ = 0;
 };
 
@@ -153,7 +155,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 8 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 9 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -251,6 +253,46 @@ TEST_F(SampleBookScript, ReadsThroughTheContentsTree) {
   EXPECT_TRUE(index["trees"].toObject()["B"].toObject()["visible"].toBool());
   EXPECT_EQ(selected(index, "B"), QStringLiteral("Генератор"));
   EXPECT_TRUE(shown(index).endsWith(QStringLiteral("man\\glava9.htm"))) << qPrintable(shown(index));
+}
+
+// The files page links to the book's archive: its listing shows in the pane, a member followed
+// there is extracted and shown, and going back to the files page ends archive mode.
+TEST_F(SampleBookScript, BrowsesTheBooksArchive) {
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      "link files.htm",
+      "link tools.rar",
+      Dumped("listing.json"),
+      "link Прочти.htm",
+      Dumped("member.json"),
+      "command back",
+      "command back",
+      Dumped("back.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  const QJsonObject listing = Dump("listing.json");
+  const QJsonObject archive = listing["archive"].toObject();
+  EXPECT_TRUE(archive["name"].toString().endsWith(QStringLiteral("man\\tools.rar"))) << qPrintable(archive["name"].toString());
+  EXPECT_TRUE(archive["archiveMode"].toBool());
+  EXPECT_EQ(archive["mainPages"].toArray().size(), 1);
+  EXPECT_EQ(listing["pane"].toObject()["currentFile"].toString(), archive["mainPages"].toArray()[0].toString());
+  EXPECT_EQ(listing["texts"].toArray()[1].toString(),
+            QStringLiteral("Содержимое архива: ") + archive["name"].toString() + QStringLiteral("  "));
+  EXPECT_TRUE(listing["messages"].toArray().isEmpty());
+
+  const QJsonObject member = Dump("member.json");
+  EXPECT_TRUE(member["pane"].toObject()["currentFile"].toString().endsWith(QStringLiteral("\\прочти.htm")));
+  EXPECT_TRUE(member["archive"].toObject()["archiveMode"].toBool());
+
+  const QJsonObject back = Dump("back.json");
+  EXPECT_TRUE(back["pane"].toObject()["currentFile"].toString().endsWith(QStringLiteral("man\\files.htm")));
+  EXPECT_FALSE(back["archive"].toObject()["archiveMode"].toBool());
+  // The working folder went with the program.
+  EXPECT_TRUE(QDir(temp_).entryList({"as_*"}, QDir::Dirs).isEmpty());
 }
 
 // A script stops at the first line it cannot read or run, and says which.

@@ -234,7 +234,7 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
   EXPECT_EQ(m.ScreenBtns[0].size(), 3u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 8u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 9u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
   EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
@@ -341,7 +341,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 14u);
+  ASSERT_EQ(sounds.size(), 15u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);
