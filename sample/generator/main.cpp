@@ -11,7 +11,9 @@
 #include "Descriptions.h"
 #include "ElementFaces.h"
 #include "GifWriter.h"
+#include "HelpFile.h"
 #include "Piston.h"
+#include "PopupPictures.h"
 #include "Preview.h"
 #include "Screens.h"
 #include "SkinLayout.h"
@@ -22,6 +24,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -72,6 +75,12 @@ int Run(const QStringList& args) {
   for (const SkinElement& e : layout.elements)
     pictures.push_back(DrawElement(e, backgrounds.at(static_cast<size_t>(e.screen)), out));
 
+  std::set<QString> popupLooks;
+  for (const SkinPopup& popup : layout.popups) {
+    if (!popupLooks.insert(popup.look).second) continue;
+    for (const auto& [part, picture] : DrawPopupPictures(popup)) SaveBmp(picture, out.filePath(PopupPictureFile(popup, part)));
+  }
+
   const std::vector<QImage> piston = PistonFrames();
   WriteFile(out.filePath("piston.gif"), EncodeAnimatedGif(piston, kPistonFrameDelay));
   for (const SkinSound& sound : layout.sounds)
@@ -86,6 +95,7 @@ int Run(const QStringList& args) {
   WriteFile(out.filePath("Title.txt"),
             QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
 
+  WriteFile(out.filePath(kHelpFile), HelpPage());
   WriteFile(out.filePath(layout.trees.at(0).file), ContentsFile());
   WriteFile(out.filePath(layout.trees.at(1).file), TermsFile());
 

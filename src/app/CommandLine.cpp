@@ -4,9 +4,25 @@
 
 #include <QFileInfo>
 
-TRole TCommandLine::Role() const {
-  if (arguments.join(u' ').contains(QStringLiteral("/t"))) return TRole::Thesaurus;
-  return arguments.isEmpty() ? TRole::Main : TRole::Picture;
+TRole TCommandLine::Role() const { return ParseRoleCommandLine(arguments).role; }
+
+TRoleArguments ParseRoleCommandLine(const QStringList& arguments) {
+  TRoleArguments result;
+  QStringList rest;
+  bool thesaurus = false;
+  for (const QString& argument : arguments) {
+    if (argument == u"/t") {
+      thesaurus = result.roleSwitch = true;
+    } else if (argument == u"/h") {
+      result.help = result.roleSwitch = true;
+    } else {
+      rest << argument;
+    }
+  }
+  result.file = rest.join(u' ').remove(u'"').trimmed();
+  result.role = thesaurus ? TRole::Thesaurus : arguments.isEmpty() ? TRole::Main : TRole::Picture;
+  if (thesaurus) result.help = false;
+  return result;
 }
 
 TCommandLine ParseCommandLine(const QStringList& args) {
@@ -65,8 +81,8 @@ QString CommandLineUsage() {
       "  --help, --version\n"
       "\n"
       "Without arguments the book's main window opens; a second start of the same book\n"
-      "brings its window to the front. \"/t\" anywhere opens the thesaurus; any other\n"
-      "argument opens a picture window showing that file.\n"
+      "brings its window to the front. FILE /t opens the thesaurus at FILE; any other\n"
+      "FILE opens a picture window showing it (FILE /h: the help window).\n"
       "\n"
       "Exit status: 0 when the window closed or the screenshot was saved, 1 when the book\n"
       "cannot start (the message says why) or is already open in a scripted run, 2 for\n"

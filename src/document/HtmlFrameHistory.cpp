@@ -5,6 +5,7 @@
 
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
+#include "document/ControlPopupWindow.h"
 #include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
@@ -52,15 +53,26 @@ void THtmlFrame::HistoryChanged() {
   host_.PanePageChanged(current);
 }
 
-// The history popups show these lists when they open; the standard window's tool bar joins
-// here once it exists.
+// The standard window's tool bar and menus follow the history first; the history popups get
+// the entries nearest to the page shown and hide the rest of their eight items.
 void THtmlFrame::UpdateHistoryControls() {
+  host_.HistoryControlsChanged();
   historyBackItems_.clear();
   historyForwardItems_.clear();
   const TFrameViewer* viewer = CurrentViewer();
   if (!viewer) return;
   historyBackItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), true);
   historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
+  TControlPopupWindow* popups = host_.Popups();
+  if (!popups) return;
+  for (const auto& [type, entries] : {std::pair{ptHistoryBack, &historyBackItems_},
+                                      std::pair{ptHistoryForward, &historyForwardItems_}}) {
+    for (int i = 0; i < kHistoryPopupItems; ++i) {
+      const bool used = i < static_cast<int>(entries->size());
+      if (used) popups->SetItem((*entries)[i].caption, (*entries)[i].command, i, type);
+      popups->SetItemShown(used, type, i);
+    }
+  }
 }
 
 void THtmlFrame::HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {

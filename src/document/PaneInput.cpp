@@ -1,7 +1,9 @@
-// Keys pressed in the page and files dropped on the window.
+// Keys and mouse presses in the page, and files dropped on the window.
 
+#include "document/ControlPopupWindow.h"
 #include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
+#include "document/PaneHost.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
@@ -25,6 +27,15 @@ void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
   const QString text = TrimLineBreaks(active->SelText());
   const QString before = QGuiApplication::clipboard()->text();
   QTimer::singleShot(0, this, [text, before] { QGuiApplication::clipboard()->setText(text.isEmpty() ? before : text); });
+}
+
+void THtmlFrame::PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, QPoint at) {
+  TControlPopupWindow* popups = host_.Popups();
+  if (!popups) return;
+  popups->CloseAll();
+  const Qt::KeyboardModifiers keys =
+      QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (buttons == Qt::RightButton && keys == Qt::NoModifier) popups->Popup(ptContextHtml, viewer->mapToGlobal(at));
 }
 
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {

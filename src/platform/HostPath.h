@@ -23,6 +23,10 @@ QString ToHost(std::string_view windowsName);
 // folder on c:, else on z:.
 std::string ToWindows(const QString& hostName);
 
+// The letter of the first CD-ROM drive from A to Z, lower-case, or 0 when there is none. Here
+// that is drive d: while it has a host folder.
+char FirstCdDrive();
+
 bool FileExists(std::string_view windowsName);    // a file, not a folder
 bool FolderExists(std::string_view windowsName);
 

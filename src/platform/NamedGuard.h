@@ -19,8 +19,6 @@ class TNamedGuard {
 
   static QString LockFolder();
   static QString LockFileFor(const std::string& name);
-  // Where the holder of `name` listens for the processes it turned away (TGuardSignal).
-  static QString SignalNameFor(const std::string& name);
 
  private:
   std::unique_ptr<QLockFile> lock_;

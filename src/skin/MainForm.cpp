@@ -8,13 +8,18 @@
 #include "app/ResourcePack.h"
 #include "app/Description.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
+#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
-#include "platform/ui/GuardSignal.h"
+#include "platform/ui/TopWindows.h"
+#include "platform/ui/WindowBus.h"
 #include "platform/ui/WindowShape.h"
+#include "app/ui/OtherInstances.h"
+#include "windows/InstanceMessages.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
@@ -37,6 +42,7 @@ TMainForm::TMainForm(const TCommandLine& commandLine) : commandLine_(commandLine
 
 TMainForm::~TMainForm() {
   qApp->removeEventFilter(this);
+  instanceMessages_.reset();
   FormDestroy();
 }
 
@@ -45,6 +51,8 @@ void TMainForm::FormCreate() {
   OpenBookPack();
 
   Global.HasParams = commandLine_.HasParams();
+  // Messages of other processes wait for the document pane; they are taken from now on.
+  instanceMessages_ = std::make_unique<TInstanceMessages>(*this);
   if (commandLine_.Role() != TRole::Main) {
     RunSecondaryRole(commandLine_.Role());
     return;
@@ -69,6 +77,7 @@ void TMainForm::FormCreate() {
     throw TStartFailure(e.what());
   }
 
+  WindowBus().SetGroup(FromCp1251(Global.BookTitle));
   instanceGuard_ = std::make_unique<TNamedGuard>(Global.BookTitle);
   if (!instanceGuard_->Acquire()) {
     Global.OtherInstance = true;
@@ -76,10 +85,14 @@ void TMainForm::FormCreate() {
     terminating_ = true;
     // The reader asked for the book again: show the window that has it. Scripted runs only
     // report that the book is taken.
-    if (!commandLine_.Scripted()) TGuardSignal::Send(Global.BookTitle);
+    if (!commandLine_.Scripted()) {
+      if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) {
+        WindowBus().ShowNormal(window);
+        WindowBus().SetForegroundWindow(window);
+      }
+    }
     return;
   }
-  guardSignal_ = std::make_unique<TGuardSignal>(Global.BookTitle, [this] { BringToFront(); });
 
   const QString title = FromCp1251(Global.BookTitle);
   QApplication::setApplicationDisplayName(title);
@@ -110,12 +123,6 @@ std::string TMainForm::NoDescriptionMessage() const {
   return "the book folder " + folder + " has neither \"interface.dat\" nor \"Struct.txt\"";
 }
 
-void TMainForm::BringToFront() {
-  if (isMinimized()) showNormal();
-  raise();
-  activateWindow();
-}
-
 void TMainForm::ReadBookTitle() {
   Global.BookTitle.clear();
   const std::string titleName = Global.ProgramFolder + "Title.txt";
@@ -125,10 +132,17 @@ void TMainForm::ReadBookTitle() {
 }
 
 void TMainForm::RunSecondaryRole(TRole role) {
-  // The thesaurus and picture windows come later; until then the role shows an empty window.
+  if (role == TRole::Picture) {
+    RunPictureWindow();
+    return;
+  }
+  // The thesaurus window is built from its own description once the thesaurus lands; until
+  // then the role shows an empty window under its caption.
+  Global.ThesaurusRole = true;
+  ReadBookTitle();
+  WindowBus().SetGroup(FromCp1251(Global.BookTitle));
   setWindowFlag(Qt::FramelessWindowHint, false);
-  setWindowTitle(role == TRole::Thesaurus ? QStringLiteral("Тезаурус")
-                                          : QStringLiteral("Увеличенная картинка"));
+  setWindowTitle(OtherInstances::kThesaurusCaption);
   resize(640, 480);
   show();
 }
@@ -177,11 +191,20 @@ void TMainForm::ApplyMainShape() {
 
 QImage TMainForm::Snapshot() {
   QImage image = grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  QPainter painter(&image);
   if (!mask().isEmpty()) {
     const QRegion outside = QRegion(image.rect()) - mask();
-    QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
+  // Open popup lists lie over the window, in their own shapes.
+  if (PopupLists)
+    for (TPopupWindow* list : PopupLists->Lists()) {
+      if (!list->IsOpen()) continue;
+      const QPoint at = list->pos() - mapToGlobal(QPoint(0, 0));
+      painter.setClipRegion(list->mask().isEmpty() ? QRegion(list->rect()).translated(at) : list->mask().translated(at));
+      painter.drawPixmap(at, list->grab());
+    }
   return image;
 }

@@ -6,9 +6,12 @@
 #include "app/CommandLine.h"
 #include "app/DescriptionSyntax.h"
 #include "document/PaneHost.h"
+#include "document/PopupHost.h"
 #include "app/SkinModel.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
+#include "windows/InstanceHost.h"
+#include "windows/StandardWindow.h"
 
 #include <QImage>
 #include <QJsonObject>
@@ -22,6 +25,7 @@ class QTimer;
 class TAnimatedPicture;
 class TArchiveBrowser;
 class TContentsTrees;
+class TControlPopupWindow;
 class THtmlFrame;
 class TMyControl;
 class TNavFont;
@@ -31,15 +35,20 @@ class TScaleBar;
 class TStatusLine;
 class TTextMsg;
 class TNamedGuard;
-class TGuardSignal;
 class TSuperTimer;
+class TInstanceMessages;
 
 // The book cannot start: the message says why.
 struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
+class TMainForm : public QWidget,
+                  public TFadeHost,
+                  public TPaneHost,
+                  public TPopupHost,
+                  public TInstanceHost,
+                  public TStandardWindowHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -62,6 +71,7 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   std::unique_ptr<TTextMsg> TextMsg;
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
   std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
@@ -105,10 +115,12 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   bool FadeDrawable() const override { return isVisible(); }
   void DrawFadeFrame(const QImage& frame, QPoint at) override;
 
-  // TPaneHost
+  // TPaneHost and TPopupHost
   QWidget* Window() override { return this; }
   TPanelBkgrd* Panel() override { return PanelBkgrd; }
   THtmlFrame* Pane() override { return HtmlFrame.get(); }
+  TControlPopupWindow* Popups() override { return PopupLists.get(); }
+  void RunPopupCommand(const std::string& command) override;
   void SetStatusText(const std::string& text) override;
   std::optional<std::string> InstallFolder() override;
   void ShowPageTitle(const std::string& title) override;
@@ -116,6 +128,26 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void PressSwitchSilently(QPoint at) override;
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
+  void HistoryControlsChanged() override;
+  void ShowLinkTarget(const std::string& text) override;
+
+  // TInstanceHost
+  void RunMessageCommand(const std::string& command) override;
+  std::string ShownFile() override;
+  void HelpKey() override;
+  void PrintPicture(const TPrintRequest& request) override;
+
+  // Standard window mode ("standartwin"; picture windows always).
+  void EnterStandardWindow();
+  TStandardWindow* StandardWindow() const { return standardWindow_.get(); }
+  TInstanceMessages* Instances() const { return instanceMessages_.get(); }
+  TRole Role() const { return commandLine_.Role(); }
+
+  // TStandardWindowHost
+  void HideFields(bool hidden) override;
+  QSize SkinSize() override { return BackgroundBitmap.size(); }
+  void HistoryStep(bool forward) override;
+  void PrintDocument() override;
 
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
@@ -140,8 +172,9 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void FormPaint(QPainter& painter);
   void OpenBookPack();
   std::string NoDescriptionMessage() const;
-  void BringToFront();
   void RunSecondaryRole(TRole role);
+  void RunPictureWindow();
+  QJsonObject InstancesForDump() const;
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
@@ -149,6 +182,9 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void RestoreSwitchStates();
   void CreateComponents();
   void CreatePiston();
+  void CreatePopupLists();
+  // The bottom-right corner of a button of the screen shown, in screen coordinates.
+  QPoint ButtonCorner(int index) const;
   void AddBookFonts();
   void OpeningTick();
   QImage LoadPicture(const std::string& name) const;
@@ -163,7 +199,8 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   bool terminating_ = false;
   bool built_ = false;  // the main role's build ran: its states are worth storing
   std::unique_ptr<TNamedGuard> instanceGuard_;
-  std::unique_ptr<TGuardSignal> guardSignal_;  // rings when the book is started again
+  std::unique_ptr<TInstanceMessages> instanceMessages_;
+  std::unique_ptr<TStandardWindow> standardWindow_;
   TAnimatedPicture* piston_ = nullptr;
   TSuperTimer* openingTimer_ = nullptr;
   TSuperTimer* closingTimer_ = nullptr;

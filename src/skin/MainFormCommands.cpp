@@ -4,6 +4,7 @@
 #include "app/TextValues.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "platform/Cp1251.h"
@@ -18,6 +19,7 @@
 #include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTimer>
 
@@ -27,9 +29,11 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
     // A window without a caption cannot be found by it: an untitled book closes itself.
-    QWidget* window =
-        TrimBlanks(Global.BookTitle).empty() ? this : FindTopWindowByTitle(FromCp1251(Global.BookTitle));
-    if (window) window->close();
+    if (TrimBlanks(Global.BookTitle).empty()) {
+      close();
+    } else if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) {
+      WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
+    }
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -98,6 +102,21 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         else tree->PrevChapter();
       }
       break;
+    case TCommandAction::StandartWin:
+      EnterStandardWindow();
+      break;
+    case TCommandAction::HistoryBack:
+    case TCommandAction::HistoryForward:
+    case TCommandAction::ShowFavorite:
+    case TCommandAction::DeleteFromFavorite:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.popupType, ButtonCorner(index));
+      break;
+    case TCommandAction::AddToFavorite:
+      if (PopupLists) PopupLists->AddToFavorite();
+      break;
+    case TCommandAction::ContextMenu:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));
       break;
@@ -137,6 +156,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   ComposeBackground();
 
   if (PathInput) PathInput->ScreenChanged(target);
+  if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
     const bool readingScreen = Global.CurrentScreen == 1;

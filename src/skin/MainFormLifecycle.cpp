@@ -3,11 +3,11 @@
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
-#include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
@@ -16,6 +16,7 @@
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/InstanceRoles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,11 +40,19 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
   Q_UNUSED(sender);
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    if (Global.HasParams) Q_EMIT TerminateApplication();
-    // Otherwise Esc closes the dialog, stops a search or closes popups, once they exist.
+    // Otherwise Esc closes the dialog or stops a search, once they exist; else the popups.
+    if (Global.HasParams)
+      Q_EMIT TerminateApplication();
+    else if (PopupLists)
+      PopupLists->CloseAll();
     return false;
   }
-  // F1 asks the help viewer for the screen's topic once it exists.
+  if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
+    // The print preview's own topic joins with the preview.
+    if (Global.CurrentScreen == 0 || Global.CurrentScreen == 1)
+      RequestHelp(commandLine_.Role(), Skin.HelpFile, Global.CurrentScreen == 0 ? "Topic12" : "Topic13", this);
+    return false;
+  }
   if (!HtmlFrame || (Global.CurrentScreen != 1 && !Global.HasParams)) return false;
   if (Global.CurrentScreen < 0 || Global.CurrentScreen >= Skin.ScreenCount()) return false;
   const bool shiftOnly = mods == Qt::ShiftModifier;
@@ -61,8 +70,10 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     RunCommand("1", {}, 0, TKind::Button, true);
   } else if (ctrlOnly && key == Qt::Key_A) {
     HtmlFrame->SelectAllText();
+  } else if (ctrlOnly && key == Qt::Key_I) {
+    if (PopupLists) PopupLists->AddToFavorite();
   }
-  // The thesaurus, favourites, printing and the search page join these keys as they land.
+  // The thesaurus, printing and the search page join these keys as they land.
   return false;
 }
 
@@ -87,6 +98,8 @@ void TMainForm::dropEvent(QDropEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (Global.HasParams || commandLine_.Role() != TRole::Main) {
     event->accept();
+    // A secondary window's process ends with it.
+    Q_EMIT TerminateApplication();
     return;
   }
   event->ignore();
@@ -104,10 +117,8 @@ bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->
 
 void TMainForm::QuitMainWindow() {
   ++exitSequences_;
-  for (const char* caption : {"Тезаурус", "Rudovozozove", "Help System: Ormantel", "Справка: Ormantel",
-                              "Help Topics: Ormantel", "Ormantel", "Увеличенная картинка"})
-    for (QWidget* window : FindTopWindowsByTitle(QString::fromUtf8(caption)))
-      if (window != this) window->close();
+  // The about window and the dialog join the closing once they exist.
+  CloseOtherWindows(this, {});
 
   closingX_ = closingY_ = 0;
   if (!closingTimer_) {
@@ -160,6 +171,7 @@ void TMainForm::FormDestroy() {
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();
+  PopupLists.reset();
   Trees.reset();
   HtmlFrame.reset();
   ArchiveBrowser.reset();

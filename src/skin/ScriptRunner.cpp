@@ -2,13 +2,17 @@
 
 #include "app/DescriptionSyntax.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
+#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "platform/ui/TopWindows.h"
 #include "skin/MainForm.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -25,6 +29,9 @@
 namespace {
 
 constexpr int kCloseTimeoutMs = 20000;
+constexpr int kAwaitTimeoutMs = 20000;
+constexpr int kAwaitPollMs = 20;
+constexpr int kSlideTimeoutMs = 1000;
 
 bool WriteFile(const QString& name, const QByteArray& bytes) {
   QSaveFile file(name);
@@ -97,6 +104,36 @@ bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
   return false;
 }
 
+bool TScriptRunner::Await(const std::function<bool()>& done) {
+  QDeadlineTimer deadline(kAwaitTimeoutMs);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    Wait(kAwaitPollMs);
+  }
+  return true;
+}
+
+// As the reader would: once the list has slid in, a press on the item.
+bool TScriptRunner::ClickPopupItem(const TScriptLine& line, QString& error) {
+  TPopupWindow* list = form_.PopupLists ? form_.PopupLists->List(line.number) : nullptr;
+  if (!list || !list->IsOpen()) {
+    error = QStringLiteral("popup list %1 is not open").arg(line.number);
+    return false;
+  }
+  const auto& items = list->Items();
+  const TItemsBtn* item = line.item <= static_cast<int>(items.size()) ? items[line.item - 1].get() : nullptr;
+  if (!item || !item->Shown || !item->Placed) {
+    error = QStringLiteral("popup list %1 shows no item %2").arg(line.number).arg(line.item);
+    return false;
+  }
+  for (int waited = 0; list->Sliding() && waited < kSlideTimeoutMs; waited += 10) Wait(10);
+  const QPoint centre = item->Bounds.center();
+  QTest::mouseMove(list, centre);
+  QTest::mousePress(list, Qt::LeftButton, Qt::NoModifier, centre);
+  QTest::mouseRelease(list, Qt::LeftButton, Qt::NoModifier, centre);
+  return true;
+}
+
 void TScriptRunner::Wait(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
@@ -166,6 +203,21 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     }
     case TScriptLine::Kind::Tree:
       if (!ClickTreeItem(line, error)) return false;
+      break;
+    case TScriptLine::Kind::AwaitFile:
+      if (!Await([&] { return QFileInfo::exists(line.text); })) {
+        error = QStringLiteral("%1 did not appear").arg(line.text);
+        return false;
+      }
+      break;
+    case TScriptLine::Kind::AwaitWindows:
+      if (!Await([&] { return FindTopWindowsByTitle(line.text).size() == static_cast<size_t>(line.number); })) {
+        error = QStringLiteral("no %1 windows \"%2\" appeared").arg(line.number).arg(line.text);
+        return false;
+      }
+      break;
+    case TScriptLine::Kind::Item:
+      if (!ClickPopupItem(line, error)) return false;
       break;
     case TScriptLine::Kind::Close: {
       form_.close();

@@ -4,6 +4,7 @@
 #include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/ColorConversion.h"
+#include "platform/ui/SkinFont.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,17 +14,6 @@
 
 namespace {
 
-
-QFont ElementFont(const RText& r) {
-  QFont font(FromCp1251(r.font));
-  if (r.size > 0) font.setPointSize(r.size);
-  const std::string style = AsciiLower(r.style);
-  font.setBold(style.find("bold") != std::string::npos);
-  font.setItalic(style.find("italic") != std::string::npos);
-  font.setUnderline(style.find("underline") != std::string::npos);
-  font.setStrikeOut(style.find("strikeout") != std::string::npos);
-  return font;
-}
 
 bool IsStatusLine(const TTextElement& element) { return AsciiLower(element.ident) == "statusline"; }
 
@@ -50,7 +40,7 @@ void PaintBar(QPainter& painter, const TTextElement& element) {
 TTextMsg::TTextMsg(QWidget* window, const TDynamicTextArray& texts) : window_(window) {
   for (const RText& r : texts) {
     TTextElement element;
-    element.font = ElementFont(r);
+    element.font = FontFromStyleWords(r.font, r.size, r.style);
     element.color = ToQColor(r.color);
     element.rect = QRect(r.vx, r.vy, 0, 0);
     element.screen = r.screen;

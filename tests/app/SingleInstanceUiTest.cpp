@@ -1,5 +1,6 @@
 #include "platform/Cp1251.h"
 #include "platform/NamedGuard.h"
+#include "platform/ui/WindowBus.h"
 #include "support/ui/BookFixture.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/SkinFixture.h"
@@ -84,6 +85,7 @@ TEST(SingleInstance, ASecondStartBringsTheWindowForwardOrFailsAScriptedRun) {
   QDir().mkpath(runtime);
   QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+  ASSERT_TRUE(WindowBus().Start(DefaultBusFolder()));
   const QString title = UniqueTitle("again");
   WriteTestSkin(book, title);
   const auto form = OpenBook(book);

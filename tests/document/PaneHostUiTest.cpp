@@ -24,6 +24,7 @@ class TRecordingHost : public TPaneHost {
   QWidget* Window() override { return &window; }
   TPanelBkgrd* Panel() override { return nullptr; }
   THtmlFrame* Pane() override { return nullptr; }
+  TControlPopupWindow* Popups() override { return nullptr; }
   void SetStatusText(const std::string& text) override { status = text; }
   std::optional<std::string> InstallFolder() override { return installFolder; }
   void ShowPageTitle(const std::string& text) override { title = text; }
@@ -31,6 +32,8 @@ class TRecordingHost : public TPaneHost {
   void PressSwitchSilently(QPoint) override {}
   void PointerLeftSkin() override {}
   std::vector<TChapterButton> ChapterButtons() override { return {}; }
+  void HistoryControlsChanged() override {}
+  void ShowLinkTarget(const std::string&) override {}
 };
 
 TEST(PaneHost, APaneWorksWithAPlainHost) {

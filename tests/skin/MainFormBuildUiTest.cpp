@@ -104,7 +104,9 @@ TEST(MainFormBuild, BooksThatCannotStartSayWhy) {
     if (!c.structLines.isEmpty()) book.Struct(c.structLines);
     const std::string failure = StartFailure(book);
     EXPECT_NE(failure.find(c.expected), std::string::npos) << failure;
-    if (!c.structLines.isEmpty()) EXPECT_EQ(failure.find(book.Folder().toStdString()), 0u) << failure;
+    if (!c.structLines.isEmpty()) {
+      EXPECT_EQ(failure.find(book.Folder().toStdString()), 0u) << failure;
+    }
   }
 }
 
