@@ -3,10 +3,12 @@
 // edges are left out, since they come from the pictures when the window loads them.
 // "vertexmain" is null when the description gives no window shape.
 
+#include "app/ComprStream.h"
 #include "app/Description.h"
 #include "app/Errors.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "booktool/BookOpening.h"
 #include "booktool/Command.h"
 #include "booktool/OpenBook.h"
 #include "platform/Cp1251.h"
@@ -229,12 +231,13 @@ QJsonObject SkinJson(const TSkinModel& m) {
 
 int DumpSkin(const std::vector<std::string>& args) {
   if (args.size() != 1) throw UsageError("expected 1 argument");
-  OpenBook(args[0]);
+  SetBookFolders(args[0]);
+  OpenBookPack();
   const std::string structName = Global.ProgramFolder + "Struct.txt";
   if (!FileOrPackExists(structName)) throw InputError("no Struct.txt in " + args[0]);
   TSkinModel model;
   try {
-    model = ReadSkin(ReadDescriptionLines(structName, true), "Struct.txt");
+    model = ReadSkin(ReadDescriptionLines(structName, true), ShownFileName(structName));
   } catch (const std::runtime_error& e) {
     throw InputError(e.what());
   }
