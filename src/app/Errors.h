@@ -24,3 +24,9 @@ struct EConvertError : std::runtime_error {
 struct EDataError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// The media device refused a command: "No MCI device open", or its own text for the error
+// number the player keeps.
+struct EMCIDeviceError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};

@@ -1,7 +1,7 @@
 // "copyhtml": the page shown, and the folder of its pictures saved beside it, copied into the
 // folder of the path box.
 
-#include "document/FileCopy.h"
+#include "app/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"

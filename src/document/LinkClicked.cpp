@@ -5,7 +5,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
-#include "document/FileCopy.h"
+#include "app/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
