@@ -113,8 +113,12 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     SaveZip(file);
     return;
   }
-  // Archives and sounds go to the archive browser and the media player once they exist;
-  // until then the desktop opens them like any other file.
+  if (extension.find(".wav") != std::string::npos) {
+    host_.PlayMedia(file);
+    return;
+  }
+  // Archives go to the archive browser once it exists; until then the desktop opens them like
+  // any other file.
   const std::string folder = FolderPart(file);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);

@@ -2,6 +2,7 @@
 
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
+#include "document/PaneHost.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
@@ -29,6 +30,10 @@ void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
   if (hostFiles.isEmpty()) return;
   const std::string name = NameLower(HostPath::ToWindows(hostFiles.first()));
-  // Archives and sounds go to the archive browser and the media player once they exist.
-  if (ClassifyDrop(name) == TDropAction::Show) ShowFile(name);
+  // Archives go to the archive browser once it exists.
+  switch (ClassifyDrop(name)) {
+    case TDropAction::Show: ShowFile(name); break;
+    case TDropAction::Media: host_.PlayMedia(name); break;
+    default: break;
+  }
 }

@@ -9,6 +9,9 @@
 #include "app/Description.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "media/BackgroundMusic.h"
+#include "media/MyAviPlayer.h"
+#include "media/Sound.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
@@ -116,7 +119,8 @@ void TMainForm::FinishStartup() {
     openingTimer_->OnTimer = [this](TSuperTimer*) { OpeningTick(); };
   }
   openingTimer_->SetEnabled(true);
-  // Background music starts here once the music player exists.
+  Start3dViewShownOnStart();
+  StartMusic();
 }
 
 void TMainForm::OpeningTick() {

@@ -7,6 +7,7 @@
 #include "app/DescriptionSyntax.h"
 #include "document/PaneHost.h"
 #include "app/SkinModel.h"
+#include "media/MediaHost.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
 
@@ -20,6 +21,11 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TBackgroundMusic;
+struct TCommand;
+class TMyAviPlayer;
+class TSound;
+class TStartClip;
 class TContentsTrees;
 class THtmlFrame;
 class TMyControl;
@@ -37,7 +43,7 @@ struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
+class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TMediaHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -62,6 +68,9 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   std::unique_ptr<TPathInputBox> PathInput;
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  std::unique_ptr<TBackgroundMusic> Music;
+  std::unique_ptr<TSound> PagePlayer;
+  std::unique_ptr<TMyAviPlayer> Clip3d;  // the 3D view, made by the first "3d"
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }
@@ -113,6 +122,14 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void PressSwitchSilently(QPoint at) override;
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
+  void PlayMedia(const std::string& file) override;
+
+  // TMediaHost (Window and PointerLeftSkin as above)
+  QImage& SkinBackground() override { return BackgroundBitmap; }
+  void ShowInElement(int number, const std::string& document) override;
+
+  // The start clip while it plays; none before and after.
+  TStartClip* StartClip() const { return startClip_; }
 
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
@@ -143,6 +160,21 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   void RestoreSwitchStates();
   void CreateComponents();
   void CreatePiston();
+  // Media: the players, their commands, the 3D view, what the window does with them as it goes.
+  void InstallCodecs();
+  void CreateMusicPlayer();
+  void CreatePagePlayer();
+  void PlayStartClipOrFinish();
+  void StartMusic();
+  void Start3dViewShownOnStart();
+  // False when the command is none of the media commands.
+  bool RunMediaCommand(const TCommand& command, TKind kind);
+  bool View3dPlaying();
+  // The 3D view is on and owns the point: the skin leaves the mouse alone there.
+  bool Over3dView(QPoint at) const;
+  void Freeze3dIfPlaying();
+  void ReleaseMedia();
+  void AddMediaState(QJsonObject& state) const;
   void AddBookFonts();
   void OpeningTick();
   QImage LoadPicture(const std::string& name) const;
@@ -163,6 +195,7 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost {
   int closingX_ = 0, closingY_ = 0;
   int nestedSwitches_ = 0;
   QTimer* restart3dTimer_ = nullptr;  // created the first time a "3d" switch needs it
+  TStartClip* startClip_ = nullptr;
   int exitSequences_ = 0;
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;

@@ -51,6 +51,7 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  AddMediaState(state);
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

@@ -31,6 +31,7 @@ class TRecordingHost : public TPaneHost {
   void PressSwitchSilently(QPoint) override {}
   void PointerLeftSkin() override {}
   std::vector<TChapterButton> ChapterButtons() override { return {}; }
+  void PlayMedia(const std::string&) override {}
 };
 
 TEST(PaneHost, APaneWorksWithAPlainHost) {
