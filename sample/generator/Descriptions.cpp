@@ -163,6 +163,19 @@ QStringList HtmlLines(const SkinHtml& h) {
           "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
 }
 
+// vw and vh are the panel's right and bottom edges; html names the pane the clip's page
+// shows in.
+QStringList ClipLines(const SkinClip& c) {
+  const QRect& b = c.box;
+  return {QStringLiteral("_clip %1").arg(c.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          QStringLiteral("bgcolor=%1; html=%2").arg(Color(c.color)).arg(c.html), QString()};
+}
+
 // vw and vh are the tree's right and bottom edges on the window.
 QStringList TreeLines(const SkinTree& t) {
   return {QStringLiteral("_tree %1").arg(t.screen + 1),
@@ -187,8 +200,8 @@ std::string Encode(const QStringList& lines) {
 std::string StructText(const SkinLayout& s) {
   QStringList lines;
   lines << "codec="
-        << "rolic=no"
-        << "bgsounddef=[]";
+        << "rolic=" + Checked(s.startClip) << "background=no"
+        << "bgsounddef=[" + s.songs.join(';') + "]";
   QStringList vertices;
   for (const QPoint& pt : s.windowShape)
     vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
@@ -207,6 +220,8 @@ std::string StructText(const SkinLayout& s) {
       if (h.screen == screen) lines << HtmlLines(h);
     for (const SkinTree& t : s.trees)
       if (t.screen == screen) lines << TreeLines(t);
+    for (const SkinClip& c : s.clips)
+      if (c.screen == screen) lines << ClipLines(c);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

@@ -58,5 +58,8 @@ QImage DrawReaderScreen(const SkinLayout& layout) {
   DrawInsetPanel(p, QRectF(layout.statusStrip), 4, QColor(16, 22, 30));
   for (const SkinPath& path : layout.paths)
     if (path.screen == 1) DrawPathField(p, path);
+  // The clip panel sits sunk into the strip beside the page.
+  for (const SkinClip& clip : layout.clips)
+    if (clip.screen == 1) DrawInsetPanel(p, QRectF(clip.box).adjusted(-3, -3, 3, 3), 3, clip.color);
   return img;
 }

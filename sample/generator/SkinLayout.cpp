@@ -73,6 +73,35 @@ SkinLayout SampleLayout() {
                               QStringLiteral("Выход"), "exit",
                               QStringLiteral("Завершить работу с книгой")));
 
+  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_music", QRect(22, 97, 104, 28),
+                              QStringLiteral("Музыка"), "bgsound",
+                              QStringLiteral("Включить или выключить фоновую музыку")));
+
+  // Above the showroom's right corner: the still picture or the turning car in its place.
+  SkinElement still;
+  still.kind = ElementKind::Grouped;
+  still.face = FaceStyle::Tab;
+  still.screen = 0;
+  still.picture = "t_2d";
+  still.rect = QRect(600, 97, 48, 28);
+  still.captionUp = still.captionDn = QStringLiteral("2D");
+  still.colors = {kPressed, kAmber, kInk, kInk};
+  still.command = "2d";
+  still.hint = QStringLiteral("Автомобиль на картинке");
+  still.state = true;
+  still.store = true;
+  still.group = 2;
+  still.sound = kToggle;
+  s.elements.push_back(still);
+  SkinElement turning = still;
+  turning.picture = "t_3d";
+  turning.rect.moveLeft(648);
+  turning.captionUp = turning.captionDn = QStringLiteral("3D");
+  turning.command = "3d";
+  turning.hint = QStringLiteral("Автомобиль на поворотном круге");
+  turning.state = false;
+  s.elements.push_back(turning);
+
   struct Tool {
     const char* picture;
     QString caption;
@@ -105,6 +134,23 @@ SkinLayout SampleLayout() {
   s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40),
                               QStringLiteral("»"), "nextchapter",
                               QStringLiteral("Следующий раздел")));
+
+  // Under the chapter buttons: the clip panel and what plays in it, and the music.
+  s.clips.push_back({1, QRect(716, 244, 64, 48), QColor(8, 12, 18), 20});
+  const Tool media[] = {
+      {"r_video", QStringLiteral("Видео"), "clip=man\\engine.avi=man\\video.htm",
+       QStringLiteral("Ролик: как работает двигатель")},
+      {"r_pause", QStringLiteral("Пауза"), "pause", QStringLiteral("Приостановить или продолжить ролик")},
+      {"r_stop", QStringLiteral("Стоп"), "stop", QStringLiteral("Остановить ролик")},
+      {"r_music", QStringLiteral("Музыка"), "bgsound", QStringLiteral("Включить или выключить фоновую музыку")},
+  };
+  int y = 300;
+  for (const Tool& t : media) {
+    SkinElement e = Button(FaceStyle::ToolButton, 1, t.picture, QRect(720, y, 56, 26), t.caption, t.command, t.hint);
+    e.fontPoints = 8;
+    s.elements.push_back(e);
+    y += t.command == std::string("stop") ? 36 : 30;  // the music a little apart
+  }
 
   SkinElement toc;
   toc.kind = ElementKind::Toggle;
@@ -148,6 +194,8 @@ SkinLayout SampleLayout() {
   s.elements.push_back(index);
 
   s.sounds = {{kClick, 2400, 700, 40}, {kToggle, 1500, 420, 50}};
+  s.startClip = QStringLiteral("intro.avi");
+  s.songs = {QStringLiteral("song1.wav"), QStringLiteral("song2.wav")};
 
   SkinText version;
   version.screen = 0;

@@ -75,6 +75,15 @@ struct SkinTree {
   QString file;  // the contents file, beside the descriptions
 };
 
+// A "_clip" element: a coloured panel where page media plays its video, with the document
+// pane that shows the clip's page.
+struct SkinClip {
+  int screen = 1;
+  QRect box;
+  QColor color;
+  int html = 0;  // the number of the "_html" declaration
+};
+
 // A short click: a bright tone over a lower body, both dying away.
 struct SkinSound {
   QString file;
@@ -95,7 +104,10 @@ struct SkinLayout {
   std::vector<SkinPath> paths;
   std::vector<SkinHtml> htmls;
   std::vector<SkinTree> trees;  // the contents first, then the index of terms
+  std::vector<SkinClip> clips;
   std::vector<SkinSound> sounds;
+  QString startClip;            // "rolic": played before the window shows
+  QStringList songs;            // "bgsounddef": the background music
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.
   QRect pageHeader;   // above the page, for the page's title

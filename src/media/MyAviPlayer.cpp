@@ -116,8 +116,12 @@ void TMyAviPlayer::Freeze() {
   if (Player) Player->PauseOnly();
   WaitUntilIdle();
   Frozen = true;
-  // What the window shows there now: the frame the video stopped at.
-  FramePicture = Window->grab(Rect).toImage().convertToFormat(QImage::Format_RGB32);
+  // What the window shows there now: the frame the video stopped at, drawn to fill the
+  // rectangle. Taken from the video itself, since the window may be half way to another
+  // screen and cannot paint itself now.
+  const QImage frame = Player ? Player->Device().CurrentFrame() : QImage();
+  FramePicture = (frame.isNull() ? host_.SkinBackground().copy(Rect) : frame.scaled(Rect.size()))
+                     .convertToFormat(QImage::Format_RGB32);
   PutIntoSkin(FramePicture);
   if (Player) Player->Device().HideVideo();
   Window->update(Rect);

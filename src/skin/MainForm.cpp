@@ -110,6 +110,10 @@ bool TMainForm::OpeningRunning() const { return openingTimer_ && openingTimer_->
 void TMainForm::FinishStartup() {
   WindowShape::SetWindowRegion(this, QRegion(), false);
   show();
+  Start3dViewShownOnStart();
+  // The music's file is read before the opening effect runs, so that the effect's end (which
+  // lets a scripted run begin) never falls inside that read.
+  StartMusic();
   openingX_ = width() / 2;
   openingY_ = height() / 2;
   openingTicks_ = 0;
@@ -119,8 +123,6 @@ void TMainForm::FinishStartup() {
     openingTimer_->OnTimer = [this](TSuperTimer*) { OpeningTick(); };
   }
   openingTimer_->SetEnabled(true);
-  Start3dViewShownOnStart();
-  StartMusic();
 }
 
 void TMainForm::OpeningTick() {

@@ -120,8 +120,7 @@ bool TMainForm::RunMediaCommand(const TCommand& c, TKind kind) {
       case TCommandAction::Clip:
         if (PagePlayer) PagePlayer->PlayMedia(c.value, c.rest, 4);
         return true;
-      default:
-        return false;
+      default: return false;
     }
   } catch (const std::exception& e) {
     // No failure of the players is shown to the reader.

@@ -10,8 +10,8 @@
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/MediaFiles.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 namespace {
 
@@ -24,8 +24,8 @@ class CodecInstall : public ::testing::Test {
     Global.WindowsFolder = HostPath::ToWindows(folder_.Dir().MakeFolder("windows") + '/');
     Global.SystemFolder = Global.WindowsFolder + "system32\\";
     sys_ = Global.SystemFolder.substr(0, Global.SystemFolder.size() - 1);
-    for (const char* file : {"Ir50_32.dll", "L3codecp.acm", "Xmdrivnt.dll", "Xmdriver.dll", "Xmdrv95.dll",
-                             "Xmres.dll", "Xmsound.dll", "Xmvideo.dll"})
+    for (const char* file : {"Ir50_32.dll", "L3codecp.acm", "Xmdrivnt.dll", "Xmdriver.dll", "Xmdrv95.dll", "Xmres.dll",
+                             "Xmsound.dll", "Xmvideo.dll"})
       folder_.Write(std::string("Resource/") + file, QByteArray("new ") + file);
   }
 
@@ -54,7 +54,8 @@ class CodecInstall : public ::testing::Test {
 TEST_F(CodecInstall, IndeoIsCopiedWhenMissingAndRegisteredEveryTime) {
   // The registration program shipped on the disc: here a script that notes its arguments.
   const QString log = folder_.Dir().Path() + "/registered.txt";
-  const QString program = folder_.Dir().Write("Resource/Regsvr32.exe", ("#!/bin/sh\necho \"$@\" >> " + log + "\n").toUtf8());
+  const QString program =
+      folder_.Dir().Write("Resource/Regsvr32.exe", ("#!/bin/sh\necho \"$@\" >> " + log + "\n").toUtf8());
   QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   const auto registrations = [&] {
     QFile f(log);

@@ -5,11 +5,11 @@
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/MediaFiles.h"
 
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -32,8 +32,7 @@ TEST_F(StartClip, PlaysFramedInTheMiddleAndEndsByItself) {
   auto clip = Clip("intro.avi", false);
   ASSERT_TRUE(ProcessEventsUntil([&] { return clip->isVisible(); }, 3000));
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  EXPECT_EQ(clip->geometry(),
-            QRect(screen.width() / 2 - 60 - 20, screen.height() / 2 - 40 - 20, 140, 100));
+  EXPECT_EQ(clip->geometry(), QRect(screen.width() / 2 - 60 - 20, screen.height() / 2 - 40 - 20, 140, 100));
   EXPECT_EQ(clip->windowTitle(), "StartClip");
   // The video fills the inside of the bevel.
   const QImage shown = clip->grab().toImage();

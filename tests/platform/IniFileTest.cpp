@@ -2,8 +2,8 @@
 
 #include "support/TempDir.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 namespace {
 
@@ -24,9 +24,10 @@ TEST(IniFile, EntriesAreReplacedWhereTheyStandOrAddedToTheirSection) {
     std::string after;
   };
   for (const Case& c : {
-           Case{"drivers32", "msacm.l3codec", "l3codecp.acm",
-                "; the machine's drivers\r\n[Drivers32]\r\nmsacm.imaadpcm=imaadp32.acm\r\nmsacm.l3codec=l3codecp.acm\r\n"
-                "\r\n[mci]\r\ncdaudio=mcicda.drv\r\n\r\n[drivers32]\r\nlater=section\r\n"},
+           Case{
+               "drivers32", "msacm.l3codec", "l3codecp.acm",
+               "; the machine's drivers\r\n[Drivers32]\r\nmsacm.imaadpcm=imaadp32.acm\r\nmsacm.l3codec=l3codecp.acm\r\n"
+               "\r\n[mci]\r\ncdaudio=mcicda.drv\r\n\r\n[drivers32]\r\nlater=section\r\n"},
            Case{"MCI", "MpegVideo", "mciqtz.drv",
                 "; the machine's drivers\r\n[Drivers32]\r\nmsacm.imaadpcm=imaadp32.acm\r\n MSACM.L3Codec = old.acm\r\n"
                 "\r\n[mci]\r\ncdaudio=mcicda.drv\r\nMpegVideo=mciqtz.drv\r\n\r\n[drivers32]\r\nlater=section\r\n"},
