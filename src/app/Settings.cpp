@@ -62,6 +62,10 @@ void TBookSettings::DeleteValue(const std::string& name) {
   if (opened_) registry_.DeleteValue(name);
 }
 
+void TBookSettings::WriteStrings(const TRegistry::TStringChanges& changes) {
+  if (opened_) registry_.WriteStrings(changes);
+}
+
 void ReadReaderOptions() {
   TBookSettings settings;
   Global.Options.Clip = settings.ReadOrCreate(Settings::Clip) != 0;

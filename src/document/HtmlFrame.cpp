@@ -81,6 +81,8 @@ void THtmlFrame::StoreSettings() const {
 
 TFrameViewer* THtmlFrame::CreateViewer(int index) {
   auto* viewer = new TFrameViewer(host_.Window());
+  // What the page does not take of the mouse is no press on the skin below it.
+  viewer->setAttribute(Qt::WA_NoMousePropagation);
   viewer->hide();
   viewer->setGeometry(0, 0, 0, 0);
   viewer->SetDefFontName(settings_.fontName);
@@ -115,6 +117,7 @@ TFrameViewer* THtmlFrame::CreateViewer(int index) {
   };
   viewer->OnKeyDown = [this](QKeyEvent* event) { PaneKeyDown(event); };
   viewer->OnMouseMove = [this, viewer](QPoint at) { PaneMouseMove(viewer, at); };
+  viewer->OnMouseDown = [this, viewer](Qt::MouseButtons buttons, QPoint at) { PaneMouseDown(viewer, buttons, at); };
   return viewer;
 }
 
@@ -170,6 +173,9 @@ void THtmlFrame::ShowScreenPane(int screen) {
   const int previous = ViewerIndexOfScreen(prevScreen_);
   if (prevScreen_ != screen_ && previous >= 0) viewers_[previous]->hide();
   prevScreen_ = screen_;
+  // The screen's history lists were made afresh with the screen: they offer this viewer's
+  // history even when showing it changed nothing.
+  UpdateHistoryControls();
 }
 
 void THtmlFrame::ShowInViewer(TFrameViewer* viewer, const std::string& file) {

@@ -21,6 +21,7 @@
 
 class QKeyEvent;
 class QLabel;
+class TArchiveLinks;
 class TFrameViewer;
 class THTMLViewer;
 class TPaneHost;
@@ -70,12 +71,18 @@ class THtmlFrame : public QObject {
   void HistoryChanged();
   void PaneKeyDown(QKeyEvent* event);
   void PaneMouseMove(TFrameViewer* viewer, QPoint at);
+  // Closes the popup lists; a right click alone opens the page's context list there.
+  void PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, QPoint at);
   void ImageHintTick();
 
   // The main window's file drop: `hostFiles` are host file names, in the order dropped.
   void WMDropFiles(const QStringList& hostFiles);
 
   QJsonObject StateForDump() const;
+
+  // The archive browser that links to archives and archive listings go to; none: they are
+  // opened like other files.
+  void SetArchiveLinks(TArchiveLinks* archive) { archive_ = archive; }
 
   const std::vector<TFrameViewer*>& Viewers() const { return viewers_; }
   const std::vector<int>& ViewerScreens() const { return viewerScreens_; }
@@ -137,4 +144,5 @@ class THtmlFrame : public QObject {
 
   std::vector<std::vector<std::string>> visitGroups_;  // per viewer
   int visitIndex_ = -1;
+  TArchiveLinks* archive_ = nullptr;
 };

@@ -5,6 +5,8 @@
 
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
+#include "document/ControlPopupWindow.h"
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -44,14 +46,15 @@ void THtmlFrame::HistoryChanged() {
       groups[visitIndex_] += "; " + NameLower(current);
   }
 
+  if (archive_) archive_->DocumentShown(current);
   const THTMLViewer* active = viewer->ActiveViewer();
   host_.ShowPageTitle(ToCp1251(active ? active->DocumentTitle() : QString()));
   UpdateHistoryControls();
   host_.PanePageChanged(current);
 }
 
-// The history popups show these lists when they open; the standard window's tool bar joins
-// here once it exists.
+// The history popups get the entries nearest to the page shown and hide the rest of their
+// eight items; the standard window's tool bar joins here once it exists.
 void THtmlFrame::UpdateHistoryControls() {
   historyBackItems_.clear();
   historyForwardItems_.clear();
@@ -59,6 +62,16 @@ void THtmlFrame::UpdateHistoryControls() {
   if (!viewer) return;
   historyBackItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), true);
   historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
+  TControlPopupWindow* popups = host_.Popups();
+  if (!popups) return;
+  for (const auto& [type, entries] : {std::pair{ptHistoryBack, &historyBackItems_},
+                                      std::pair{ptHistoryForward, &historyForwardItems_}}) {
+    for (int i = 0; i < kHistoryPopupItems; ++i) {
+      const bool used = i < static_cast<int>(entries->size());
+      if (used) popups->SetItem((*entries)[i].caption, (*entries)[i].command, i, type);
+      popups->SetItemShown(used, type, i);
+    }
+  }
 }
 
 void THtmlFrame::HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {

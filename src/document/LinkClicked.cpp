@@ -6,6 +6,7 @@
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "app/FileCopy.h"
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -99,6 +100,10 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
   const bool archiveMode = viewerIndex < static_cast<int>(archiveMode_.size()) && archiveMode_[viewerIndex];
   const std::string extension = FileExtension(expanded);
 
+  // A member followed in a listing: the archive is extracted into the listing's folder.
+  if (archiveMode && archive_ && !url.starts_with('#') && !FileOrPackExists(WithoutAnchor(expanded)))
+    archive_->ExtractAll(false, true);
+
   if (IsPageLink(url, extension)) {
     if (archiveMode && ArchivePageShownByPane(url, expanded)) {
       handled = true;
@@ -113,12 +118,15 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     SaveZip(file);
     return;
   }
+  if (archive_ && extension.find(".rar") != std::string::npos) {
+    archive_->OpenArchive(file, viewer->CurrentFile());
+    return;
+  }
   if (extension.find(".wav") != std::string::npos) {
     host_.PlayMedia(file);
     return;
   }
-  // Archives go to the archive browser once it exists; until then the desktop opens them like
-  // any other file.
+  // Any other file is opened by the desktop.
   const std::string folder = FolderPart(file);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);

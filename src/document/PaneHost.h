@@ -8,6 +8,7 @@
 #include <vector>
 
 class QWidget;
+class TControlPopupWindow;
 class TPanelBkgrd;
 class THtmlFrame;
 
@@ -25,6 +26,9 @@ class TPaneHost {
   // The reading screen's panel with its splitter (tree left, page right), when declared.
   virtual TPanelBkgrd* Panel() = 0;
   virtual THtmlFrame* Pane() = 0;
+  // The popup lists, when the window declares any: the pane fills the history lists and
+  // opens the context list; clicks in the page or a tree close them.
+  virtual TControlPopupWindow* Popups() = 0;
 
   virtual void SetStatusText(const std::string& text) = 0;
   // The folder of the path box (Windows name ending in '\'); nothing when there is no box.

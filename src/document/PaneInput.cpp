@@ -1,5 +1,7 @@
-// Keys pressed in the page and files dropped on the window.
+// Keys and mouse presses in the page, and files dropped on the window.
 
+#include "document/ControlPopupWindow.h"
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "document/PaneHost.h"
@@ -27,13 +29,32 @@ void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
   QTimer::singleShot(0, this, [text, before] { QGuiApplication::clipboard()->setText(text.isEmpty() ? before : text); });
 }
 
+void THtmlFrame::PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, QPoint at) {
+  TControlPopupWindow* popups = host_.Popups();
+  if (!popups) return;
+  popups->CloseAll();
+  const Qt::KeyboardModifiers keys =
+      QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (buttons == Qt::RightButton && keys == Qt::NoModifier) popups->Popup(ptContextHtml, viewer->mapToGlobal(at));
+}
+
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
   if (hostFiles.isEmpty()) return;
   const std::string name = NameLower(HostPath::ToWindows(hostFiles.first()));
-  // Archives go to the archive browser once it exists.
   switch (ClassifyDrop(name)) {
-    case TDropAction::Show: ShowFile(name); break;
-    case TDropAction::Media: host_.PlayMedia(name); break;
-    default: break;
+    case TDropAction::Show:
+      ShowFile(name);
+      break;
+    case TDropAction::Archive:
+      if (archive_) {
+        const TFrameViewer* viewer = CurrentViewer();
+        archive_->OpenArchive(name, viewer ? viewer->CurrentFile() : std::string());
+      }
+      break;
+    case TDropAction::Media:
+      host_.PlayMedia(name);
+      break;
+    default:
+      break;
   }
 }

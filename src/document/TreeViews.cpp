@@ -3,6 +3,7 @@
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/TextValues.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "html/FrameViewer.h"
 #include "html/HtmlNames.h"
@@ -49,7 +50,9 @@ TTreeViews::TTreeViews(TPaneHost& host, const RTree& declaration)
 
   OnItemSelectedChange = [this](TElTreeItem* item) { PendingLink = entries_[item->AbsoluteIndex()].link; };
   OnAfterSelectionChange = [this] { OpenPending(this); };
-  // Popup lists close on a click in the tree once the window has them.
+  OnMouseDown = [this](QMouseEvent*) {
+    if (TControlPopupWindow* popups = host_.Popups()) popups->CloseAll();
+  };
   OnMouseMove = [this](QMouseEvent*) { host_.PointerLeftSkin(); };
   // The width the reader drags the tree to is kept for when it is shown again.
   connect(host.Panel()->Splitter(), &QSplitter::splitterMoved, this, [this] {

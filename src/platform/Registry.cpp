@@ -178,3 +178,18 @@ bool TRegistry::DeleteValue(const std::string& name) {
     return k != keys.end() && k->second.values.erase(AsciiLower(name)) > 0;
   });
 }
+
+bool TRegistry::WriteStrings(const TStringChanges& changes) {
+  if (key_.empty()) return false;
+  return Modify(FileName(), [&](TRegKeys& keys) {
+    TRegKey& k = keys[AsciiLower(key_)];
+    if (k.name.empty()) k.name = key_;
+    for (const auto& [name, text] : changes) {
+      if (text)
+        k.values[AsciiLower(name)] = {name, {TRegValue::Type::String, *text, 0}};
+      else
+        k.values.erase(AsciiLower(name));
+    }
+    return true;
+  });
+}

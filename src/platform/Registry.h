@@ -8,6 +8,8 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TRegistry {
  public:
@@ -31,6 +33,10 @@ class TRegistry {
   bool WriteBool(const std::string& name, bool value);
   bool WriteBinary(const std::string& name, const std::string& bytes);
   bool DeleteValue(const std::string& name);
+  // Writes each string value that has a text and deletes each that has none, in one change
+  // of the store: a process ended midway leaves either all of them or none.
+  using TStringChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+  bool WriteStrings(const TStringChanges& changes);
 
   // Under Global.SettingsFolder, else the user's config folder.
   QString FileName() const;

@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/DescriptionSyntax.h"
 #include "document/PaneHost.h"
+#include "document/PopupHost.h"
 #include "app/SkinModel.h"
 #include "media/MediaHost.h"
 #include "skin/SkinPictures.h"
@@ -21,12 +22,14 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TArchiveBrowser;
 class TBackgroundMusic;
 struct TCommand;
 class TMyAviPlayer;
 class TSound;
 class TStartClip;
 class TContentsTrees;
+class TControlPopupWindow;
 class THtmlFrame;
 class TMyControl;
 class TNavFont;
@@ -43,7 +46,7 @@ struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TMediaHost {
+class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPopupHost, public TMediaHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -66,8 +69,10 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TMe
   std::unique_ptr<TTextMsg> TextMsg;
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
   std::unique_ptr<TBackgroundMusic> Music;
   std::unique_ptr<TSound> PagePlayer;
   std::unique_ptr<TMyAviPlayer> Clip3d;  // the 3D view, made by the first "3d"
@@ -111,10 +116,12 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TMe
   bool FadeDrawable() const override { return isVisible(); }
   void DrawFadeFrame(const QImage& frame, QPoint at) override;
 
-  // TPaneHost
+  // TPaneHost and TPopupHost
   QWidget* Window() override { return this; }
   TPanelBkgrd* Panel() override { return PanelBkgrd; }
   THtmlFrame* Pane() override { return HtmlFrame.get(); }
+  TControlPopupWindow* Popups() override { return PopupLists.get(); }
+  void RunPopupCommand(const std::string& command) override;
   void SetStatusText(const std::string& text) override;
   std::optional<std::string> InstallFolder() override;
   void ShowPageTitle(const std::string& title) override;
@@ -160,6 +167,9 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TMe
   void RestoreSwitchStates();
   void CreateComponents();
   void CreatePiston();
+  void CreatePopupLists();
+  // The bottom-right corner of a button of the screen shown, in screen coordinates.
+  QPoint ButtonCorner(int index) const;
   // Media: the players, their commands, the 3D view, what the window does with them as it goes.
   void InstallCodecs();
   void CreateMusicPlayer();

@@ -3,12 +3,14 @@
 #include "app/ComprStream.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
 #include "tools/PanelBkgrd.h"
@@ -31,17 +33,7 @@ constexpr int kPistonTop = 470;
 
 }  // namespace
 
-QImage TMainForm::LoadPicture(const std::string& name) const {
-  try {
-    TComprStream stream(Global.ProgramFolder + name);
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()),
-                       static_cast<int>(stream.Size()));
-    return image.convertToFormat(QImage::Format_RGB32);
-  } catch (const std::exception&) {
-    return {};
-  }
-}
+QImage TMainForm::LoadPicture(const std::string& name) const { return LoadPackPicture(Global.ProgramFolder + name); }
 
 void TMainForm::BuildWindow() {
   // The window's own shape; the opening effect replaces it until it ends.
@@ -191,9 +183,12 @@ void TMainForm::CreateComponents() {
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
   CreatePagePlayer();
+  if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
+  ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);
+  if (HtmlFrame) HtmlFrame->SetArchiveLinks(ArchiveBrowser.get());
   CreatePiston();
 }
 

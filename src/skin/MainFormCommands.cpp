@@ -3,6 +3,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "media/ButtonSound.h"
@@ -12,6 +13,7 @@
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/TopWindows.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/CommandTable.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
@@ -19,6 +21,7 @@
 #include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTimer>
 
@@ -96,8 +99,23 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         else tree->PrevChapter();
       }
       break;
+    case TCommandAction::HistoryBack:
+    case TCommandAction::HistoryForward:
+    case TCommandAction::ShowFavorite:
+    case TCommandAction::DeleteFromFavorite:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.popupType, ButtonCorner(index));
+      break;
+    case TCommandAction::AddToFavorite:
+      if (PopupLists) PopupLists->AddToFavorite();
+      break;
+    case TCommandAction::ContextMenu:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
+      break;
+    case TCommandAction::Unarc:
+      if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;
     default:
       // The other actions belong to components this window does not have.
@@ -134,6 +152,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
 
   if (PathInput) PathInput->ScreenChanged(target);
   if (PagePlayer) PagePlayer->ScreenChanged(target);
+  if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
     const bool readingScreen = Global.CurrentScreen == 1;

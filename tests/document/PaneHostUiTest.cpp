@@ -24,6 +24,7 @@ class TRecordingHost : public TPaneHost {
   QWidget* Window() override { return &window; }
   TPanelBkgrd* Panel() override { return nullptr; }
   THtmlFrame* Pane() override { return nullptr; }
+  TControlPopupWindow* Popups() override { return nullptr; }
   void SetStatusText(const std::string& text) override { status = text; }
   std::optional<std::string> InstallFolder() override { return installFolder; }
   void ShowPageTitle(const std::string& text) override { title = text; }
