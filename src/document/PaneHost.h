@@ -47,4 +47,10 @@ class TPaneHost {
   // The page media player plays `file` (a sound a link names, or a file dropped on the
   // window), a full Windows name.
   virtual void PlayMedia(const std::string& file) = 0;
+
+  // The history of the page shown changed: the standard window's tool bar follows it.
+  virtual void HistoryControlsChanged() = 0;
+  // What the link under the mouse leads to, for the standard window's status bar (empty
+  // clears it); ignored while there is no status bar.
+  virtual void ShowLinkTarget(const std::string& text) = 0;
 };

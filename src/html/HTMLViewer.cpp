@@ -180,6 +180,7 @@ bool THTMLViewer::ScrollToAnchor(const QString& name) {
   for (auto block = browser_->document()->begin(); block.isValid(); block = block.next())
     for (auto it = block.begin(); !it.atEnd(); ++it)
       if (it.fragment().charFormat().anchorNames().contains(anchor)) {
+        if (!browser_->isVisible()) anchorBeforeShow_ = true;
         browser_->scrollToAnchor(anchor);
         return true;
       }
@@ -291,4 +292,12 @@ QTextDocument* THTMLViewer::Document() const { return browser_->document(); }
 void THTMLViewer::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   PlaceCombos();
+}
+
+// Children are shown before their parent: the text view has had its first show here.
+void THTMLViewer::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (browserShown_ || !browser_->isVisible()) return;
+  browserShown_ = true;
+  if (!anchorBeforeShow_) SetPosition(positionBeforeShow_);
 }

@@ -66,6 +66,9 @@ bool THTMLViewer::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (watched == browser_ && OnActivated) OnActivated(this);
       break;
+    case QEvent::Show:
+      if (watched == browser_ && !browserShown_) positionBeforeShow_ = Position();
+      break;
     case QEvent::MouseMove:
       if (onViewport) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -11,6 +11,7 @@
 #include <string>
 
 struct TOpenPack;  // the resource pack's open file and directory
+class TWindowBus;  // the windows of the program's processes and the messages between them
 
 // The reader's settings in memory, read from the book's settings at the build. The settings
 // dialog changes them; the music commands switch BGSound (the music is on).
@@ -48,6 +49,15 @@ struct TGlobals {
 
   std::string LastSaveFolder;  // where the reader last saved a linked zip file
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
+
+  // Other processes of the program. ProgramFile is the program started for the other roles
+  // (empty: this program's own file); Bus is made on first use (WindowBus()).
+  QString ProgramFile;
+  std::shared_ptr<TWindowBus> Bus;
+  bool ThesaurusRole = false;
+  // The answer of a picture window to the picture query.
+  bool PictureAnswerReceived = false;
+  bool PictureAnswerYes = false;
 };
 
 extern TGlobals Global;

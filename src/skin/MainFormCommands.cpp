@@ -31,7 +31,8 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
     Freeze3dIfPlaying();
-    if (QWidget* window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) window->close();
+    if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle)))
+      WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -98,6 +99,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         if (c.action == TCommandAction::NextChapter) tree->NextChapter();
         else tree->PrevChapter();
       }
+      break;
+    case TCommandAction::StandartWin:
+      EnterStandardWindow();
       break;
     case TCommandAction::HistoryBack:
     case TCommandAction::HistoryForward:

@@ -33,6 +33,8 @@ class TRecordingHost : public TPaneHost {
   void PointerLeftSkin() override {}
   std::vector<TChapterButton> ChapterButtons() override { return {}; }
   void PlayMedia(const std::string&) override {}
+  void HistoryControlsChanged() override {}
+  void ShowLinkTarget(const std::string&) override {}
 };
 
 TEST(PaneHost, APaneWorksWithAPlainHost) {

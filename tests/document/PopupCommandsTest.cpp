@@ -15,7 +15,7 @@ TEST(PopupCommands, HeadsAndFixedCommandsCompareExactly) {
   struct Case {
     std::string command;
     TPopupAction action;
-    std::string file;
+    std::string file{};
     int history = -1, position = -1;
   } cases[] = {
       {"history=3", TPopupAction::History, "", 3},
