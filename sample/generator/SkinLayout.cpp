@@ -195,7 +195,7 @@ SkinLayout SampleLayout() {
     QString hint;
   };
   const MediaButton media[] = {
-      {"r_clip", FaceIcon::PlayClip, "clip=man\\engine.avi=man\\video.htm",
+      {"r_video", FaceIcon::PlayClip, "clip=man\\engine.avi=man\\video.htm",
        QStringLiteral("Ролик: как работает двигатель")},
       {"r_pause", FaceIcon::PauseClip, "pause", QStringLiteral("Приостановить или продолжить ролик")},
       {"r_stop", FaceIcon::StopClip, "stop", QStringLiteral("Остановить ролик")},

@@ -141,7 +141,9 @@ TEST_F(PopupWindowTest, AWideCaptionIsShortenedAndBecomesTheHint) {
   for (int x = 0; x < 100; ++x)
     for (int y = 0; y < 20; ++y) {
       const bool plain = longOne.Normal.pixelColor(x, y) == kSecond;
-      if (x >= 93) EXPECT_TRUE(plain) << x << "," << y;
+      if (x >= 93) {
+        EXPECT_TRUE(plain) << x << "," << y;
+      }
       if (!plain) text = true;
     }
   EXPECT_TRUE(text);
