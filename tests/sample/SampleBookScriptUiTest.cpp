@@ -526,7 +526,7 @@ TEST_F(SampleBookScript, TurnsTheCarPlaysTheEngineClipAndSwitchesTheMusic) {
   const QJsonObject clip = Dump("clip.json");
   EXPECT_EQ(clip["screen"].toInt(), 1);
   const QJsonObject media = clip["media"].toObject();
-  EXPECT_EQ(media["mode"].toString(), "playing");
+  EXPECT_EQ(media["mode"].toString(), "playing") << qPrintable(run.errors);  // the log says why not
   EXPECT_TRUE(media["file"].toString().toLower().endsWith(QStringLiteral("\\man\\engine.avi")));
   EXPECT_EQ(media["endAction"].toInt(), 4);
   EXPECT_FALSE(media["musicOn"].toBool());
