@@ -24,6 +24,12 @@ QMediaPlayer* Player(TSoundPlayer& sound) {
     ChooseMediaBackend();
     sound.player = new QMediaPlayer(QCoreApplication::instance());
     sound.player->setAudioOutput(new QAudioOutput(sound.player));
+    // Gone before the application: a back end torn down under a playing click crashes.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [&sound] {
+      if (!sound.player) return;
+      sound.player->stop();
+      delete sound.player.data();
+    });
   }
   return sound.player;
 }
