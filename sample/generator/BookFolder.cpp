@@ -1,7 +1,9 @@
 #include "BookFolder.h"
 
+#include "AviWriter.h"
 #include "Canvas.h"
 #include "ChapterPages.h"
+#include "Clips.h"
 #include "ClickSound.h"
 #include "GifWriter.h"
 #include "PartDrawings.h"
@@ -88,7 +90,7 @@ QByteArray ToolsArchive(const QByteArray& oil) {
 
 }  // namespace
 
-void WriteBookFolder(const QDir& out, const SkinSound& sound) {
+void WriteBookFolder(const QDir& out, const SkinSound& sound, QSize clipPanel) {
   if (!out.mkpath(kPageFolder)) throw std::runtime_error("cannot create the page folder");
   const QDir man(out.filePath(kPageFolder));
   for (const std::vector<BookFile>& group : {ServicePages(), ChapterPages()})
@@ -109,4 +111,5 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound) {
   Write(man, "tools.rar", ToolsArchive(oil));
   Write(man, "signal.wav", EncodeWav(ClickSamples(sound), kClickSampleRate));
   Write(man, "setup.exe", SetupProgram());
+  Write(man, "engine.avi", EncodeMjpegAvi(EngineFrames(clipPanel), kEngineFramesPerSecond));
 }

@@ -180,6 +180,19 @@ QStringList FindTxtLines(const SkinFindTxt& f) {
           QString()};
 }
 
+// vw and vh are the panel's right and bottom edges; html names the pane the clip's page
+// shows in.
+QStringList ClipLines(const SkinClip& c) {
+  const QRect& b = c.box;
+  return {QStringLiteral("_clip %1").arg(c.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          QStringLiteral("bgcolor=%1; html=%2").arg(Color(c.color)).arg(c.html), QString()};
+}
+
 // vw and vh are the tree's right and bottom edges on the window.
 QStringList TreeLines(const SkinTree& t) {
   return {QStringLiteral("_tree %1").arg(t.screen + 1),
@@ -261,8 +274,8 @@ std::string Encode(const QStringList& lines) {
 std::string StructText(const SkinLayout& s) {
   QStringList lines;
   lines << "codec="
-        << "rolic=no"
-        << "bgsounddef=[]"
+        << "rolic=" + Checked(s.startClip) << "background=no"
+        << "bgsounddef=[" + s.songs.join(';') + "]"
         << QStringLiteral("helpwin vw=0; vh=0; fn=%1").arg(Checked(kHelpFile));
   QStringList vertices;
   for (const QPoint& pt : s.windowShape)
@@ -286,6 +299,8 @@ std::string StructText(const SkinLayout& s) {
       if (t.screen == screen) lines << TreeLines(t);
     for (const SkinFindTxt& f : s.findFields)
       if (f.screen == screen) lines << FindTxtLines(f);
+    for (const SkinClip& c : s.clips)
+      if (c.screen == screen) lines << ClipLines(c);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

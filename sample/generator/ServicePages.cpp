@@ -240,13 +240,28 @@ BookFile Glossary() {
 
 BookFile About() {
   const QString body =
-      ChapterNav("glossary.htm", QString()) +
+      ChapterNav("glossary.htm", "video.htm") +
       "<h1>О книге</h1>"
       "<p>Электронная книга «Ремонт и эксплуатация автомобиля», версия 2.0.</p>"
       "<p>Сведения в книге даны для ознакомления. Работы, от которых зависит безопасность — "
       "тормоза, рулевое управление, — доверяйте специалистам.</p>"
       "<p>Вопросы и пожелания: <a href=\"mailto:book@example.com\">book@example.com</a>.</p>";
   return {"about.htm", HtmlPage("О книге", body)};
+}
+
+// Shown beside the engine clip of the reading screen's clip panel.
+BookFile Video() {
+  const QString body =
+      ChapterNav("about.htm", QString()) + "<h1>Как работает двигатель</h1>"
+      "<p>Ролик справа показывает цилиндр четырёхтактного двигателя. За два оборота коленчатого "
+      "вала поршень проходит четыре такта:</p><ol>"
+      "<li><b>Впуск</b> — поршень идёт вниз, цилиндр наполняется рабочей смесью.</li>"
+      "<li><b>Сжатие</b> — поршень идёт вверх и сжимает смесь.</li>"
+      "<li><b>Рабочий ход</b> — свеча поджигает смесь, газы толкают поршень вниз.</li>"
+      "<li><b>Выпуск</b> — поршень идёт вверх и выталкивает отработавшие газы.</li></ol>"
+      "<p class=\"note\">Кнопки под роликом останавливают его и приостанавливают; кнопка "
+      "«Видео» запускает его снова.</p>";
+  return {"video.htm", HtmlPage("Как работает двигатель", body)};
 }
 
 }  // namespace
@@ -257,10 +272,11 @@ std::vector<std::pair<QString, QString>> ReferencePages() {
   return {{"to.htm", "Техническое обслуживание"}, {"specs.htm", "Технические характеристики"},
           {"faults.htm", "Неисправности"},        {"gallery.htm", "Рисунки деталей"},
           {"files.htm", "Файлы и программы"},     {"history.htm", "Из истории автомобиля"},
-          {"glossary.htm", "Словарь терминов"},   {"about.htm", "О книге"}};
+          {"glossary.htm", "Словарь терминов"},   {"about.htm", "О книге"},
+          {"video.htm", "Как работает двигатель"}};
 }
 
 std::vector<BookFile> ServicePages() {
   return {Index(),   Frameset(), FrameContents(), Maintenance(), Specs(), Faults(),
-          Gallery(), Files(),    History(),       Glossary(),    About()};
+          Gallery(), Files(),    History(),       Glossary(),    About(),    Video()};
 }

@@ -18,7 +18,20 @@ enum class FaceStyle { TitleButton, ToolButton, ToggleLed, Tab, WindowMinimize, 
 
 // A sign drawn on a tool button's face where it has no caption: the history lists (a list
 // with an arrow), the favourites (a star: add, show, delete) and a drop-down arrow.
-enum class FaceIcon { None, HistoryBackList, HistoryForwardList, FavoriteAdd, FavoriteShow, FavoriteDelete, DropDown };
+enum class FaceIcon {
+  None,
+  HistoryBackList,
+  HistoryForwardList,
+  FavoriteAdd,
+  FavoriteShow,
+  FavoriteDelete,
+  DropDown,
+  PlayClip,
+  PauseClip,
+  StopClip,
+  Music,
+  Search
+};
 
 struct SkinElement {
   ElementKind kind = ElementKind::Button;
@@ -90,6 +103,15 @@ struct SkinTree {
   QString file;  // the contents file, beside the descriptions
 };
 
+// A "_clip" element: a coloured panel where page media plays its video, with the document
+// pane that shows the clip's page.
+struct SkinClip {
+  int screen = 1;
+  QRect box;
+  QColor color;
+  int html = 0;  // the number of the "_html" declaration
+};
+
 // A "_popup" element: a list the reader opens as a window of its own. Lists of one look share
 // their pictures: <look>_fon.bmp behind the items, <look>_up, _mv and _dn.bmp for each item.
 struct SkinPopup {
@@ -125,8 +147,11 @@ struct SkinLayout {
   std::vector<SkinHtml> htmls;
   std::vector<SkinTree> trees;  // the contents first, then the index of terms
   std::vector<SkinFindTxt> findFields;
+  std::vector<SkinClip> clips;
   std::vector<SkinPopup> popups;
   std::vector<SkinSound> sounds;
+  QString startClip;            // "rolic": played before the window shows
+  QStringList songs;            // "bgsounddef": the background music
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.
   QRect pageHeader;   // above the page, for the page's title

@@ -27,6 +27,12 @@ struct EDataError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The media device refused a command: "No MCI device open", or its own text for the error
+// number the player keeps.
+struct EMCIDeviceError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 // The host path of a Windows name, for messages (UTF-8); the Windows name itself on a drive
 // that has no host folder.
 std::string HostNameForMessage(const std::string& windowsName);

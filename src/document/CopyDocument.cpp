@@ -1,8 +1,8 @@
 // "copyhtml": the page shown, and the folder of its pictures saved beside it, copied into the
 // folder of the path box. The reader hears of a copy that failed, never of a success then.
 
+#include "app/FileCopy.h"
 #include "app/Log.h"
-#include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"

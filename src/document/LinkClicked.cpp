@@ -5,9 +5,9 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/FileCopy.h"
 #include "app/ui/OtherInstances.h"
 #include "document/ArchiveLinks.h"
-#include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -124,8 +124,11 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     archive_->OpenArchive(file, viewer->CurrentFile());
     return;
   }
-  // Sounds go to the media player once it exists; until then the desktop opens them like
-  // any other file.
+  if (extension.find(".wav") != std::string::npos) {
+    host_.PlayMedia(file);
+    return;
+  }
+  // Any other file is opened by the desktop.
   const std::string folder = FolderPart(file);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);

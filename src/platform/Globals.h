@@ -13,6 +13,14 @@
 struct TOpenPack;  // the resource pack's open file and directory
 class TWindowBus;  // the windows of the program's processes and the messages between them
 
+// The reader's settings in memory, read from the book's settings at the build. The settings
+// dialog changes them; the music commands switch BGSound (the music is on).
+struct TReaderOptions {
+  bool Clip = true;     // the start clip plays
+  bool Wav = true;      // buttons click
+  bool BGSound = true;  // background music
+};
+
 struct TGlobals {
   // Folders are Windows names in Windows-1251, ending in '\'.
   std::string ProgramFolder;  // base of every relative data name
@@ -26,6 +34,7 @@ struct TGlobals {
   bool OtherInstance = false;
   bool BusyFlag = false;  // a long operation runs; commands are refused
   int CurrentScreen = 0;
+  TReaderOptions Options;
 
   // The resource pack: none is open when null. PackPrefix is PackRoot as pack names spell it.
   std::shared_ptr<TOpenPack> Pack;

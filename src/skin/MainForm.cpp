@@ -11,6 +11,9 @@
 #include "document/ControlPopupWindow.h"
 #include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "media/BackgroundMusic.h"
+#include "media/MyAviPlayer.h"
+#include "media/Sound.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
@@ -155,6 +158,10 @@ bool TMainForm::OpeningRunning() const { return openingTimer_ && openingTimer_->
 void TMainForm::FinishStartup() {
   WindowShape::SetWindowRegion(this, QRegion(), false);
   show();
+  Start3dViewShownOnStart();
+  // The music's file is read before the opening effect runs, so that the effect's end (which
+  // lets a scripted run begin) never falls inside that read.
+  StartMusic();
   openingX_ = width() / 2;
   openingY_ = height() / 2;
   openingTicks_ = 0;
@@ -164,7 +171,6 @@ void TMainForm::FinishStartup() {
     openingTimer_->OnTimer = [this](TSuperTimer*) { OpeningTick(); };
   }
   openingTimer_->SetEnabled(true);
-  // Background music starts here once the music player exists.
 }
 
 void TMainForm::OpeningTick() {

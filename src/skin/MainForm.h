@@ -10,6 +10,7 @@
 #include "app/SkinModel.h"
 #include "search/SearchHost.h"
 #include "windows/DialogHost.h"
+#include "media/MediaHost.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
 #include "windows/InstanceHost.h"
@@ -27,6 +28,11 @@ class QTimer;
 class TAnimatedPicture;
 class TArchiveBrowser;
 class TCoolDialog;
+class TBackgroundMusic;
+struct TCommand;
+class TMyAviPlayer;
+class TSound;
+class TStartClip;
 class TContentsTrees;
 class TControlPopupWindow;
 class TFindTxtHtml;
@@ -51,6 +57,7 @@ class TMainForm : public QWidget,
                   public TFadeHost,
                   public TPaneHost,
                   public TPopupHost,
+                  public TMediaHost,
                   public TInstanceHost,
                   public TStandardWindowHost,
                   public TDialogHost,
@@ -88,6 +95,9 @@ class TMainForm : public QWidget,
   // Tells the reader something on the dialog's message page (page 1 of "Dialog.txt");
   // `text` is Windows-1251. Nothing without a dialog.
   void ShowDialogMessage(const std::string& text);
+  std::unique_ptr<TBackgroundMusic> Music;
+  std::unique_ptr<TSound> PagePlayer;
+  std::unique_ptr<TMyAviPlayer> Clip3d;  // the 3D view, made by the first "3d"
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }
@@ -142,8 +152,16 @@ class TMainForm : public QWidget,
   void PressSwitchSilently(QPoint at) override;
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
+  void PlayMedia(const std::string& file) override;
   void HistoryControlsChanged() override;
   void ShowLinkTarget(const std::string& text) override;
+
+  // TMediaHost (Window and PointerLeftSkin as above)
+  QImage& SkinBackground() override { return BackgroundBitmap; }
+  void ShowInElement(int number, const std::string& document) override;
+
+  // The start clip while it plays; none before and after.
+  TStartClip* StartClip() const { return startClip_; }
 
   // TInstanceHost
   void RunMessageCommand(const std::string& command) override;
@@ -225,6 +243,21 @@ class TMainForm : public QWidget,
   // The bottom-right corner of a button of the screen shown, in screen coordinates.
   QPoint ButtonCorner(int index) const;
   void CreateDialog();
+  // Media: the players, their commands, the 3D view, what the window does with them as it goes.
+  void InstallCodecs();
+  void CreateMusicPlayer();
+  void CreatePagePlayer();
+  void PlayStartClipOrFinish();
+  void StartMusic();
+  void Start3dViewShownOnStart();
+  // False when the command is none of the media commands.
+  bool RunMediaCommand(const TCommand& command, TKind kind);
+  bool View3dPlaying();
+  // The 3D view is on and owns the point: the skin leaves the mouse alone there.
+  bool Over3dView(QPoint at) const;
+  void Freeze3dIfPlaying();
+  void ReleaseMedia();
+  void AddMediaState(QJsonObject& state) const;
   void AddBookFonts();
   void OpeningTick();
   QImage LoadPicture(const std::string& name) const;
@@ -247,6 +280,7 @@ class TMainForm : public QWidget,
   int closingX_ = 0, closingY_ = 0;
   int nestedSwitches_ = 0;
   QTimer* restart3dTimer_ = nullptr;  // created the first time a "3d" switch needs it
+  TStartClip* startClip_ = nullptr;
   int exitSequences_ = 0;
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;

@@ -44,6 +44,8 @@ void TMainForm::BuildWindow() {
     if (!icon.isNull()) QApplication::setWindowIcon(QPixmap::fromImage(icon));
   }
 
+  ReadReaderOptions();
+  InstallCodecs();
   setAcceptDrops(true);
   Global.CurrentScreen = 0;
   LoadBackground();
@@ -59,7 +61,7 @@ void TMainForm::BuildWindow() {
   AddBookFonts();
   built_ = true;
   ReplaySwitches(false);
-  FinishStartup();
+  PlayStartClipOrFinish();
 }
 
 void TMainForm::LoadBackground() {
@@ -173,6 +175,7 @@ void TMainForm::ComposeBackground() {
 void TMainForm::CreateComponents() {
   StatusLine = std::make_unique<TStatusLine>();
   NavFont = std::make_unique<TNavFont>();
+  CreateMusicPlayer();
   PanelBkgrd = new TPanelBkgrd(this, Skin.Splitters);
   if (!Skin.Texts.empty()) {
     TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
@@ -182,6 +185,7 @@ void TMainForm::CreateComponents() {
   if (!Skin.FindTxts.empty()) FindTxt = std::make_unique<TFindTxtHtml>(*this, Skin.FindTxts, Global.CurrentScreen);
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
+  CreatePagePlayer();
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);

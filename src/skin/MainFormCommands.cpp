@@ -8,6 +8,9 @@
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "search/FindTxtHtml.h"
+#include "media/ButtonSound.h"
+#include "media/MyAviPlayer.h"
+#include "media/Sound.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
@@ -30,6 +33,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
+    Freeze3dIfPlaying();
     // A window without a caption cannot be found by it: an untitled book closes itself.
     if (TrimBlanks(Global.BookTitle).empty()) {
       close();
@@ -39,9 +43,8 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
-  // The click sound plays here once the media player exists.
-  Q_UNUSED(sound);
-  Q_UNUSED(replay);
+  if (!replay) PlayButtonSound(sound);
+  if (RunMediaCommand(c, kind)) return;
 
   switch (c.action) {
     case TCommandAction::Screen:
@@ -170,6 +173,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   }
 
   Global.CurrentScreen = target;
+  if (target == 1 && Clip3d) Clip3d->Freeze();
   unsetCursor();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   LoadBackground();
@@ -178,6 +182,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
 
   if (FindTxt) FindTxt->ScreenChanged(target);
   if (PathInput) PathInput->ScreenChanged(target);
+  if (PagePlayer) PagePlayer->ScreenChanged(target);
   if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
@@ -190,6 +195,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (Trees) Trees->ShowForScreen(target);
 
   ReplaySwitches(true);
+  if (Clip3d) Clip3d->PaintFrozen(BackgroundBitmap);
   Arm3dRestart();
   repaint();
   QApplication::restoreOverrideCursor();
@@ -202,13 +208,12 @@ bool TMainForm::Restart3dPending() const { return restart3dTimer_ && restart3dTi
 // back 100 ms after the reader returns there.
 void TMainForm::Arm3dRestart() {
   const int s = Global.CurrentScreen;
-  // The car clip view does not exist in this program yet: it is never active.
-  const bool viewActive = false;
+  const bool viewActive = Clip3d && Clip3d->Active;
   bool start = false;
   if (s == 0)
     for (const RSwthOne& toggle : Skin.ScreenSwthOne[s])
       if (toggle.state && toggle.godown == "3d") {
-        start = viewActive;
+        start = viewActive && Clip3d->IsIdle();
         break;
       }
   for (const RSwthGrp& group : Skin.ScreenSwthGrp[s])
@@ -221,8 +226,10 @@ void TMainForm::Arm3dRestart() {
     restart3dTimer_ = new QTimer(this);
     restart3dTimer_->setSingleShot(true);
     restart3dTimer_->setInterval(100);
-    // On screen 0 the view resumes unless the reader paused it, once the view exists.
-    connect(restart3dTimer_, &QTimer::timeout, this, [this] { restart3dTimer_->stop(); });
+    connect(restart3dTimer_, &QTimer::timeout, this, [this] {
+      restart3dTimer_->stop();
+      if (Global.CurrentScreen == 0 && Clip3d) Clip3d->ResumeUnlessPaused();
+    });
   }
   restart3dTimer_->start();
 }

@@ -61,6 +61,7 @@ QJsonObject TMainForm::StateForDump() const {
   if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
+  AddMediaState(state);
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

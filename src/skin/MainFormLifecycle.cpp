@@ -6,6 +6,7 @@
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "search/FindTxtHtml.h"
+#include "media/MyAviPlayer.h"
 #include "media/SuperTimer.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
@@ -123,6 +124,7 @@ void TMainForm::FormClose() {
   // No later screen switch may find the 3D restart timer.
   delete restart3dTimer_;
   restart3dTimer_ = nullptr;
+  if (Clip3d) Clip3d->Shutdown();
 }
 
 bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->Enabled(); }
@@ -181,7 +183,7 @@ void TMainForm::StoreSwitchStates() {
 }
 
 void TMainForm::FormDestroy() {
-  // The exit button's sound and the music position are kept here once media exists.
+  ReleaseMedia();
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();

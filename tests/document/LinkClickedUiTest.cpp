@@ -1,9 +1,12 @@
 #include "document/HtmlFrame.h"
 
+#include "media/Sound.h"
 #include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Dialogs.h"
 #include "support/TempDir.h"
+#include "support/ui/EventLoopWait.h"
+#include "support/ui/MediaFiles.h"
 #include "support/ui/PaneFixture.h"
 #include "tools/PathInputBox.h"
 #include "tools/StatusLine.h"
@@ -116,6 +119,21 @@ TEST_F(LinkClickedTest, ZipFilesComeFromTheDiscAndRememberTheirFolder) {
   EXPECT_TRUE(Click("data.zip"));
   EXPECT_FALSE(QFile::exists(other.Path() + "/data.zip"));
   EXPECT_EQ(Dialogs::TakeRecorded().size(), 2);
+}
+
+TEST_F(LinkClickedTest, SoundLinksAndDroppedSoundsPlayInThePagePlayer) {
+  book_.File("man/signal.wav", ToneWav(300));
+  TSound& player = *form_->PagePlayer;
+  EXPECT_TRUE(Click("signal.wav"));
+  EXPECT_TRUE(SameName(player.FileName, Page("signal.wav"))) << player.FileName;
+  EXPECT_EQ(player.Mode(), TMPMode::mpPlaying);
+  EXPECT_EQ(player.EndAction, 4);  // the book has no music to bring back
+  EXPECT_TRUE(ProcessEventsUntil([&] { return player.DeviceID() == 0; }, 5000));
+
+  const QString dropped = book_.File("Dropped.WAV", ToneWav(300));
+  frame_->WMDropFiles({dropped, book_.File("other.wav", ToneWav(300))});
+  EXPECT_TRUE(SameName(player.FileName, HostPath::ToWindows(dropped))) << player.FileName;
+  EXPECT_EQ(player.Mode(), TMPMode::mpPlaying);
 }
 
 }  // namespace

@@ -25,9 +25,14 @@ const QPoint kTitleButton(68, 68);       // reading screen: "Титул", screen
 const QPoint kContentsToggle(720, 68);   // reading screen: the stored toggle, on at first
 const QPoint kIndexTab(192, 527);        // the stored group's second tab; the first is on
 const QPoint kPathBox(695, 582);         // the install folder box in the status strip
-const QPoint kPageArea(745, 120);        // background beside the pane: nothing to click
+const QPoint kPageArea(745, 120);        // the clip panel beside the pane: nothing to click
 const QPoint kNextChapter(748, 214);     // reading screen: the chapter after the one read
 const QPoint kContentsTab(90, 527);      // the group's first tab: tree A, the contents
+const QPoint kStillTab(624, 111);        // title screen: "2D", the still car
+const QPoint kTurningTab(672, 111);      // title screen: "3D", the car on its turntable
+const QPoint kShowroom(359, 264);        // title screen: inside the 3D view
+const QPoint kVideoButton(676, 529);     // reading screen: the engine clip in its panel
+const QPoint kMusicButton(766, 529);     // reading screen: background music on or off
 const QPoint kAddFavorite(748, 403);     // reading screen: the page into the favourites
 const QPoint kShowFavorites(748, 441);   // reading screen: the favourites list
 const QPoint kDeleteFavorites(748, 479);  // reading screen: the favourites list in delete mode
@@ -156,7 +161,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   ASSERT_EQ(start["screens"].toArray().size(), 2);
   EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
   EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
-  EXPECT_EQ(start["buttons"].toArray().size(), 4 + 2);
+  EXPECT_EQ(start["buttons"].toArray().size(), 5 + 2);
   // Page title, status line, the version line and the dialog's status line, whichever screen
   // is shown.
   const QJsonArray texts = start["texts"].toArray();
@@ -167,7 +172,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 15 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 19 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -199,7 +204,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject back = Dump("back.json");
   EXPECT_EQ(back["screen"].toInt(), 0);
-  EXPECT_EQ(back["buttons"].toArray().size(), 4 + 2);
+  EXPECT_EQ(back["buttons"].toArray().size(), 5 + 2);
   EXPECT_EQ(States(back, 1, "switchone"), std::vector<bool>{false});
   EXPECT_EQ(States(back, 1, "switchgrp"), (std::vector<bool>{false, true}));
   EXPECT_TRUE(StoredSettings().contains(QStringLiteral("PathInstall0")));
@@ -518,6 +523,77 @@ TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
   }
   // An unreadable script does not open the window at all.
   EXPECT_FALSE(QFile::exists(File("never.json")));
+}
+
+TEST_F(SampleBookScript, TurnsTheCarPlaysTheEngineClipAndSwitchesTheMusic) {
+  const TRun run = RunScript({
+      Dumped("start.json"),
+      At("click", kTurningTab),
+      "wait 600",
+      Dumped("turning.json"),
+      At("click", kShowroom),
+      "wait 100",
+      Dumped("paused.json"),
+      At("click", kStillTab),
+      "wait 100",
+      Dumped("still.json"),
+      At("click", kOpenBook),
+      "wait 100",
+      At("click", kVideoButton),
+      "wait 300",
+      Dumped("clip.json"),
+      "wait 3500",
+      Dumped("ended.json"),
+      At("click", kMusicButton),
+      "wait 300",
+      Dumped("music.json"),
+      At("click", kMusicButton),
+      Dumped("silence.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  // The start clip has played; the music plays from the first song; no view yet.
+  const QJsonObject start = Dump("start.json");
+  EXPECT_TRUE(start["media"].toObject()["musicOn"].toBool());
+  EXPECT_EQ(start["media"].toObject()["songIndex"].toInt(), 0);
+  EXPECT_EQ(start["media"].toObject()["mode"].toString(), "notReady");
+  EXPECT_FALSE(start["clip3d"].toObject()["exists"].toBool());
+
+  const QJsonObject turning = Dump("turning.json")["clip3d"].toObject();
+  EXPECT_TRUE(turning["exists"].toBool());
+  EXPECT_TRUE(turning["active"].toBool());
+  EXPECT_FALSE(turning["frozen"].toBool());
+  EXPECT_EQ(States(Dump("turning.json"), 0, "switchgrp"), (std::vector<bool>{false, true}));
+
+  const QJsonObject paused = Dump("paused.json")["clip3d"].toObject();
+  EXPECT_TRUE(paused["frozen"].toBool());
+  EXPECT_TRUE(paused["userPaused"].toBool());
+
+  const QJsonObject still = Dump("still.json")["clip3d"].toObject();
+  EXPECT_FALSE(still["active"].toBool());
+  EXPECT_TRUE(still["frozen"].toBool());
+
+  // The clip plays in its panel and switches the music off; at its end the player closes.
+  const QJsonObject clip = Dump("clip.json");
+  EXPECT_EQ(clip["screen"].toInt(), 1);
+  const QJsonObject media = clip["media"].toObject();
+  EXPECT_EQ(media["mode"].toString(), "playing") << qPrintable(run.errors);  // the log says why not
+  EXPECT_TRUE(media["file"].toString().toLower().endsWith(QStringLiteral("\\man\\engine.avi")));
+  EXPECT_EQ(media["endAction"].toInt(), 4);
+  EXPECT_FALSE(media["musicOn"].toBool());
+  EXPECT_TRUE(clip["pane"].toObject()["currentFile"].toString().toLower().endsWith(QStringLiteral("\\man\\video.htm")));
+  EXPECT_EQ(Dump("ended.json")["media"].toObject()["mode"].toString(), "notReady");
+
+  const QJsonObject music = Dump("music.json")["media"].toObject();
+  EXPECT_TRUE(music["musicOn"].toBool());
+  EXPECT_GT(music["musicPosition"].toInt(), 0);
+  const QJsonObject silence = Dump("silence.json")["media"].toObject();
+  EXPECT_FALSE(silence["musicOn"].toBool());
+  // The fade out ended and the music player's volume is back where it was.
+  EXPECT_EQ(silence["volume"].toArray(), (QJsonArray{65535, 65535}));
+  EXPECT_TRUE(StoredSettings().contains(QStringLiteral("\"BGSound\"=dword:00000000")));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/ResourcePack.h"
 #include "document/Contents.h"
 #include "platform/Cp1251.h"
+#include "skin/CommandTable.h"
 #include "platform/WinNames.h"
 #include "skin/SkinReader.h"
 #include "windows/DialogDescription.h"
@@ -235,10 +236,10 @@ TEST_F(SampleBook, EveryElementsPicturesShareOneSizeInsideTheWindow) {
 TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
-  EXPECT_EQ(m.ScreenBtns[0].size(), 4u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 15u + 2u);
+  EXPECT_EQ(m.ScreenBtns[0].size(), 5u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 19u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
-  EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
+  EXPECT_EQ(m.ScreenSwthGrp[0].size(), 2u);
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
   EXPECT_EQ(m.ScreenSwthGrp[1].size(), 2u);
   EXPECT_EQ(m.MinimizeBtn.go, "minimize");
@@ -254,7 +255,8 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.FindTxts[0].frame, "text");
   EXPECT_EQ(m.PathInputs.size(), 1u);
   EXPECT_EQ(m.Htmls.size(), 1u);
-  EXPECT_TRUE(m.Clips.empty() && m.Images.empty());
+  EXPECT_EQ(m.Clips.size(), 1u);
+  EXPECT_TRUE(m.Images.empty());
   ASSERT_EQ(m.Trees.size(), 2u);
   for (const RTree& tree : m.Trees) {
     EXPECT_EQ(tree.screen, 1);
@@ -265,9 +267,9 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.Trees[0].fn, "contents.txt");
   EXPECT_EQ(m.Trees[1].fn, "terms.txt");
   EXPECT_TRUE(m.Codec.empty());
-  EXPECT_EQ(m.Rolic, "no");
+  EXPECT_EQ(m.Rolic, "intro.avi");
   EXPECT_TRUE(m.Icon.empty());
-  EXPECT_TRUE(m.Background.empty());
+  EXPECT_EQ(m.Background, "no");
 }
 
 // History, favourites and the page's context list on the reading screen, a shaped list of
@@ -393,7 +395,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 22u);
+  ASSERT_EQ(sounds.size(), 29u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);
@@ -604,6 +606,43 @@ TEST_F(SamplePages, FramesetAndPicturesAreThere) {
   EXPECT_EQ(zip.substr(0, 4), std::string("PK\x03\x04", 4));
   EXPECT_EQ(zip.substr(zip.size() - 22, 4), std::string("PK\x05\x06", 4));
   EXPECT_TRUE(ReadWaveHeader(Member("man\\signal.wav")).valid);
+}
+
+// Motion-JPEG frames in an AVI container: the frame size from the main header.
+QSize MjpegAviFrameSize(const std::string& bytes) {
+  if (bytes.size() < 72 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "AVI ") != 0 ||
+      bytes.compare(24, 4, "avih") != 0 || bytes.find("vidsMJPG") == std::string::npos ||
+      bytes.find("idx1") == std::string::npos)
+    return {};
+  return QSize(static_cast<int>(Le(bytes, 64, 4)), static_cast<int>(Le(bytes, 68, 4)));
+}
+
+TEST_F(SampleBook, ClipsAndSongsArePlayableAndTheBookStaysSmall) {
+  const TSkinModel m = Model();
+  // The start clip, the 3D view's car in the place the reader gives it, the panel's clip.
+  EXPECT_FALSE(MjpegAviFrameSize(Member(m.Rolic)).isEmpty());
+  EXPECT_EQ(MjpegAviFrameSize(Member("car.avi")), QSize(687 - 31, 394 - 135));
+  ASSERT_EQ(m.Clips.size(), 1u);
+  const RClip& panel = m.Clips.front();
+  EXPECT_EQ(panel.screen, 1);
+  ASSERT_EQ(m.Htmls.size(), 1u);
+  EXPECT_EQ(panel.html, m.Htmls.front().number);
+  std::vector<std::string> clipCommands;
+  for (const RBtn& b : m.ScreenBtns[1])
+    if (b.go.rfind("clip=", 0) == 0) clipCommands.push_back(b.go);
+  ASSERT_EQ(clipCommands.size(), 1u);
+  const TCommand clip = ClassifyCommand(clipCommands.front(), m.ScreenCount());
+  EXPECT_EQ(MjpegAviFrameSize(Member(clip.value)), QSize(panel.vw - panel.vx, panel.vh - panel.vy));
+  EXPECT_FALSE(Member(clip.rest).empty());
+
+  ASSERT_EQ(m.BgSoundDef.size(), 2u);
+  for (const std::string& song : m.BgSoundDef) {
+    const Wave w = ReadWaveHeader(Member(song));
+    ASSERT_TRUE(w.valid) << song;
+    EXPECT_EQ(w.format, 1) << song;
+    EXPECT_GE(w.dataBytes / 2 / w.rate, 5u) << song;
+  }
+  EXPECT_LT(QFileInfo(QDir(kBook).filePath(QStringLiteral("interface.dat"))).size(), 5 * 1024 * 1024);
 }
 
 }  // namespace

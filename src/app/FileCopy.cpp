@@ -1,4 +1,4 @@
-#include "document/FileCopy.h"
+#include "app/FileCopy.h"
 
 #include "app/ComprStream.h"
 #include "app/Errors.h"
