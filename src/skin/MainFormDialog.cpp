@@ -7,6 +7,7 @@
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "media/ButtonSound.h"
 #include "windows/CoolDialog.h"
 
 void TMainForm::CreateDialog() {
@@ -24,10 +25,7 @@ QRect TMainForm::MainWindowRect() { return frameGeometry(); }
 
 void TMainForm::DialogKeyDown(int key, Qt::KeyboardModifiers modifiers) { FormKeyDown(this, key, modifiers); }
 
-void TMainForm::PlayButtonSound(const std::string& sound) {
-  // The click sound plays here once the media player exists.
-  Q_UNUSED(sound);
-}
+void TMainForm::PlayButtonSound(const std::string& sound) { ::PlayButtonSound(sound); }
 
 void TMainForm::PaintDialogTexts(QPainter& painter) {
   if (TextMsg) TextMsg->PaintDialogTexts(painter);

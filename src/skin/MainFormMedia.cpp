@@ -151,7 +151,7 @@ void TMainForm::ReleaseMedia() {
   const int s = Global.CurrentScreen;
   if (ExitButtonIndex >= 0 && s >= 0 && s < Skin.ScreenCount() &&
       ExitButtonIndex < static_cast<int>(Skin.ScreenBtns[s].size()))
-    PlayButtonSound(Skin.ScreenBtns[s][ExitButtonIndex].wav, true);
+    ::PlayButtonSound(Skin.ScreenBtns[s][ExitButtonIndex].wav, true);
   if (Music && Global.Options.BGSound) Music->SaveMusic(true);
   if (Clip3d) Clip3d->Shutdown();
   Clip3d.reset();
