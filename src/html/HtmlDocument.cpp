@@ -4,6 +4,7 @@
 #include "app/ResourcePack.h"
 #include "html/HTMLViewer.h"
 #include "html/HtmlNames.h"
+#include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 
@@ -22,7 +23,7 @@ QImage Blank() {
 THtmlDocument::THtmlDocument(const std::string& baseFile, bool viewImages, QObject* parent)
     : QTextDocument(parent), baseFile_(baseFile), viewImages_(viewImages) {}
 
-bool THtmlDocument::IsPlaceholder(const QString& name) { return name.startsWith(QStringLiteral("skbform:")); }
+bool THtmlDocument::IsPlaceholder(const QString& name) { return PlaceholderControl(name) >= 0; }
 
 std::string THtmlDocument::ReadFile(const std::string& name) {
   const std::string file = WithoutAnchor(name);
@@ -35,22 +36,27 @@ std::string THtmlDocument::ReadFile(const std::string& name) {
   }
 }
 
+std::optional<std::string> THtmlDocument::ReadLinked(const std::string& baseFile, const QString& name) {
+  const std::string file = WithoutAnchor(ExpandHtmlName(baseFile, ToCp1251(name)));
+  if (file.empty() || HasUrlScheme(file) || !FileOrPackExists(file)) return std::nullopt;
+  try {
+    return TComprStream(file).Data();
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
 QVariant THtmlDocument::loadResource(int type, const QUrl& name) {
-  const QString text = name.toString();
+  QString text = name.toString();
   if (type == QTextDocument::ImageResource && (IsPlaceholder(text) || !viewImages_)) return Blank();
   if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource) return {};
-  const std::string file = WithoutAnchor(ExpandHtmlName(baseFile_, ToCp1251(text)));
-  if (HasUrlScheme(file) || !FileOrPackExists(file)) return type == QTextDocument::ImageResource ? QVariant(Blank()) : QVariant();
-  std::string bytes;
-  try {
-    TComprStream stream(file);
-    bytes = stream.Data();
-  } catch (const std::exception&) {
-    return {};
-  }
-  if (type == QTextDocument::StyleSheetResource) return FromCp1251(bytes);
+  int mapped = -1;
+  DecodeMappedImage(text, mapped, text);
+  const auto bytes = ReadLinked(baseFile_, text);
+  if (!bytes) return type == QTextDocument::ImageResource ? QVariant(Blank()) : QVariant();
+  if (type == QTextDocument::StyleSheetResource) return FromCp1251(*bytes);
   QImage image;
-  if (!image.loadFromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))) return Blank();
+  if (!image.loadFromData(QByteArrayView(bytes->data(), static_cast<qsizetype>(bytes->size())))) return Blank();
   Global.LastPictureSize = image.size();
   return image;
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTextDocument>
 #include <functional>
+#include <optional>
 #include <string>
 
 class THtmlDocument : public QTextDocument {
@@ -17,6 +18,9 @@ class THtmlDocument : public QTextDocument {
   static bool IsPlaceholder(const QString& name);
   // The page bytes of a file, read through the pack lookup. Throws EHtmlLoadError.
   static std::string ReadFile(const std::string& name);
+  // The bytes of a picture or style sheet the page `baseFile` names; none for addresses and
+  // files the book cannot read.
+  static std::optional<std::string> ReadLinked(const std::string& baseFile, const QString& name);
 
  protected:
   QVariant loadResource(int type, const QUrl& name) override;

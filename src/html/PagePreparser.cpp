@@ -1,7 +1,12 @@
 #include "html/PagePreparser.h"
 
+#include "html/GumboTree.h"
+#include "html/PageForms.h"
+#include "html/PageStyles.h"
+
 #include <QByteArray>
 #include <algorithm>
+#include <cctype>
 #include <gumbo.h>
 
 namespace {
@@ -9,34 +14,18 @@ namespace {
 constexpr int kMaxFramesetDepth = 16;
 // Qt's layout recurses into nested tables and overflows the stack on hostile pages: the tags
 // of tables nested deeper than this, and of any element nested deeper than the other limit,
-// are dropped, keeping their text.
+// are dropped, keeping their text. Tables made for borders count as tables.
 constexpr int kMaxTableDepth = 12;
 constexpr int kMaxElementDepth = 300;
 // gumbo slows down with the square of the nesting: a page nested deeper than this is shown as
 // its source text instead of being parsed.
 constexpr int kMaxSourceNesting = 1000;
+// Controls beyond this many are listed but not drawn: each is a widget of its own.
+constexpr int kMaxDrawnControls = 500;
+constexpr size_t kMaxAreasPerMap = 2000;
 const QString kTargetPrefix = QStringLiteral("skbtarget:");
-
-QString Utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
-
-QString Attribute(const GumboElement& element, const char* name) {
-  const GumboAttribute* attribute = gumbo_get_attribute(&element.attributes, name);
-  return attribute ? Utf8(attribute->value) : QString();
-}
-
-bool HasAttribute(const GumboElement& element, const char* name) {
-  return gumbo_get_attribute(&element.attributes, name) != nullptr;
-}
-
-bool IsElement(const GumboNode* node) {
-  return node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE;
-}
-
-struct Placed {
-  const GumboNode* node;
-  int depth;
-  int tableDepth;  // tables around the element, itself included
-};
+const QString kMappedPrefix = QStringLiteral("skbmap:");
+const QString kControlPrefix = QStringLiteral("skbform:");
 
 bool IsTablePart(GumboTag tag) {
   switch (tag) {
@@ -48,59 +37,44 @@ bool IsTablePart(GumboTag tag) {
   }
 }
 
-// Every element below `root` in document order with its depth, without recursion (pages may
-// nest deeply).
-std::vector<Placed> PlacedElements(const GumboNode* root) {
-  std::vector<Placed> out, stack{{root, 0, 0}};
-  while (!stack.empty()) {
-    const Placed placed = stack.back();
-    stack.pop_back();
-    if (!IsElement(placed.node)) continue;
-    Placed element = placed;
-    if (placed.node->v.element.tag == GUMBO_TAG_TABLE) ++element.tableDepth;
-    out.push_back(element);
-    const GumboVector& children = placed.node->v.element.children;
-    for (unsigned i = children.length; i-- > 0;)
-      stack.push_back({static_cast<const GumboNode*>(children.data[i]), placed.depth + 1, element.tableDepth});
+// Blocks whose border the importer would not draw.
+bool IsBorderedBlock(GumboTag tag) {
+  switch (tag) {
+    case GUMBO_TAG_DIV: case GUMBO_TAG_P: case GUMBO_TAG_BLOCKQUOTE: case GUMBO_TAG_PRE: case GUMBO_TAG_CENTER:
+    case GUMBO_TAG_ADDRESS: case GUMBO_TAG_H1: case GUMBO_TAG_H2: case GUMBO_TAG_H3: case GUMBO_TAG_H4:
+    case GUMBO_TAG_H5: case GUMBO_TAG_H6: case GUMBO_TAG_UL: case GUMBO_TAG_OL: case GUMBO_TAG_DL:
+    case GUMBO_TAG_FORM: case GUMBO_TAG_FIELDSET: case GUMBO_TAG_SECTION: case GUMBO_TAG_ARTICLE:
+    case GUMBO_TAG_ASIDE: case GUMBO_TAG_HEADER: case GUMBO_TAG_FOOTER: case GUMBO_TAG_NAV: case GUMBO_TAG_MAIN:
+      return true;
+    default:
+      return false;
   }
-  return out;
 }
 
-std::vector<const GumboNode*> Elements(const GumboNode* root) {
-  std::vector<const GumboNode*> out;
-  for (const Placed& placed : PlacedElements(root)) out.push_back(placed.node);
-  return out;
-}
-
-QString TextOf(const GumboNode* root) {
-  QString text;
-  std::vector<const GumboNode*> stack{root};
-  while (!stack.empty()) {
-    const GumboNode* node = stack.back();
-    stack.pop_back();
-    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE || node->type == GUMBO_NODE_CDATA) {
-      text += Utf8(node->v.text.text);
-    } else if (IsElement(node)) {
-      const GumboVector& children = node->v.element.children;
-      for (unsigned i = children.length; i-- > 0;) stack.push_back(static_cast<const GumboNode*>(children.data[i]));
-    }
+// Nothing drawn lies below these (or the pre-parse replaces what does).
+bool HoldsNoContent(GumboTag tag) {
+  switch (tag) {
+    case GUMBO_TAG_HEAD: case GUMBO_TAG_SCRIPT: case GUMBO_TAG_STYLE: case GUMBO_TAG_TITLE:
+    case GUMBO_TAG_TEMPLATE: case GUMBO_TAG_SELECT: case GUMBO_TAG_TEXTAREA: case GUMBO_TAG_BUTTON:
+      return true;
+    default:
+      return false;
   }
-  return text.simplified();
 }
 
 TFramesetNode Frameset(const GumboNode* node, int depth) {
   TFramesetNode result;
   result.isFrameset = true;
-  result.rows = Attribute(node->v.element, "rows");
-  result.cols = Attribute(node->v.element, "cols");
+  result.rows = AttributeOf(node->v.element, "rows");
+  result.cols = AttributeOf(node->v.element, "cols");
   const GumboVector& children = node->v.element.children;
   for (unsigned i = 0; i < children.length; ++i) {
     const auto* child = static_cast<const GumboNode*>(children.data[i]);
-    if (!IsElement(child)) continue;
+    if (!IsElementNode(child)) continue;
     if (child->v.element.tag == GUMBO_TAG_FRAME) {
       TFramesetNode frame;
-      frame.name = Attribute(child->v.element, "name");
-      frame.src = Attribute(child->v.element, "src");
+      frame.name = AttributeOf(child->v.element, "name");
+      frame.src = AttributeOf(child->v.element, "src");
       result.children.push_back(frame);
     } else if (child->v.element.tag == GUMBO_TAG_FRAMESET && depth < kMaxFramesetDepth) {
       result.children.push_back(Frameset(child, depth + 1));
@@ -109,19 +83,35 @@ TFramesetNode Frameset(const GumboNode* node, int depth) {
   return result;
 }
 
-QString EscapeAttribute(QString text) {
-  return text.replace('&', QStringLiteral("&amp;")).replace('"', QStringLiteral("&quot;")).replace('<', QStringLiteral("&lt;"));
+TImageMap ReadMap(const GumboNode* node, const QString& baseTarget) {
+  TImageMap map;
+  map.name = AttributeOf(node->v.element, "name");
+  if (map.name.isEmpty()) map.name = AttributeOf(node->v.element, "id");
+  for (const GumboNode* child : ElementsBelow(node)) {
+    const GumboElement& element = child->v.element;
+    if (element.tag != GUMBO_TAG_AREA || map.areas.size() >= kMaxAreasPerMap) continue;
+    TMapArea area = MakeMapArea(AttributeOf(element, "shape"), AttributeOf(element, "coords"));
+    if (!HasAttributeOf(element, "nohref")) area.href = AttributeOf(element, "href").trimmed();
+    area.target = HasAttributeOf(element, "target") ? AttributeOf(element, "target") : baseTarget;
+    area.title = AttributeOf(element, "title");
+    if (area.title.isEmpty()) area.title = AttributeOf(element, "alt");
+    map.areas.push_back(std::move(area));
+  }
+  return map;
 }
 
-struct Edit {
-  qsizetype offset, length;
-  QByteArray replacement;
-};
+QString RawText(const GumboNode* node) {
+  QString text;
+  const GumboVector& children = node->v.element.children;
+  for (unsigned i = 0; i < children.length; ++i) {
+    const auto* child = static_cast<const GumboNode*>(children.data[i]);
+    if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_WHITESPACE) text += GumboString(child->v.text.text);
+  }
+  return text;
+}
 
-TPreparsedControlKind InputKind(const GumboElement& element) {
-  const QString type = Attribute(element, "type").toLower();
-  if (type == "submit" || type == "button" || type == "reset" || type == "image") return TPreparsedControlKind::Button;
-  return TPreparsedControlKind::Input;
+QString EscapeAttribute(QString text) {
+  return text.replace('&', QStringLiteral("&amp;")).replace('"', QStringLiteral("&quot;")).replace('<', QStringLiteral("&lt;"));
 }
 
 // Tags that close themselves or are closed by their next sibling do not count.
@@ -149,6 +139,333 @@ int SourceNesting(const QString& page) {
   return deepest;
 }
 
+// The rewriting of the source: replacements of source ranges and insertions. At one offset
+// the insertions that close elements come first (inner ones first), then those that open
+// elements (outer ones first), then replacements.
+class TEdits {
+ public:
+  explicit TEdits(const QByteArray& source) : source_(source) {}
+
+  bool InSource(const GumboStringPiece& piece) const {
+    return piece.data && piece.length > 0 && piece.data >= source_.constData() &&
+           piece.data + piece.length <= source_.constData() + source_.size();
+  }
+  qsizetype OffsetOf(const GumboStringPiece& piece) const { return piece.data - source_.constData(); }
+  // Where the element's source ends: after its end tag, or where the parser closed it.
+  qsizetype EndOf(const GumboElement& element) const {
+    const qsizetype start = OffsetOf(element.original_tag);
+    const qsizetype end = static_cast<qsizetype>(element.end_pos.offset) +
+                          static_cast<qsizetype>(InSource(element.original_end_tag) ? element.original_end_tag.length : 0);
+    return std::clamp(end, start + static_cast<qsizetype>(element.original_tag.length), source_.size());
+  }
+
+  void Replace(qsizetype offset, qsizetype length, const QString& text) {
+    edits_.push_back({offset, length, 0, text.toUtf8()});
+  }
+  void Open(qsizetype offset, int depth, const QString& text) { edits_.push_back({offset, 0, -kBig / 2 + depth, text.toUtf8()}); }
+  void Close(qsizetype offset, int depth, const QString& text) { edits_.push_back({offset, 0, -kBig - depth, text.toUtf8()}); }
+  void RemoveTags(const GumboElement& element) {
+    for (const GumboStringPiece* tag : {&element.original_tag, &element.original_end_tag})
+      if (InSource(*tag)) Replace(OffsetOf(*tag), static_cast<qsizetype>(tag->length), {});
+  }
+
+  QString Apply() {
+    std::stable_sort(edits_.begin(), edits_.end(), [](const Edit& a, const Edit& b) {
+      return a.offset != b.offset ? a.offset < b.offset : a.rank < b.rank;
+    });
+    QByteArray html;
+    html.reserve(source_.size() + source_.size() / 8);
+    qsizetype done = 0;
+    for (const Edit& edit : edits_) {
+      if (edit.offset < done) continue;  // inside a range already replaced
+      html += QByteArrayView(source_).sliced(done, edit.offset - done);
+      html += edit.text;
+      done = edit.offset + edit.length;
+    }
+    html += QByteArrayView(source_).sliced(done);
+    return QString::fromUtf8(html);
+  }
+
+ private:
+  static constexpr int kBig = 1 << 20;
+  struct Edit {
+    qsizetype offset, length;
+    int rank;
+    QByteArray text;
+  };
+  const QByteArray& source_;
+  std::vector<Edit> edits_;
+};
+
+// The length in the source of the character at `offset`: an entity reference or one UTF-8
+// character.
+qsizetype CharacterLength(const QByteArray& source, qsizetype offset, qsizetype end) {
+  if (source[offset] == '&') {
+    for (qsizetype i = offset + 1; i < end && i < offset + 32; ++i) {
+      if (source[i] == ';') return i + 1 - offset;
+      if (!std::isalnum(static_cast<unsigned char>(source[i])) && source[i] != '#') break;
+    }
+    return 1;
+  }
+  const auto lead = static_cast<unsigned char>(source[offset]);
+  qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  return std::min(length, end - offset);
+}
+
+class TPreparser {
+ public:
+  TPreparser(const QByteArray& source, const TPreparseOptions& options, TPreparsedPage& result)
+      : source_(source), options_(options), result_(result), edits_(source) {}
+
+  void ReadWholePage(const GumboNode* root);
+  void Walk(const GumboNode* root);
+  QString Finish();
+
+ private:
+  struct Visit {
+    const GumboNode* node;
+    int depth;
+    int tableDepth;  // tables around the node
+  };
+
+  // The tables the element adds around its children (itself and a border's), or -1 when its
+  // children are not to be walked.
+  int Enter(const Visit& visit);
+  void Text(const GumboNode* node);
+  void Control(const GumboNode* node);
+  void Image(const GumboElement& element);
+  void Link(const GumboElement& element);
+  int FormAt(qsizetype offset) const;
+  // The spans that carry the waiting anchor names: their start tags, and their end tags in
+  // `close`. The names are given away.
+  QString TakeNames(QString& close);
+  QString NamedSpans(const QString& inner);
+
+  const QByteArray& source_;
+  const TPreparseOptions& options_;
+  TPreparsedPage& result_;
+  TEdits edits_;
+  TPageStyles styles_;
+  std::vector<qsizetype> formStarts_;  // where each form's start tag is, -1 when not written
+  std::vector<qsizetype> formEnds_;    // where each "</form" is in the source
+  QStringList waitingNames_;  // anchor names and ids not yet given to a character
+  int drawnControls_ = 0;
+};
+
+void TPreparser::ReadWholePage(const GumboNode* root) {
+  // The source ends in a zero byte: comparing four letters never reads past it.
+  for (qsizetype at = source_.indexOf("</"); at >= 0; at = source_.indexOf("</", at + 2))
+    if (qstrnicmp(source_.constData() + at + 2, "form", 4) == 0) formEnds_.push_back(at);
+  std::vector<const GumboNode*> maps;
+  for (const GumboNode* node : ElementsBelow(root)) {
+    const GumboElement& element = node->v.element;
+    switch (element.tag) {
+      case GUMBO_TAG_TITLE:
+        if (result_.title.isEmpty()) result_.title = TextBelow(node);
+        break;
+      case GUMBO_TAG_BASE:
+        if (result_.baseTarget.isEmpty()) result_.baseTarget = AttributeOf(element, "target");
+        break;
+      case GUMBO_TAG_FRAMESET:
+        if (!result_.isFrameset) {
+          result_.isFrameset = true;
+          result_.frameset = Frameset(node, 0);
+        }
+        break;
+      case GUMBO_TAG_STYLE:
+        styles_.AddSheet(RawText(node));
+        break;
+      case GUMBO_TAG_LINK:
+        if (options_.styleSheet && AttributeOf(element, "rel").trimmed().compare("stylesheet", Qt::CaseInsensitive) == 0)
+          styles_.AddSheet(options_.styleSheet(AttributeOf(element, "href")));
+        break;
+      case GUMBO_TAG_FORM: {
+        const QString target = HasAttributeOf(element, "target") ? AttributeOf(element, "target") : QString();
+        result_.forms.push_back({AttributeOf(element, "action").trimmed(), target});
+        const qsizetype start = edits_.InSource(element.original_tag) ? edits_.OffsetOf(element.original_tag) : -1;
+        formStarts_.push_back(start);
+        break;
+      }
+      case GUMBO_TAG_MAP:
+        maps.push_back(node);
+        break;
+      default:
+        break;
+    }
+  }
+  // The base target may come after the maps and forms that fall back to it.
+  for (TPreparsedForm& form : result_.forms)
+    if (form.target.isEmpty()) form.target = result_.baseTarget;
+  for (const GumboNode* node : maps) result_.maps.push_back(ReadMap(node, result_.baseTarget));
+}
+
+void TPreparser::Walk(const GumboNode* root) {
+  std::vector<Visit> stack{{root, 0, 0}};
+  while (!stack.empty()) {
+    const Visit visit = stack.back();
+    stack.pop_back();
+    const GumboNode* node = visit.node;
+    if (node->type == GUMBO_NODE_TEXT) Text(node);
+    if (!IsElementNode(node)) continue;
+    const int addedTables = Enter(visit);
+    if (addedTables < 0) continue;
+    const int tableDepth = visit.tableDepth + addedTables;
+    const GumboVector& children = node->v.element.children;
+    for (unsigned i = children.length; i-- > 0;)
+      stack.push_back({static_cast<const GumboNode*>(children.data[i]), visit.depth + 1, tableDepth});
+  }
+}
+
+int TPreparser::Enter(const Visit& visit) {
+  const GumboElement& element = visit.node->v.element;
+  const int ownTable = element.tag == GUMBO_TAG_TABLE ? 1 : 0;
+  if (visit.depth > kMaxElementDepth || (visit.tableDepth + ownTable > kMaxTableDepth && IsTablePart(element.tag))) {
+    edits_.RemoveTags(element);
+    return ownTable;
+  }
+  if (HoldsNoContent(element.tag) && element.tag != GUMBO_TAG_SELECT && element.tag != GUMBO_TAG_TEXTAREA &&
+      element.tag != GUMBO_TAG_BUTTON)
+    return -1;
+
+  const QString id = AttributeOf(element, "id");
+  const QString style = AttributeOf(element, "style");
+  TElementStyle look;
+  if (!styles_.Empty() || !style.isEmpty())
+    look = styles_.StyleOf(GumboString(gumbo_normalized_tagname(element.tag)), id, AttributeOf(element, "class"), style);
+  const bool inSource = edits_.InSource(element.original_tag);
+  const bool keptWhole = element.tag == GUMBO_TAG_HTML || element.tag == GUMBO_TAG_BODY;
+  if (look.hidden && inSource && !keptWhole) {
+    const qsizetype start = edits_.OffsetOf(element.original_tag);
+    edits_.Replace(start, edits_.EndOf(element) - start, {});
+    return -1;
+  }
+
+  if (!id.isEmpty()) waitingNames_ << id;
+  if (element.tag == GUMBO_TAG_A && HasAttributeOf(element, "name")) waitingNames_ << AttributeOf(element, "name");
+
+  int addedTables = ownTable;
+  if (look.borderWidth > 0 && IsBorderedBlock(element.tag) && inSource &&
+      visit.tableDepth + ownTable + 1 <= kMaxTableDepth) {
+    const QString css = QStringLiteral("border-collapse:collapse;border-style:%1%2")
+                            .arg(look.borderStyle, look.borderColor.isEmpty() ? QString() : ";border-color:" + look.borderColor);
+    edits_.Open(edits_.OffsetOf(element.original_tag), visit.depth,
+                QStringLiteral("<table width=\"100%\" border=\"%1\" cellspacing=\"0\" cellpadding=\"%2\" style=\"%3\"><tr><td>")
+                    .arg(look.borderWidth).arg(look.padding >= 0 ? look.padding : 2).arg(EscapeAttribute(css)));
+    edits_.Close(edits_.EndOf(element), visit.depth, QStringLiteral("</td></tr></table>"));
+    ++addedTables;
+  }
+
+  switch (element.tag) {
+    case GUMBO_TAG_A:
+      Link(element);
+      break;
+    case GUMBO_TAG_IMG:
+      Image(element);
+      break;
+    case GUMBO_TAG_INPUT:
+    case GUMBO_TAG_SELECT:
+    case GUMBO_TAG_TEXTAREA:
+    case GUMBO_TAG_BUTTON:
+      Control(visit.node);
+      return -1;
+    default:
+      break;
+  }
+  return addedTables;
+}
+
+void TPreparser::Link(const GumboElement& element) {
+  const GumboAttribute* href = gumbo_get_attribute(&element.attributes, "href");
+  QString target = AttributeOf(element, "target");
+  if (target.isEmpty() && !HasAttributeOf(element, "target")) target = result_.baseTarget;
+  if (href && !target.isEmpty() && edits_.InSource(href->original_value))
+    edits_.Replace(edits_.OffsetOf(href->original_value), static_cast<qsizetype>(href->original_value.length),
+                   '"' + EscapeAttribute(EncodeLinkTarget(target, GumboString(href->value))) + '"');
+}
+
+void TPreparser::Image(const GumboElement& element) {
+  const int index = static_cast<int>(result_.images.size());
+  const QString source = AttributeOf(element, "src");
+  result_.images.push_back({source, AttributeOf(element, "title"), AttributeOf(element, "usemap").trimmed()});
+  const GumboAttribute* src = gumbo_get_attribute(&element.attributes, "src");
+  if (!result_.images.back().usemap.isEmpty() && src && edits_.InSource(src->original_value))
+    edits_.Replace(edits_.OffsetOf(src->original_value), static_cast<qsizetype>(src->original_value.length),
+                   '"' + EscapeAttribute(EncodeMappedImage(index, source)) + '"');
+  if (!waitingNames_.isEmpty() && edits_.InSource(element.original_tag)) {
+    QString close;
+    const QString open = TakeNames(close);
+    const qsizetype start = edits_.OffsetOf(element.original_tag);
+    edits_.Open(start, kMaxElementDepth + 1, open);
+    edits_.Close(start + static_cast<qsizetype>(element.original_tag.length), kMaxElementDepth + 1, close);
+  }
+}
+
+void TPreparser::Control(const GumboNode* node) {
+  const GumboElement& element = node->v.element;
+  TPreparsedControl control;
+  if (!ReadFormControl(node, control)) return;
+  const bool inSource = edits_.InSource(element.original_tag);
+  if (inSource) control.form = FormAt(edits_.OffsetOf(element.original_tag));
+  if (options_.controlSize && inSource && drawnControls_ < kMaxDrawnControls) {
+    ++drawnControls_;
+    control.placeholder = kControlPrefix + QString::number(result_.controls.size());
+    const QSize size = options_.controlSize(control);
+    const qsizetype start = edits_.OffsetOf(element.original_tag);
+    edits_.Replace(start, edits_.EndOf(element) - start,
+                   NamedSpans(QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
+                                  .arg(control.placeholder).arg(size.width()).arg(size.height())));
+  }
+  result_.controls.push_back(std::move(control));
+}
+
+// As browsers read it: a control belongs to the form opened last before it, unless an end tag
+// of a form came between. The parser cannot keep a form opened inside a table around the
+// rows, so the tree alone does not tell.
+int TPreparser::FormAt(qsizetype offset) const {
+  for (size_t i = formStarts_.size(); i-- > 0;) {
+    const qsizetype start = formStarts_[i];
+    if (start < 0 || start >= offset) continue;
+    const auto end = std::upper_bound(formEnds_.begin(), formEnds_.end(), start);
+    return end == formEnds_.end() || *end > offset ? static_cast<int>(i) : -1;
+  }
+  return -1;
+}
+
+void TPreparser::Text(const GumboNode* node) {
+  if (waitingNames_.isEmpty()) return;
+  const GumboStringPiece& piece = node->v.text.original_text;
+  if (!edits_.InSource(piece)) return;
+  qsizetype offset = edits_.OffsetOf(piece);
+  const qsizetype end = offset + static_cast<qsizetype>(piece.length);
+  while (offset < end && std::isspace(static_cast<unsigned char>(source_[offset]))) ++offset;
+  if (offset >= end || source_[offset] == '<') return;
+  const qsizetype length = CharacterLength(source_, offset, end);
+  edits_.Replace(offset, length, NamedSpans(QString::fromUtf8(source_.mid(offset, length))));
+}
+
+QString TPreparser::TakeNames(QString& close) {
+  QString open;
+  for (const QString& name : waitingNames_) {
+    open += QStringLiteral("<span id=\"%1\">").arg(EscapeAttribute(name));
+    close += QStringLiteral("</span>");
+  }
+  waitingNames_.clear();
+  return open;
+}
+
+QString TPreparser::NamedSpans(const QString& inner) {
+  QString close;
+  const QString open = TakeNames(close);
+  return open + inner + close;
+}
+
+QString TPreparser::Finish() {
+  QString html = edits_.Apply();
+  // Names after the last character: a character of no width at the end carries them.
+  if (!waitingNames_.isEmpty()) html += NamedSpans(QStringLiteral("&#8203;"));
+  return html;
+}
+
 }  // namespace
 
 QString EncodeLinkTarget(const QString& target, const QString& href) {
@@ -168,7 +485,31 @@ void DecodeLinkTarget(const QString& href, QString& target, QString& url) {
   }
 }
 
-TPreparsedPage PreparsePage(const QString& page, const std::function<QSize(const QStringList&)>& placeholderSize) {
+QString EncodeMappedImage(int index, const QString& source) {
+  return kMappedPrefix + QString::number(index) + '|' + source;
+}
+
+bool DecodeMappedImage(const QString& name, int& index, QString& source) {
+  const qsizetype bar = name.indexOf('|');
+  bool ok = false;
+  if (name.startsWith(kMappedPrefix) && bar > 0) index = name.mid(kMappedPrefix.size(), bar - kMappedPrefix.size()).toInt(&ok);
+  if (!ok) {
+    index = -1;
+    source = name;
+    return false;
+  }
+  source = name.mid(bar + 1);
+  return true;
+}
+
+int PlaceholderControl(const QString& name) {
+  if (!name.startsWith(kControlPrefix)) return -1;
+  bool ok = false;
+  const int index = name.mid(kControlPrefix.size()).toInt(&ok);
+  return ok ? index : -1;
+}
+
+TPreparsedPage PreparsePage(const QString& page, const TPreparseOptions& options) {
   TPreparsedPage result;
   if (SourceNesting(page) > kMaxSourceNesting) {
     result.html = QStringLiteral("<pre>%1</pre>").arg(page.toHtmlEscaped());
@@ -177,100 +518,10 @@ TPreparsedPage PreparsePage(const QString& page, const std::function<QSize(const
   const QByteArray source = page.toUtf8();
   GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(),
                                                  static_cast<size_t>(source.size()));
-  const std::vector<const GumboNode*> elements = Elements(output->root);
-
-  for (const GumboNode* node : elements) {
-    const GumboElement& element = node->v.element;
-    if (element.tag == GUMBO_TAG_TITLE && result.title.isEmpty()) result.title = TextOf(node);
-    if (element.tag == GUMBO_TAG_BASE && result.baseTarget.isEmpty()) result.baseTarget = Attribute(element, "target");
-    if (element.tag == GUMBO_TAG_FRAMESET && !result.isFrameset) {
-      result.isFrameset = true;
-      result.frameset = Frameset(node, 0);
-    }
-  }
-
-  std::vector<Edit> edits;
-  const auto inSource = [&](const GumboStringPiece& piece) {
-    return piece.data && piece.length > 0 && piece.data >= source.constData() &&
-           piece.data + piece.length <= source.constData() + source.size();
-  };
-  qsizetype skipUntil = -1;  // inside a replaced drop-down list
-  for (const Placed& placed : PlacedElements(output->root)) {
-    const GumboNode* node = placed.node;
-    const GumboElement& element = node->v.element;
-    if (static_cast<qsizetype>(element.start_pos.offset) < skipUntil) continue;
-    if (placed.depth > kMaxElementDepth || (placed.tableDepth > kMaxTableDepth && IsTablePart(element.tag))) {
-      for (const GumboStringPiece* tag : {&element.original_tag, &element.original_end_tag})
-        if (inSource(*tag)) edits.push_back({tag->data - source.constData(), static_cast<qsizetype>(tag->length), {}});
-      continue;
-    }
-    switch (element.tag) {
-      case GUMBO_TAG_A: {
-        const GumboAttribute* href = gumbo_get_attribute(&element.attributes, "href");
-        QString target = Attribute(element, "target");
-        if (target.isEmpty() && !HasAttribute(element, "target")) target = result.baseTarget;
-        if (href && !target.isEmpty() && inSource(href->original_value)) {
-          const QString value = EncodeLinkTarget(target, Utf8(href->value));
-          edits.push_back({href->original_value.data - source.constData(),
-                           static_cast<qsizetype>(href->original_value.length),
-                           ('"' + EscapeAttribute(value) + '"').toUtf8()});
-        }
-        break;
-      }
-      case GUMBO_TAG_IMG:
-        result.images.push_back({Attribute(element, "src"), Attribute(element, "title")});
-        break;
-      case GUMBO_TAG_SELECT: {
-        TPreparsedControl control;
-        control.kind = TPreparsedControlKind::Select;
-        control.name = Attribute(element, "name");
-        for (const GumboNode* option : Elements(node)) {
-          if (option->v.element.tag != GUMBO_TAG_OPTION) continue;
-          if (HasAttribute(option->v.element, "selected")) control.selectedIndex = static_cast<int>(control.items.size());
-          control.items << TextOf(option);
-        }
-        if (control.selectedIndex < 0 && !control.items.isEmpty()) control.selectedIndex = 0;
-        if (inSource(element.original_tag)) {
-          control.placeholder = QStringLiteral("skbform:%1").arg(result.controls.size());
-          const QSize size = placeholderSize ? placeholderSize(control.items) : QSize(100, 20);
-          const qsizetype start = element.original_tag.data - source.constData();
-          qsizetype end = static_cast<qsizetype>(element.end_pos.offset) +
-                          static_cast<qsizetype>(element.original_end_tag.length);
-          end = std::clamp(end, start + static_cast<qsizetype>(element.original_tag.length), source.size());
-          edits.push_back({start, end - start,
-                           QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
-                               .arg(control.placeholder).arg(size.width()).arg(size.height()).toUtf8()});
-          skipUntil = end;
-        }
-        result.controls.push_back(control);
-        break;
-      }
-      case GUMBO_TAG_INPUT:
-        if (Attribute(element, "type").toLower() == "hidden") break;
-        result.controls.push_back({InputKind(element), Attribute(element, "name"), {}, -1, {}});
-        break;
-      case GUMBO_TAG_TEXTAREA:
-        result.controls.push_back({TPreparsedControlKind::TextArea, Attribute(element, "name"), {}, -1, {}});
-        break;
-      case GUMBO_TAG_BUTTON:
-        result.controls.push_back({TPreparsedControlKind::Button, Attribute(element, "name"), {}, -1, {}});
-        break;
-      default:
-        break;
-    }
-  }
+  TPreparser preparser(source, options, result);
+  preparser.ReadWholePage(output->root);
+  preparser.Walk(output->root);
   gumbo_destroy_output(&kGumboDefaultOptions, output);
-
-  std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.offset < b.offset; });
-  QByteArray html;
-  qsizetype done = 0;
-  for (const Edit& edit : edits) {
-    if (edit.offset < done) continue;
-    html += source.mid(done, edit.offset - done);
-    html += edit.replacement;
-    done = edit.offset + edit.length;
-  }
-  html += source.mid(done);
-  result.html = QString::fromUtf8(html);
+  result.html = preparser.Finish();
   return result;
 }

@@ -59,7 +59,7 @@ TEST_F(HTMLViewerTest, DropDownListIsARealComboBox) {
   EXPECT_EQ(controls[0].SelectedText(), "CD-2");
   EXPECT_EQ(controls[1].kind, TFormControlKind::Input);
 
-  QComboBox* combo = controls[0].combo;
+  auto* combo = qobject_cast<QComboBox*>(controls[0].widget);
   ASSERT_NE(combo, nullptr);
   EXPECT_TRUE(combo->isVisible());
   // Below the first paragraph, inside the page.
