@@ -28,7 +28,7 @@ struct TBuilder {
     if (file.empty() || ancestors.size() >= kMaxSourcedDepth ||
         std::find(ancestors.begin(), ancestors.end(), key) != ancestors.end())
       return node;
-    const TFramesetNode* frameset = read(file);
+    const TFramesetNode* frameset = read(WithoutAnchor(file));
     if (!frameset) return node;
     --frames;
     ancestors.push_back(key);

@@ -20,7 +20,8 @@ struct TFrameNode {
   int position = 0;                  // of a frame: how far it is scrolled
 };
 
-// The frameset of a page; null when the page is none, or cannot be read.
+// The frameset of a page (named without anchor); null when the page is none, or cannot be
+// read.
 using TFramesetReader = std::function<const TFramesetNode*(const std::string& file)>;
 
 // `file` shown in a frame called `name`: a single frame, or the page's frameset with each

@@ -81,7 +81,7 @@ bool IsBorderStyle(QStringView word) {
 // Colours go into an attribute of the rewritten page: only the characters colours use.
 QString SafeColour(QStringView word) {
   for (QChar c : word)
-    if (!c.isLetterOrNumber() && c != '#' && c != '(' && c != ')' && c != ',' && c != '.' && c != '%')
+    if (!c.isLetterOrNumber() && c != '#' && c != '(' && c != ')' && c != ',' && c != '.' && c != '%' && c != ' ')
       return {};
   return word.toString();
 }
