@@ -485,20 +485,22 @@ void DecodeLinkTarget(const QString& href, QString& target, QString& url) {
   }
 }
 
+// The index ends at a '/', which the document's resource names (URLs) keep as it is.
 QString EncodeMappedImage(int index, const QString& source) {
-  return kMappedPrefix + QString::number(index) + '|' + source;
+  return kMappedPrefix + QString::number(index) + '/' + source;
 }
 
 bool DecodeMappedImage(const QString& name, int& index, QString& source) {
-  const qsizetype bar = name.indexOf('|');
+  const qsizetype slash = name.indexOf('/');
   bool ok = false;
-  if (name.startsWith(kMappedPrefix) && bar > 0) index = name.mid(kMappedPrefix.size(), bar - kMappedPrefix.size()).toInt(&ok);
+  if (name.startsWith(kMappedPrefix) && slash > 0)
+    index = name.mid(kMappedPrefix.size(), slash - kMappedPrefix.size()).toInt(&ok);
   if (!ok) {
     index = -1;
     source = name;
     return false;
   }
-  source = name.mid(bar + 1);
+  source = name.mid(slash + 1);
   return true;
 }
 
