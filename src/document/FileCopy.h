@@ -12,5 +12,9 @@ bool CopyReplacing(const std::string& source, const std::string& target);
 // Every file of the disk folder `folder` and its subfolders to `target` + its path below
 // `base` (both Windows names ending in '\'). Failing files are skipped.
 void CopyFolderTree(const std::string& folder, const std::string& base, const std::string& target);
+// A file for the desktop to open: `file` itself when it is on disk; a file held only in the
+// pack is copied to the temporary folder under its own name first, once per run (a second
+// pack file of that name goes to a folder of its own there). `file` when neither works.
+std::string OnDiskForDesktop(const std::string& file);
 
 }  // namespace FileCopy

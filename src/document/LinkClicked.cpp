@@ -82,7 +82,7 @@ void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& ur
   std::string installFolder;
   form_.PathInput->GetPath(installFolder);
   if (installFolder.empty()) return;
-  if (const auto target = CopyDestination(installFolder, written, source))
+  if (const auto target = CopyDestination(installFolder, source))
     FileCopy::CopyReplacing(source, *target);
 }
 
@@ -118,11 +118,12 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     return;
   }
   // Archives and sounds go to the archive browser and the media player once they exist;
-  // until then the desktop opens them like any other file.
-  const std::string folder = FolderPart(file);
+  // until then the desktop opens them like any other file. It sees only files on disk.
+  const std::string onDisk = FileCopy::OnDiskForDesktop(file);
+  const std::string folder = FolderPart(onDisk);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);
-  Shell::Open(file, {}, folder);
+  Shell::Open(onDisk, {}, folder);
 }
 
 void THtmlFrame::SaveZip(const std::string& file) {

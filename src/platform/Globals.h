@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -38,6 +39,9 @@ struct TGlobals {
   QStringList DialogsAnswered;
 
   std::string LastSaveFolder;  // where the reader last saved a linked zip file
+  // Files held only in the pack that links handed to the desktop this run: lower-cased name
+  // in the pack -> the copy in TempFolder.
+  std::map<std::string, std::string> DesktopCopies;
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
 };
 
