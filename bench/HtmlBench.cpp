@@ -50,7 +50,9 @@ QString LongTable() {
   QString page = Head(QStringLiteral("Каталог деталей")) + "<h1>Каталог деталей</h1><table border=1 cellpadding=2>";
   for (int row = 0; row < 3000; ++row)
     page += QStringLiteral("<tr><td>%1</td><td><a href=\"part%1.htm\">Деталь номер %1</a></td><td>Кузов и оперение, "
-                           "правая сторона</td><td align=right>%2,00</td><td>Есть на складе</td></tr>\n")
+                           "правая сторона</td><td align=right>%2,00</td><td>Есть на складе</td><td>Применяется на "
+                           "автомобилях всех годов выпуска; при замене проверьте зазоры и затяните болты "
+                           "моментом, указанным в таблице</td></tr>\n")
                 .arg(row).arg(row * 7 % 1000);
   return page + "</table></body></html>";
 }
@@ -165,13 +167,18 @@ TMeasure MeasureEngine(const QString& file) {
   return m;
 }
 
-// A plain QTextBrowser per frame, at the places the engine gave its frames.
+// A plain QTextBrowser per frame, at the places the engine gave its frames, with the engine's
+// default font (the book's choice, not the engine's cost).
 TMeasure MeasurePlain(const std::vector<std::pair<QString, QRect>>& frames) {
   QWidget window;
   window.resize(kWindow);
+  const TFrameViewer defaults;
+  QFont font(defaults.DefFontName());
+  font.setPointSize(defaults.DefFontSize());
   std::vector<QTextBrowser*> browsers;
   for (const auto& [file, place] : frames) {
     auto* browser = new QTextBrowser(&window);
+    browser->setFont(font);
     browser->setFrameShape(QFrame::NoFrame);
     browser->setGeometry(place);
     browsers.push_back(browser);

@@ -16,7 +16,6 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -54,6 +53,9 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent), page_(std::make_uni
   browser_->setMouseTracking(true);
   browser_->viewport()->setMouseTracking(true);
   browser_->setGeometry(rect());
+  document_ = new THtmlDocument(browser_);
+  browser_->setDocument(document_);
+  connect(document_->documentLayout(), &QAbstractTextDocumentLayout::update, this, [this] { PlaceControls(); });
   browser_->installEventFilter(this);
   browser_->viewport()->installEventFilter(this);
   connect(browser_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceControls(); });
@@ -129,26 +131,22 @@ void THTMLViewer::ShowPage(const QString& html) {
   page_->links.clear();
   hoverHref_.clear();
 
-  const QPointer<QTextDocument> old = browser_->document();
-  auto* document = new THtmlDocument(currentFile_, viewImages_, browser_);
+  // Emptied first: a new font would lay the old page out again.
+  document_->Reset(currentFile_, viewImages_);
   QFont font(defFontName_);
   font.setPointSize(std::max(1, defFontSize_));
-  document->setDefaultFont(font);
-  // Only links are coloured: a named anchor around text is plain text.
-  document->setDefaultStyleSheet(
-      QStringLiteral("body { color: %1; } a[href] { color: %2; text-decoration: %3; }")
-          .arg(ToQColor(defFontColor_).name(), ToQColor(defHotSpotColor_).name(),
-               noLinkUnderline_ ? QStringLiteral("none") : QStringLiteral("underline")));
-  document->setUndoRedoEnabled(false);
+  document_->setDefaultFont(font);
   ApplyAppearance();
-  document->setHtml(html);
-  browser_->setDocument(document);
-  if (old && old->parent() == browser_) old->deleteLater();
-  connect(document->documentLayout(), &QAbstractTextDocumentLayout::update, this, [this] { PlaceControls(); });
+  // Through the text browser, which lets go of its caret while the page goes in: a caret that
+  // went along with the text would have the whole page laid out at once.
+  browser_->setHtml(html);
+  browser_->horizontalScrollBar()->setValue(0);
+  browser_->verticalScrollBar()->setValue(0);
 }
 
 // One walk over the document for what the viewer looks up later: link stretches and where
-// the controls' placeholders are.
+// the controls' placeholders are. (A default style sheet for the links' colours would cost
+// the importer a third of its time on long pages.)
 void THTMLViewer::IndexDocument() {
   QTextDocument* document = browser_->document();
   page_->links.clear();
@@ -167,8 +165,11 @@ void THTMLViewer::IndexDocument() {
       QString target, url;
       DecodeLinkTarget(href, target, url);
       const std::string key = url.startsWith('#') ? std::string() : VisitedKey(HTMLExpandFilename(url));
-      page_->links.push_back({fragment.position(), fragment.position() + fragment.length(), href, key,
-                              format.foreground(), format.foreground()});
+      // The importer gives links the application's link colour unless the page gives its own.
+      const QBrush own = format.foreground() == QGuiApplication::palette().link() ? QBrush(ToQColor(defHotSpotColor_))
+                                                                                   : format.foreground();
+      page_->links.push_back({fragment.position(), fragment.position() + fragment.length(), href, key, own,
+                              format.foreground(), format.fontUnderline(), format.fontUnderline()});
     }
 }
 

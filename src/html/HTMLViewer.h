@@ -24,6 +24,7 @@ class QKeyEvent;
 class QMouseEvent;
 class QTextDocument;
 class QTextBrowser;
+class THtmlDocument;
 
 // A page found neither on disk nor in the pack: "Can't locate file: " + name.
 struct EHtmlLoadError : std::runtime_error {
@@ -180,6 +181,7 @@ class THTMLViewer : public QWidget {
   QPointF ToDocument(QPoint viewportPoint) const;
 
   QTextBrowser* browser_ = nullptr;
+  THtmlDocument* document_ = nullptr;
   std::unique_ptr<Page> page_;
   std::string currentFile_;
   QString title_;

@@ -16,21 +16,25 @@
 #include <QTextDocument>
 #include <QToolTip>
 
-// Gives every link the colour it should have now: under the mouse, visited, or its own.
+// Gives every link the colour it should have now (under the mouse, visited, or its own) and
+// its underline.
 void THTMLViewer::ColourLinks() {
   QTextDocument* document = browser_->document();
   for (Page::Link& link : page_->links) {
     QBrush brush = link.own;
     if (link.href == hoverHref_) brush = ToQColor(defOverLinkColor_);
     else if (visited_ && !link.visitedKey.empty() && visited_->count(link.visitedKey)) brush = ToQColor(defVisitedColor_);
-    if (brush == link.shown) continue;
+    const bool underlined = link.underlined && !noLinkUnderline_;
+    if (brush == link.shown && underlined == link.shownUnderlined) continue;
     QTextCursor cursor(document);
     cursor.setPosition(link.start);
     cursor.setPosition(link.end, QTextCursor::KeepAnchor);
     QTextCharFormat format;
     format.setForeground(brush);
+    format.setFontUnderline(underlined);
     cursor.mergeCharFormat(format);
     link.shown = brush;
+    link.shownUnderlined = underlined;
   }
 }
 

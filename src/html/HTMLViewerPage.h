@@ -22,6 +22,7 @@ struct THTMLViewer::Page {
     QString href;            // as the document has it (with its target)
     std::string visitedKey;  // the expanded, lower-cased name; empty for bare anchors
     QBrush own, shown;       // the colour the page gave it and the one it has now
+    bool underlined, shownUnderlined;  // as the page has it, and now
   };
   std::vector<Link> links;
 };

@@ -20,8 +20,13 @@ QImage Blank() {
 
 }  // namespace
 
-THtmlDocument::THtmlDocument(const std::string& baseFile, bool viewImages, QObject* parent)
-    : QTextDocument(parent), baseFile_(baseFile), viewImages_(viewImages) {}
+THtmlDocument::THtmlDocument(QObject* parent) : QTextDocument(parent) { setUndoRedoEnabled(false); }
+
+void THtmlDocument::Reset(const std::string& baseFile, bool viewImages) {
+  clear();
+  baseFile_ = baseFile;
+  viewImages_ = viewImages;
+}
 
 bool THtmlDocument::IsPlaceholder(const QString& name) { return PlaceholderControl(name) >= 0; }
 
@@ -52,11 +57,19 @@ QVariant THtmlDocument::loadResource(int type, const QUrl& name) {
   if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource) return {};
   int mapped = -1;
   DecodeMappedImage(text, mapped, text);
+  QVariant resource;
   const auto bytes = ReadLinked(baseFile_, text);
-  if (!bytes) return type == QTextDocument::ImageResource ? QVariant(Blank()) : QVariant();
-  if (type == QTextDocument::StyleSheetResource) return FromCp1251(*bytes);
-  QImage image;
-  if (!image.loadFromData(QByteArrayView(bytes->data(), static_cast<qsizetype>(bytes->size())))) return Blank();
-  Global.LastPictureSize = image.size();
-  return image;
+  if (type == QTextDocument::StyleSheetResource) {
+    if (bytes) resource = FromCp1251(*bytes);
+  } else {
+    QImage image;
+    if (bytes && image.loadFromData(QByteArrayView(bytes->data(), static_cast<qsizetype>(bytes->size()))))
+      Global.LastPictureSize = image.size();
+    else
+      image = Blank();
+    resource = image;
+  }
+  // Read once per page: the layout asks for a picture each time it is drawn.
+  if (resource.isValid()) addResource(type, name, resource);
+  return resource;
 }

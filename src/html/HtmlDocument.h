@@ -1,6 +1,7 @@
 #pragma once
-// A page's rich-text document that reads its pictures and style sheets through the resource
-// pack lookup, relative to the page's folder.
+// The rich-text document of a viewer, one for all the pages it shows (a new document would be
+// laid out twice). Pictures and style sheets are read through the resource pack lookup,
+// relative to the page's folder, once per page.
 
 #include <QImage>
 #include <QTextDocument>
@@ -12,7 +13,9 @@ class THtmlDocument : public QTextDocument {
   Q_OBJECT
 
  public:
-  THtmlDocument(const std::string& baseFile, bool viewImages, QObject* parent);
+  explicit THtmlDocument(QObject* parent);
+  // Empties the document and forgets the pictures read for the page before.
+  void Reset(const std::string& baseFile, bool viewImages);
 
   // Pictures named like this are drawn by the viewer itself (form controls): a blank is lent.
   static bool IsPlaceholder(const QString& name);
@@ -27,5 +30,5 @@ class THtmlDocument : public QTextDocument {
 
  private:
   std::string baseFile_;
-  bool viewImages_;
+  bool viewImages_ = true;
 };

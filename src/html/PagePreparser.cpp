@@ -2,6 +2,7 @@
 
 #include "html/GumboTree.h"
 #include "html/PageForms.h"
+#include "html/PageScan.h"
 #include "html/PageStyles.h"
 
 #include <QByteArray>
@@ -23,7 +24,6 @@ constexpr int kMaxSourceNesting = 1000;
 // Controls beyond this many are listed but not drawn: each is a widget of its own.
 constexpr int kMaxDrawnControls = 500;
 constexpr size_t kMaxAreasPerMap = 2000;
-const QString kTargetPrefix = QStringLiteral("skbtarget:");
 const QString kMappedPrefix = QStringLiteral("skbmap:");
 const QString kControlPrefix = QStringLiteral("skbform:");
 
@@ -31,20 +31,6 @@ bool IsTablePart(GumboTag tag) {
   switch (tag) {
     case GUMBO_TAG_TABLE: case GUMBO_TAG_TBODY: case GUMBO_TAG_THEAD: case GUMBO_TAG_TFOOT: case GUMBO_TAG_TR:
     case GUMBO_TAG_TD: case GUMBO_TAG_TH: case GUMBO_TAG_CAPTION: case GUMBO_TAG_COL: case GUMBO_TAG_COLGROUP:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// Blocks whose border the importer would not draw.
-bool IsBorderedBlock(GumboTag tag) {
-  switch (tag) {
-    case GUMBO_TAG_DIV: case GUMBO_TAG_P: case GUMBO_TAG_BLOCKQUOTE: case GUMBO_TAG_PRE: case GUMBO_TAG_CENTER:
-    case GUMBO_TAG_ADDRESS: case GUMBO_TAG_H1: case GUMBO_TAG_H2: case GUMBO_TAG_H3: case GUMBO_TAG_H4:
-    case GUMBO_TAG_H5: case GUMBO_TAG_H6: case GUMBO_TAG_UL: case GUMBO_TAG_OL: case GUMBO_TAG_DL:
-    case GUMBO_TAG_FORM: case GUMBO_TAG_FIELDSET: case GUMBO_TAG_SECTION: case GUMBO_TAG_ARTICLE:
-    case GUMBO_TAG_ASIDE: case GUMBO_TAG_HEADER: case GUMBO_TAG_FOOTER: case GUMBO_TAG_NAV: case GUMBO_TAG_MAIN:
       return true;
     default:
       return false;
@@ -114,31 +100,6 @@ QString EscapeAttribute(QString text) {
   return text.replace('&', QStringLiteral("&amp;")).replace('"', QStringLiteral("&quot;")).replace('<', QStringLiteral("&lt;"));
 }
 
-// Tags that close themselves or are closed by their next sibling do not count.
-bool NestsInSource(QStringView name) {
-  static const QStringList flat = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
-                                   "param", "source", "track", "wbr", "p", "li", "dt", "dd", "tr", "td", "th",
-                                   "option", "optgroup", "tbody", "thead", "tfoot", "colgroup", "frame", "basefont"};
-  for (const QString& tag : flat)
-    if (name.compare(tag, Qt::CaseInsensitive) == 0) return false;
-  return true;
-}
-
-// A cheap upper estimate of how deep the page's tags nest.
-int SourceNesting(const QString& page) {
-  int depth = 0, deepest = 0;
-  for (qsizetype i = 0; i + 1 < page.size(); ++i) {
-    if (page[i] != '<') continue;
-    const bool closing = page[i + 1] == '/';
-    qsizetype start = closing ? i + 2 : i + 1, end = start;
-    while (end < page.size() && page[end].isLetterOrNumber() && page[end].unicode() < 128) ++end;
-    if (end == start || !page[start].isLetter() || !NestsInSource(QStringView(page).mid(start, end - start))) continue;
-    depth = closing ? std::max(0, depth - 1) : depth + 1;
-    deepest = std::max(deepest, depth);
-  }
-  return deepest;
-}
-
 // The rewriting of the source: replacements of source ranges and insertions. At one offset
 // the insertions that close elements come first (inner ones first), then those that open
 // elements (outer ones first), then replacements.
@@ -197,21 +158,6 @@ class TEdits {
   std::vector<Edit> edits_;
 };
 
-// The length in the source of the character at `offset`: an entity reference or one UTF-8
-// character.
-qsizetype CharacterLength(const QByteArray& source, qsizetype offset, qsizetype end) {
-  if (source[offset] == '&') {
-    for (qsizetype i = offset + 1; i < end && i < offset + 32; ++i) {
-      if (source[i] == ';') return i + 1 - offset;
-      if (!std::isalnum(static_cast<unsigned char>(source[i])) && source[i] != '#') break;
-    }
-    return 1;
-  }
-  const auto lead = static_cast<unsigned char>(source[offset]);
-  qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  return std::min(length, end - offset);
-}
-
 class TPreparser {
  public:
   TPreparser(const QByteArray& source, const TPreparseOptions& options, TPreparsedPage& result)
@@ -231,15 +177,9 @@ class TPreparser {
   // The tables the element adds around its children (itself and a border's), or -1 when its
   // children are not to be walked.
   int Enter(const Visit& visit);
-  void Text(const GumboNode* node);
   void Control(const GumboNode* node);
   void Image(const GumboElement& element);
-  void Link(const GumboElement& element);
   int FormAt(qsizetype offset) const;
-  // The spans that carry the waiting anchor names: their start tags, and their end tags in
-  // `close`. The names are given away.
-  QString TakeNames(QString& close);
-  QString NamedSpans(const QString& inner);
 
   const QByteArray& source_;
   const TPreparseOptions& options_;
@@ -248,7 +188,6 @@ class TPreparser {
   TPageStyles styles_;
   std::vector<qsizetype> formStarts_;  // where each form's start tag is, -1 when not written
   std::vector<qsizetype> formEnds_;    // where each "</form" is in the source
-  QStringList waitingNames_;  // anchor names and ids not yet given to a character
   int drawnControls_ = 0;
 };
 
@@ -260,12 +199,6 @@ void TPreparser::ReadWholePage(const GumboNode* root) {
   for (const GumboNode* node : ElementsBelow(root)) {
     const GumboElement& element = node->v.element;
     switch (element.tag) {
-      case GUMBO_TAG_TITLE:
-        if (result_.title.isEmpty()) result_.title = TextBelow(node);
-        break;
-      case GUMBO_TAG_BASE:
-        if (result_.baseTarget.isEmpty()) result_.baseTarget = AttributeOf(element, "target");
-        break;
       case GUMBO_TAG_FRAMESET:
         if (!result_.isFrameset) {
           result_.isFrameset = true;
@@ -305,7 +238,6 @@ void TPreparser::Walk(const GumboNode* root) {
     const Visit visit = stack.back();
     stack.pop_back();
     const GumboNode* node = visit.node;
-    if (node->type == GUMBO_NODE_TEXT) Text(node);
     if (!IsElementNode(node)) continue;
     const int addedTables = Enter(visit);
     if (addedTables < 0) continue;
@@ -330,8 +262,8 @@ int TPreparser::Enter(const Visit& visit) {
   const QString id = AttributeOf(element, "id");
   const QString style = AttributeOf(element, "style");
   TElementStyle look;
-  if (!styles_.Empty() || !style.isEmpty())
-    look = styles_.StyleOf(GumboString(gumbo_normalized_tagname(element.tag)), id, AttributeOf(element, "class"), style);
+  const QString tag = GumboString(gumbo_normalized_tagname(element.tag));
+  if (!styles_.Empty() || !style.isEmpty()) look = styles_.StyleOf(tag, id, AttributeOf(element, "class"), style);
   const bool inSource = edits_.InSource(element.original_tag);
   const bool keptWhole = element.tag == GUMBO_TAG_HTML || element.tag == GUMBO_TAG_BODY;
   if (look.hidden && inSource && !keptWhole) {
@@ -340,11 +272,8 @@ int TPreparser::Enter(const Visit& visit) {
     return -1;
   }
 
-  if (!id.isEmpty()) waitingNames_ << id;
-  if (element.tag == GUMBO_TAG_A && HasAttributeOf(element, "name")) waitingNames_ << AttributeOf(element, "name");
-
   int addedTables = ownTable;
-  if (look.borderWidth > 0 && IsBorderedBlock(element.tag) && inSource &&
+  if (look.borderWidth > 0 && IsBorderedBlock(tag) && inSource &&
       visit.tableDepth + ownTable + 1 <= kMaxTableDepth) {
     const QString css = QStringLiteral("border-collapse:collapse;border-style:%1%2")
                             .arg(look.borderStyle, look.borderColor.isEmpty() ? QString() : ";border-color:" + look.borderColor);
@@ -356,9 +285,6 @@ int TPreparser::Enter(const Visit& visit) {
   }
 
   switch (element.tag) {
-    case GUMBO_TAG_A:
-      Link(element);
-      break;
     case GUMBO_TAG_IMG:
       Image(element);
       break;
@@ -374,15 +300,6 @@ int TPreparser::Enter(const Visit& visit) {
   return addedTables;
 }
 
-void TPreparser::Link(const GumboElement& element) {
-  const GumboAttribute* href = gumbo_get_attribute(&element.attributes, "href");
-  QString target = AttributeOf(element, "target");
-  if (target.isEmpty() && !HasAttributeOf(element, "target")) target = result_.baseTarget;
-  if (href && !target.isEmpty() && edits_.InSource(href->original_value))
-    edits_.Replace(edits_.OffsetOf(href->original_value), static_cast<qsizetype>(href->original_value.length),
-                   '"' + EscapeAttribute(EncodeLinkTarget(target, GumboString(href->value))) + '"');
-}
-
 void TPreparser::Image(const GumboElement& element) {
   const int index = static_cast<int>(result_.images.size());
   const QString source = AttributeOf(element, "src");
@@ -391,13 +308,6 @@ void TPreparser::Image(const GumboElement& element) {
   if (!result_.images.back().usemap.isEmpty() && src && edits_.InSource(src->original_value))
     edits_.Replace(edits_.OffsetOf(src->original_value), static_cast<qsizetype>(src->original_value.length),
                    '"' + EscapeAttribute(EncodeMappedImage(index, source)) + '"');
-  if (!waitingNames_.isEmpty() && edits_.InSource(element.original_tag)) {
-    QString close;
-    const QString open = TakeNames(close);
-    const qsizetype start = edits_.OffsetOf(element.original_tag);
-    edits_.Open(start, kMaxElementDepth + 1, open);
-    edits_.Close(start + static_cast<qsizetype>(element.original_tag.length), kMaxElementDepth + 1, close);
-  }
 }
 
 void TPreparser::Control(const GumboNode* node) {
@@ -412,8 +322,8 @@ void TPreparser::Control(const GumboNode* node) {
     const QSize size = options_.controlSize(control);
     const qsizetype start = edits_.OffsetOf(element.original_tag);
     edits_.Replace(start, edits_.EndOf(element) - start,
-                   NamedSpans(QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
-                                  .arg(control.placeholder).arg(size.width()).arg(size.height())));
+                   QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
+                       .arg(control.placeholder).arg(size.width()).arg(size.height()));
   }
   result_.controls.push_back(std::move(control));
 }
@@ -431,59 +341,9 @@ int TPreparser::FormAt(qsizetype offset) const {
   return -1;
 }
 
-void TPreparser::Text(const GumboNode* node) {
-  if (waitingNames_.isEmpty()) return;
-  const GumboStringPiece& piece = node->v.text.original_text;
-  if (!edits_.InSource(piece)) return;
-  qsizetype offset = edits_.OffsetOf(piece);
-  const qsizetype end = offset + static_cast<qsizetype>(piece.length);
-  while (offset < end && std::isspace(static_cast<unsigned char>(source_[offset]))) ++offset;
-  if (offset >= end || source_[offset] == '<') return;
-  const qsizetype length = CharacterLength(source_, offset, end);
-  edits_.Replace(offset, length, NamedSpans(QString::fromUtf8(source_.mid(offset, length))));
-}
-
-QString TPreparser::TakeNames(QString& close) {
-  QString open;
-  for (const QString& name : waitingNames_) {
-    open += QStringLiteral("<span id=\"%1\">").arg(EscapeAttribute(name));
-    close += QStringLiteral("</span>");
-  }
-  waitingNames_.clear();
-  return open;
-}
-
-QString TPreparser::NamedSpans(const QString& inner) {
-  QString close;
-  const QString open = TakeNames(close);
-  return open + inner + close;
-}
-
-QString TPreparser::Finish() {
-  QString html = edits_.Apply();
-  // Names after the last character: a character of no width at the end carries them.
-  if (!waitingNames_.isEmpty()) html += NamedSpans(QStringLiteral("&#8203;"));
-  return html;
-}
+QString TPreparser::Finish() { return edits_.Apply(); }
 
 }  // namespace
-
-QString EncodeLinkTarget(const QString& target, const QString& href) {
-  QString safeTarget = target;
-  safeTarget.remove('|');
-  return kTargetPrefix + safeTarget + '|' + href;
-}
-
-void DecodeLinkTarget(const QString& href, QString& target, QString& url) {
-  const qsizetype bar = href.indexOf('|');
-  if (href.startsWith(kTargetPrefix) && bar > 0) {
-    target = href.mid(kTargetPrefix.size(), bar - kTargetPrefix.size());
-    url = href.mid(bar + 1);
-  } else {
-    target.clear();
-    url = href;
-  }
-}
 
 // The index ends at a '/', which the document's resource names (URLs) keep as it is.
 QString EncodeMappedImage(int index, const QString& source) {
@@ -513,11 +373,18 @@ int PlaceholderControl(const QString& name) {
 
 TPreparsedPage PreparsePage(const QString& page, const TPreparseOptions& options) {
   TPreparsedPage result;
-  if (SourceNesting(page) > kMaxSourceNesting) {
+  const TPageScan scan = ScanPage(page, options.styleSheet);
+  if (scan.nesting > kMaxSourceNesting) {
     result.html = QStringLiteral("<pre>%1</pre>").arg(page.toHtmlEscaped());
     return result;
   }
-  const QByteArray source = page.toUtf8();
+  result.title = scan.title;
+  result.baseTarget = scan.baseTarget;
+  if (!scan.needsTree) {
+    result.html = scan.html;
+    return result;
+  }
+  const QByteArray source = scan.html.toUtf8();
   GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(),
                                                  static_cast<size_t>(source.size()));
   TPreparser preparser(source, options, result);

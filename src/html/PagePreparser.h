@@ -1,17 +1,17 @@
 #pragma once
-// What Qt's rich-text importer drops or gets wrong, read with gumbo before the page is shown:
-// the title, the frameset structure, link targets, named anchors, image maps, form controls,
-// picture titles, hidden elements and the borders of blocks. The page comes back rewritten
-// for the importer:
-// - links with a target carry it in their href (see EncodeLinkTarget);
-// - every anchor name and id lands on the first character drawn after it, which is where
-//   the importer can keep it;
+// What Qt's rich-text importer drops or gets wrong, read before the page is shown: the title,
+// the frameset structure, link targets, named anchors, image maps, form controls, picture
+// titles, hidden elements and the borders of blocks. The quick pass (PageScan.h) moves
+// anchors and link targets; pages that need more are parsed with gumbo and come back
+// rewritten for the importer further:
 // - elements hidden by display:none are gone; blocks with a border sit in a one-cell table;
 // - pictures with a map carry the picture's index in their name (see EncodeMappedImage);
 // - each drawn form control is replaced by a placeholder picture of the control's size over
-//   which the viewer puts a real widget.
+//   which the viewer puts a real widget;
+// - tags nested too deep for the importer are dropped, their text kept.
 
 #include "html/ImageMaps.h"
+#include "html/PageScan.h"
 
 #include <QSize>
 #include <QString>
@@ -66,7 +66,7 @@ struct TPreparsedPage {
   TFramesetNode frameset;  // the outermost frameset of a frameset page
   std::vector<TPreparsedControl> controls;  // in page order
   std::vector<TPreparsedForm> forms;        // in page order
-  std::vector<TPreparsedImage> images;      // in page order
+  std::vector<TPreparsedImage> images;      // in page order (pages parsed into a tree only)
   std::vector<TImageMap> maps;              // in page order
 };
 
@@ -78,11 +78,6 @@ struct TPreparseOptions {
 };
 
 TPreparsedPage PreparsePage(const QString& page, const TPreparseOptions& options = {});
-
-// Link hrefs that carry a target frame: a private form the importer keeps as it is.
-QString EncodeLinkTarget(const QString& target, const QString& href);
-// Splits an href back into target (empty when none) and URL as written.
-void DecodeLinkTarget(const QString& href, QString& target, QString& url);
 
 // Names of pictures that use a map: the index of the picture in TPreparsedPage::images and
 // its source as written.

@@ -161,6 +161,26 @@ TStyleDeclarations ParseDeclarations(QStringView text) {
   return out;
 }
 
+bool IsBorderedBlock(const QString& tag) {
+  static const QStringList blocks = {"div", "p", "blockquote", "pre", "center", "address", "h1", "h2", "h3", "h4",
+                                     "h5", "h6", "ul", "ol", "dl", "form", "fieldset", "section", "article",
+                                     "aside", "header", "footer", "nav", "main"};
+  return blocks.contains(tag);
+}
+
+bool HidesOrBorders(const TStyleDeclarations& declarations, const QString& tag) {
+  if (declarations.hidden.value_or(false)) return true;
+  const QString style = declarations.borderStyle.value_or(QString());
+  return !style.isEmpty() && style != "none" && style != "hidden" && declarations.borderWidth.value_or(3) > 0 &&
+         (tag.isEmpty() || IsBorderedBlock(tag));
+}
+
+bool TPageStyles::HidesOrBorders() const {
+  for (const Rule& rule : rules_)
+    if (::HidesOrBorders(rule.declarations, rule.tag)) return true;
+  return false;
+}
+
 void TPageStyles::AddSheet(QStringView sheet) {
   const QString css = WithoutComments(sheet);
   qsizetype pos = 0;

@@ -32,11 +32,19 @@ struct TStyleDeclarations {
 
 TStyleDeclarations ParseDeclarations(QStringView text);
 
+// Blocks whose border the importer would not draw (lower-cased tag names).
+bool IsBorderedBlock(const QString& tag);
+// The declarations hide an element with this tag, or give it a border to draw; an empty tag
+// stands for any element.
+bool HidesOrBorders(const TStyleDeclarations& declarations, const QString& tag);
+
 class TPageStyles {
  public:
   // A style sheet's text; later sheets win over earlier ones at equal specificity.
   void AddSheet(QStringView css);
   bool Empty() const { return rules_.empty(); }
+  // Some rule hides elements or gives blocks a border.
+  bool HidesOrBorders() const;
   // `classes` is the class attribute as written; `inlineStyle` the style attribute.
   TElementStyle StyleOf(const QString& tag, const QString& id, const QString& classes,
                         const QString& inlineStyle) const;
