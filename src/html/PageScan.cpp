@@ -2,6 +2,7 @@
 
 #include "html/PageStyles.h"
 
+#include <QSet>
 #include <QStringList>
 #include <algorithm>
 #include <map>
@@ -15,9 +16,10 @@ constexpr int kMaxTableDepth = 12;
 constexpr int kMaxElementDepth = 300;
 const QString kTargetPrefix = QStringLiteral("skbtarget:");
 
+// Views into the page, which outlives them.
 struct TAttribute {
-  QString name;          // lower-cased
-  QString value;         // as written, entities not read
+  QStringView name;
+  QStringView value;     // as written, entities not read
   qsizetype start = -1;  // the value in the page, quotes included; -1 without a value
   qsizetype end = -1;
 };
@@ -27,14 +29,16 @@ struct TTag {
   bool closing = false;
   qsizetype start = 0, end = 0;  // '<' and after '>'
   std::vector<TAttribute> attributes;
-  const TAttribute* Find(const char* name) const {
+  // `name` in lower case.
+  const TAttribute* Find(QStringView name) const {
     for (const TAttribute& attribute : attributes)
-      if (attribute.name == QLatin1String(name)) return &attribute;
+      if (attribute.name.size() == name.size() && attribute.name.compare(name, Qt::CaseInsensitive) == 0)
+        return &attribute;
     return nullptr;
   }
-  QString Value(const char* name) const {
+  QString Value(QStringView name) const {
     const TAttribute* attribute = Find(name);
-    return attribute ? attribute->value : QString();
+    return attribute ? attribute->value.toString() : QString();
   }
 };
 
@@ -49,7 +53,9 @@ void ReadTag(const QString& page, qsizetype at, TTag& tag) {
   if (tag.closing) ++i;
   const qsizetype nameStart = i;
   while (i < n && !IsSpace(page[i]) && page[i] != '>' && page[i] != '/') ++i;
-  tag.name = page.mid(nameStart, i - nameStart).toLower();
+  // Lower-cased into the tag's own buffer: most tags need no new memory.
+  tag.name.resize(i - nameStart);
+  for (qsizetype k = 0; k < tag.name.size(); ++k) tag.name[k] = page[nameStart + k].toLower();
   tag.start = at;
   tag.attributes.clear();
   while (i < n && page[i] != '>') {
@@ -60,7 +66,7 @@ void ReadTag(const QString& page, qsizetype at, TTag& tag) {
     TAttribute attribute;
     const qsizetype attributeStart = i++;  // a leading '=' belongs to the name
     while (i < n && !IsSpace(page[i]) && page[i] != '/' && page[i] != '>' && page[i] != '=') ++i;
-    attribute.name = page.mid(attributeStart, i - attributeStart).toLower();
+    attribute.name = QStringView(page).mid(attributeStart, i - attributeStart);
     qsizetype j = i;
     while (j < n && IsSpace(page[j])) ++j;
     if (j < n && page[j] == '=') {
@@ -71,12 +77,12 @@ void ReadTag(const QString& page, qsizetype at, TTag& tag) {
         const QChar quote = page[j];
         qsizetype close = page.indexOf(quote, j + 1);
         if (close < 0) close = n - 1;
-        attribute.value = page.mid(j + 1, close - j - 1);
+        attribute.value = QStringView(page).mid(j + 1, close - j - 1);
         i = close + 1;
       } else {
         qsizetype k = j;
         while (k < n && !IsSpace(page[k]) && page[k] != '>') ++k;
-        attribute.value = page.mid(j, k - j);
+        attribute.value = QStringView(page).mid(j, k - j);
         i = k;
       }
       attribute.end = i;
@@ -134,7 +140,7 @@ QString Quoted(QString value) {
   return '"' + value.replace('"', QStringLiteral("&quot;")).replace('<', QStringLiteral("&lt;")) + '"';
 }
 
-bool MayHideOrBorder(const QString& css) {
+bool MayHideOrBorder(QStringView css) {
   return css.contains(QStringLiteral("display"), Qt::CaseInsensitive) ||
          css.contains(QStringLiteral("border"), Qt::CaseInsensitive);
 }
@@ -150,20 +156,20 @@ bool SheetNeedsTree(const QString& css) {
 
 // Tags that close themselves or are closed by their next sibling do not nest.
 bool Nests(const QString& name) {
-  static const QStringList flat = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
-                                   "param", "source", "track", "wbr", "p", "li", "dt", "dd", "tr", "td", "th",
-                                   "option", "optgroup", "tbody", "thead", "tfoot", "colgroup", "frame", "basefont"};
+  static const QSet<QString> flat = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
+                                     "param", "source", "track", "wbr", "p", "li", "dt", "dd", "tr", "td", "th",
+                                     "option", "optgroup", "tbody", "thead", "tfoot", "colgroup", "frame", "basefont"};
   return !flat.contains(name);
 }
 
 bool IsRawText(const QString& name) {
-  static const QStringList raw = {"script", "style", "title", "textarea", "xmp", "iframe", "noembed", "noframes"};
+  static const QSet<QString> raw = {"script", "style", "title", "textarea", "xmp", "iframe", "noembed", "noframes"};
   return raw.contains(name);
 }
 
 // Tags whose names never lead to a character of the page.
 bool IgnoresNames(const QString& name) {
-  static const QStringList head = {"meta", "link", "style", "script", "title", "base", "head"};
+  static const QSet<QString> head = {"meta", "link", "style", "script", "title", "base", "head"};
   return head.contains(name);
 }
 
@@ -248,27 +254,28 @@ void TScanner::Nesting(const TTag& tag) {
 void TScanner::StartTag(const TTag& tag, qsizetype& next) {
   const QString& name = tag.name;
   if (!IgnoresNames(name)) {
-    if (const TAttribute* id = tag.Find("id"); id && !id->value.isEmpty()) names_ << id->value;
+    if (const TAttribute* id = tag.Find(u"id"); id && !id->value.isEmpty()) names_ << id->value.toString();
     if (name == "a")
-      if (const TAttribute* anchor = tag.Find("name"); anchor && !anchor->value.isEmpty()) names_ << anchor->value;
+      if (const TAttribute* anchor = tag.Find(u"name"); anchor && !anchor->value.isEmpty())
+        names_ << anchor->value.toString();
   }
-  if (const TAttribute* style = tag.Find("style");
+  if (const TAttribute* style = tag.Find(u"style");
       style && MayHideOrBorder(style->value) && HidesOrBorders(ParseDeclarations(style->value), name))
     result_.needsTree = true;
 
   if (name == "a") {
-    const TAttribute* href = tag.Find("href");
-    const TAttribute* target = tag.Find("target");
-    const QString frame = target ? target->value : result_.baseTarget;
+    const TAttribute* href = tag.Find(u"href");
+    const TAttribute* target = tag.Find(u"target");
+    const QString frame = target ? target->value.toString() : result_.baseTarget;
     if (href && href->start >= 0 && !frame.isEmpty())
-      Emit(href->start, Quoted(EncodeLinkTarget(frame, href->value)), href->end);
+      Emit(href->start, Quoted(EncodeLinkTarget(frame, href->value.toString())), href->end);
   } else if (name == "frameset" || name == "frame" || name == "map" || name == "area") {
     result_.needsTree = true;
   } else if (name == "style") {
     const qsizetype end = ElementEnd(tag.end, name);
     if (SheetNeedsTree(page_.mid(tag.end, end < 0 ? -1 : end - tag.end))) result_.needsTree = true;
-  } else if (name == "link" && tag.Value("rel").trimmed().compare(QStringLiteral("stylesheet"), Qt::CaseInsensitive) == 0) {
-    if (styleSheet_ && SheetNeedsTree(styleSheet_(tag.Value("href")))) result_.needsTree = true;
+  } else if (name == "link" && tag.Value(u"rel").trimmed().compare(QStringLiteral("stylesheet"), Qt::CaseInsensitive) == 0) {
+    if (styleSheet_ && SheetNeedsTree(styleSheet_(tag.Value(u"href")))) result_.needsTree = true;
   } else if (name == "title" && result_.title.isEmpty()) {
     const qsizetype close = CloseTag(tag.end, name);
     result_.title = ReadEntities(page_.mid(tag.end, close < 0 ? -1 : close - tag.end)).simplified();
@@ -278,7 +285,7 @@ void TScanner::StartTag(const TTag& tag, qsizetype& next) {
   // tags inside a control are still read for their nesting.
   const bool control = name == "input" || name == "select" || name == "textarea" || name == "button";
   if (control) result_.needsTree = true;
-  if (name == "img" && tag.Find("usemap")) result_.needsTree = true;
+  if (name == "img" && tag.Find(u"usemap")) result_.needsTree = true;
   if ((name == "img" || control) && tag.start >= inControl_) {
     const qsizetype closed = name == "img" || name == "input" ? -1 : ElementEnd(tag.end, name);
     const qsizetype end = closed < 0 ? tag.end : closed;
@@ -301,7 +308,7 @@ TPageScan TScanner::Run() {
        at = page_.indexOf(QStringLiteral("<base"), at + 5, Qt::CaseInsensitive)) {
     TTag tag;
     ReadTag(page_, at, tag);
-    if (tag.name == "base") result_.baseTarget = tag.Value("target");
+    if (tag.name == "base") result_.baseTarget = tag.Value(u"target");
   }
   const qsizetype n = page_.size();
   TTag tag;
@@ -310,7 +317,7 @@ TPageScan TScanner::Run() {
     const QChar c = page_[i];
     if (c == '<' && i + 1 < n) {
       const QChar next = page_[i + 1];
-      if (page_.mid(i, 4) == QStringLiteral("<!--")) {
+      if (QStringView(page_).mid(i, 4) == u"<!--") {
         const qsizetype end = page_.indexOf(QStringLiteral("-->"), i + 4);
         i = end < 0 ? n : end + 3;
         continue;
