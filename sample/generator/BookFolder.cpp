@@ -1,5 +1,6 @@
 #include "BookFolder.h"
 
+#include "CarDrawing.h"
 #include "Canvas.h"
 #include "ChapterPages.h"
 #include "ClickSound.h"
@@ -68,6 +69,7 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound) {
   Write(man, "plug.gif", EncodeAnimatedGif({DrawSparkPlug(QSize(70, 168))}, 100));
   SaveBmp(DrawBattery(QSize(168, 119)), man.filePath("battery.bmp"));
   SavePng(DrawOilFilter(QSize(128, 160)), man.filePath("filter.png"));
+  SavePng(DrawCarPicture(QSize(390, 130)), man.filePath("car.png"));
 
   const QByteArray oil = Cp1251Text(OilTable());
   Write(man, "oil.txt", oil);
