@@ -167,6 +167,29 @@ TEST_F(HTMLViewerTest, HostilePagesDoNotCrash) {
       EXPECT_TRUE(viewer_.Find("end", false)) << open << depth;
     }
   }
+  // What the pre-parse rewrites, nested and repeated without end, and huge attributes.
+  const QByteArray huge(2 << 20, 'x');
+  for (const QByteArray& page : {
+           QByteArray("<div style=\"border:1px solid\">").repeated(3000) + "end",
+           QByteArray("<div style=\"display:none\"><a name=x></a>").repeated(3000) + "<p>end</p>",
+           QByteArray("<form><table><tr><td><select><option>o").repeated(600) + "<p>end</p>",
+           QByteArray("<a name=a").repeated(2000) + "><img src=x usemap=#m><map name=m><area shape=poly coords=\"" +
+               QByteArray("1,").repeated(200000) + "\" href=y></map><p>end</p>",
+           "<p title=\"" + huge + "\" id=\"" + huge + "\" class=\"" + huge + "\">end</p>",
+           "<style>" + QByteArray(".a{display:none}").repeated(20000) + "</style><p class=\"" +
+               QByteArray("a b ").repeated(20000) + "\">hidden</p><p>end</p>",
+       }) {
+    viewer_.LoadFromFile(Write("hostile.htm", page));
+    ProcessEvents();
+    viewer_.SetCaretPos(0);
+    EXPECT_TRUE(viewer_.Find("end", false)) << page.left(60).toStdString();
+    TImageObj object;
+    QString url, target;
+    for (int y = 0; y < viewer_.height(); y += 40) {
+      viewer_.PtInObject(QPoint(20, y), object);
+      viewer_.LinkAt(QPoint(20, y), url, target);
+    }
+  }
 }
 
 // A long page with the target in the middle: each anchor form scrolls it to the top of the
