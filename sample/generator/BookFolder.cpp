@@ -8,9 +8,12 @@
 #include "PartDrawings.h"
 #include "ServicePages.h"
 #include "WavWriter.h"
+#include "PageTemplate.h"
 #include "ZipWriter.h"
 #include "platform/Cp1251.h"
+#include "support/RarWriter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <stdexcept>
 
@@ -56,6 +59,33 @@ QByteArray SetupProgram() {
   return bytes;
 }
 
+QByteArray PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+// The archive the files page links to: a page to read, a folder the archive lists with a
+// table named in the OEM code page, and a picture two folders deep that are not listed.
+QByteArray ToolsArchive(const QByteArray& oil) {
+  const QString tables = QStringLiteral("Таблицы");
+  TRarMember tyres(tables + QStringLiteral("\\шины.txt"), Cp1251Text(PressureTable()));
+  tyres.naming = TRarMember::Naming::Oem;
+  return EncodeRar4({
+      {QStringLiteral("Прочти.htm"),
+       HtmlPage(QStringLiteral("Таблицы и схемы"),
+                QStringLiteral("<h1>Таблицы и схемы</h1><p>В архиве — таблицы масел и давления в шинах "
+                               "и схема тормозного диска. Кнопка «Архив» справа от страницы распакует "
+                               "весь архив в папку установки.</p>"))},
+      {tables, {}, true},
+      {tables + QStringLiteral("\\масла.txt"), oil},
+      tyres,
+      {QStringLiteral("Схемы\\Тормоза\\диск.png"), PngBytes(DrawBrakeDisc(150))},
+  });
+}
+
 }  // namespace
 
 void WriteBookFolder(const QDir& out, const SkinSound& sound) {
@@ -75,6 +105,7 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound) {
   Write(man, "oil.txt", oil);
   Write(man, "tools.zip",
         EncodeStoredZip({{"oil.txt", oil}, {"tyres.txt", Cp1251Text(PressureTable())}}));
+  Write(man, "tools.rar", ToolsArchive(oil));
   Write(man, "signal.wav", EncodeWav(ClickSamples(sound), kClickSampleRate));
   Write(man, "setup.exe", SetupProgram());
 }

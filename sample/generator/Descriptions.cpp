@@ -15,7 +15,8 @@ const char* const kReservedWords[] = {
     "minimize", "close", "button",  "switchone",  "switchgrp", "_html",      "_findtxt",
     "_path",    "_clip", "_text",   "_image",     "_popup",    "_tree",      "_splitter",
     "_screen",  "vx",    "vy",      "vw",         "vh",        "fn",         "go",
-    "hint",     "wav",   "state",   "store",      "group",     "text",       "font",
+    "hint",     "wav",   "state",   "store",      "group",     "textcaption", "texttx",
+    "textty",   "textbx", "textby", "textfont",   "font",
     "size",     "style", "color",   "value",      "ident",     "number",     "pathdef"};
 
 QString Checked(const QString& value) {
@@ -171,6 +172,63 @@ QStringList TreeLines(const SkinTree& t) {
           "fn=" + Checked(t.file), QString()};
 }
 
+// Inside a list's block the reader looks for the list's keys, element headers and top-level
+// keywords anywhere in a line: its values must hold none of them. List items with a "." or
+// "\\" are taken for file names, which a caption is not.
+const char* const kPopupReservedWords[] = {
+    "codec",  "rolic",  "helpwin",  "background", "icon",    "bgsounddef", "vertexmain", "minimize", "close",
+    "button", "switchone", "switchgrp", "_html",  "_findtxt", "_path",     "_clip",      "_text",    "_image",
+    "_popup", "_tree",  "_splitter", "_screen",   "xfon",    "yfon",       "fnfon",      "xbtn",     "ybtn",
+    "fnbtnup", "fnbtnmove", "fnbtndown", "fontup", "sizeup", "styleup",   "colorup",    "fontmv",   "sizemv",
+    "stylemv", "colormv", "caption", "go",        "parent",  "type",       "vertex"};
+
+QString CheckedInPopup(const QString& value) {
+  const QString lower = value.toLower();
+  for (const char* word : kPopupReservedWords)
+    if (lower.contains(QLatin1String(word)))
+      throw std::runtime_error("popup value \"" + value.toStdString() + "\" contains the keyword " + word);
+  if (value.contains(';') || value.contains('[') || value.contains(']'))
+    throw std::runtime_error("popup value \"" + value.toStdString() + "\" contains a separator");
+  return value;
+}
+
+QString CaptionInPopup(const QString& caption) {
+  if (caption.contains('.') || caption.contains('\\'))
+    throw std::runtime_error("popup caption \"" + caption.toStdString() + "\" would be read as a file name");
+  return CheckedInPopup(caption);
+}
+
+QString PopupList(const QStringList& items, QString (*checked)(const QString&)) {
+  QStringList parts;
+  for (const QString& item : items) parts << checked(item);
+  return "[" + parts.join(';') + "]";
+}
+
+QStringList PopupLines(const SkinPopup& p) {
+  QStringList vertices;
+  if (p.shaped)
+    for (const QPoint& pt : PopupShape(p)) vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
+  const QString font = CheckedInPopup(CaptionFontFamily());
+  return {QStringLiteral("_popup %1").arg(p.screen + 1),
+          QStringLiteral("xfon=%1; yfon=%2; fnfon=%3")
+              .arg(p.fixed.x())
+              .arg(p.fixed.y())
+              .arg(CheckedInPopup(PopupPictureFile(p, "fon"))),
+          QStringLiteral("xbtn=-1; ybtn=%1").arg(p.margin),
+          "fnbtnup=[" + CheckedInPopup(PopupPictureFile(p, "up")) + "]",
+          "fnbtnmove=[" + CheckedInPopup(PopupPictureFile(p, "mv")) + "]",
+          "fnbtndown=[" + CheckedInPopup(PopupPictureFile(p, "dn")) + "]",
+          QStringLiteral("fontup=%1; sizeup=%2; styleup=normal; colorup=226,232,240")
+              .arg(font)
+              .arg(p.shaped ? 10 : 9),
+          QStringLiteral("fontmv=%1; sizemv=%2; stylemv=bold; colormv=24,32,44").arg(font).arg(p.shaped ? 10 : 9),
+          "caption=" + PopupList(p.captions, CaptionInPopup),
+          "go=" + PopupList(p.commands, CheckedInPopup),
+          "parent=none; type=" + p.type,
+          "vertex=[" + vertices.join(';') + "]",
+          QString()};
+}
+
 QString WindowButtonLine(const QString& keyword, const SkinElement& e) {
   return QStringLiteral("%1; %2; %3; hint=%4; wav=%5")
       .arg(keyword, Position(e), Pictures(e), Checked(e.hint), Sound(e.sound));
@@ -205,6 +263,8 @@ std::string StructText(const SkinLayout& s) {
       if (p.screen == screen) lines << PathLines(p);
     for (const SkinHtml& h : s.htmls)
       if (h.screen == screen) lines << HtmlLines(h);
+    for (const SkinPopup& p : s.popups)
+      if (p.screen == screen) lines << PopupLines(p);
     for (const SkinTree& t : s.trees)
       if (t.screen == screen) lines << TreeLines(t);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))

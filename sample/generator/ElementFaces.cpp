@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <cmath>
 
 namespace {
 
@@ -182,6 +183,84 @@ void DrawWindowButton(QPainter& p, const SkinElement& e, const QString& look) {
   }
 }
 
+QPainterPath Star(QPointF centre, qreal outer) {
+  QPainterPath star;
+  for (int i = 0; i < 10; ++i) {
+    const qreal r = i % 2 ? outer * 0.45 : outer;
+    const qreal a = (-90 + i * 36) * M_PI / 180;
+    const QPointF point = centre + QPointF(std::cos(a) * r, std::sin(a) * r);
+    if (i == 0)
+      star.moveTo(point);
+    else
+      star.lineTo(point);
+  }
+  star.closeSubpath();
+  return star;
+}
+
+// Three short rules: a list.
+void DrawListSign(QPainter& p, QPointF topLeft, qreal width) {
+  for (int i = 0; i < 3; ++i) p.drawLine(topLeft + QPointF(0, i * 5), topLeft + QPointF(width, i * 5));
+}
+
+void DrawArrowHead(QPainter& p, QPointF tip, qreal direction) {
+  p.drawLine(tip, tip + QPointF(-direction * 5, -4));
+  p.drawLine(tip, tip + QPointF(-direction * 5, 4));
+}
+
+void DrawIcon(QPainter& p, const QRectF& face, FaceIcon icon, const QString& look) {
+  const QColor glyph = look == "mv" ? QColor(255, 212, 120) : look == "dn" ? QColor(236, 240, 246) : QColor(200, 210, 224);
+  const QPointF c = face.center() + (look == "dn" ? QPointF(0.5, 1) : QPointF(0, 0));
+  p.save();
+  p.setPen(QPen(glyph, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  switch (icon) {
+    case FaceIcon::HistoryBackList:
+      DrawArrowHead(p, c + QPointF(-11, 0), -1);
+      p.drawLine(c + QPointF(-11, 0), c + QPointF(-3, 0));
+      DrawListSign(p, c + QPointF(1, -5), 10);
+      break;
+    case FaceIcon::HistoryForwardList:
+      DrawListSign(p, c + QPointF(-11, -5), 10);
+      p.drawLine(c + QPointF(3, 0), c + QPointF(11, 0));
+      DrawArrowHead(p, c + QPointF(11, 0), 1);
+      break;
+    case FaceIcon::FavoriteAdd:
+    case FaceIcon::FavoriteShow:
+    case FaceIcon::FavoriteDelete: {
+      const QPointF starCentre = c + QPointF(icon == FaceIcon::FavoriteShow ? -6 : -4, 0);
+      p.setPen(QPen(glyph, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.setBrush(icon == FaceIcon::FavoriteDelete ? QBrush(Qt::NoBrush) : QBrush(glyph));
+      p.drawPath(Star(starCentre, 8));
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(glyph, 2, Qt::SolidLine, Qt::RoundCap));
+      const QPointF mark = c + QPointF(9, 0);
+      if (icon == FaceIcon::FavoriteAdd) {
+        p.drawLine(mark + QPointF(-4, 0), mark + QPointF(4, 0));
+        p.drawLine(mark + QPointF(0, -4), mark + QPointF(0, 4));
+      } else if (icon == FaceIcon::FavoriteDelete) {
+        p.drawLine(mark + QPointF(-3.5, -3.5), mark + QPointF(3.5, 3.5));
+        p.drawLine(mark + QPointF(-3.5, 3.5), mark + QPointF(3.5, -3.5));
+      } else {
+        DrawListSign(p, c + QPointF(5, -5), 8);
+      }
+      break;
+    }
+    case FaceIcon::DropDown: {
+      QPainterPath triangle;
+      triangle.moveTo(c + QPointF(-5, -2.5));
+      triangle.lineTo(c + QPointF(5, -2.5));
+      triangle.lineTo(c + QPointF(0, 3.5));
+      triangle.closeSubpath();
+      p.fillPath(triangle, glyph);
+      break;
+    }
+    case FaceIcon::None:
+      break;
+  }
+  p.restore();
+}
+
 }  // namespace
 
 QRect CaptionArea(const SkinElement& e) {
@@ -200,6 +279,7 @@ QImage DrawFace(const SkinElement& e, const QString& look, const QImage& under) 
     case FaceStyle::TitleButton:
     case FaceStyle::ToolButton:
       DrawCapsule(p, face, Radius(e, face), CapsuleColors(look), look == "dn", look == "mv");
+      DrawIcon(p, face, e.icon, look);
       break;
     case FaceStyle::ToggleLed: {
       const bool on = look == "dn" || look == "mvdn";

@@ -36,6 +36,22 @@ SkinElement WindowButton(FaceStyle face, const QString& picture, QRect rect, con
   return e;
 }
 
+SkinElement IconButton(int screen, const QString& picture, QRect rect, FaceIcon icon, const QString& command,
+                       const QString& hint) {
+  SkinElement e = Button(FaceStyle::ToolButton, screen, picture, rect, QString(), command, hint);
+  e.icon = icon;
+  return e;
+}
+
+SkinPopup Popup(int screen, const QString& type, const QString& look, QSize item) {
+  SkinPopup p;
+  p.screen = screen;
+  p.type = type;
+  p.look = look;
+  p.itemSize = item;
+  return p;
+}
+
 }  // namespace
 
 QString CaptionFontFamily() { return QStringLiteral("DejaVu Sans"); }
@@ -47,6 +63,19 @@ QStringList LooksOf(ElementKind kind) {
 
 QString PictureFile(const SkinElement& element, const QString& look) {
   return element.picture + '_' + look + ".bmp";
+}
+
+QString PopupPictureFile(const SkinPopup& popup, const QString& part) { return popup.look + '_' + part + ".bmp"; }
+
+QSize PopupSize(const SkinPopup& popup) {
+  return QSize(popup.itemSize.width() + 2 * popup.margin, popup.rows * popup.itemSize.height() + 2 * popup.margin);
+}
+
+QPolygon PopupShape(const SkinPopup& popup) {
+  const QSize size = PopupSize(popup);
+  const int cut = 10, w = size.width(), h = size.height();
+  return QPolygon({QPoint(cut, 0), QPoint(w - cut, 0), QPoint(w, cut), QPoint(w, h - cut), QPoint(w - cut, h),
+                   QPoint(cut, h), QPoint(0, h - cut), QPoint(0, cut)});
 }
 
 SkinLayout SampleLayout() {
@@ -105,6 +134,25 @@ SkinLayout SampleLayout() {
   s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40),
                               QStringLiteral("»"), "nextchapter",
                               QStringLiteral("Следующий раздел")));
+  // Below them: the archive shown in the page goes into the install folder.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_unarc", QRect(720, 250, 56, 40),
+                              QStringLiteral("Архив"), "unarc",
+                              QStringLiteral("Распаковать показанный архив в папку установки")));
+
+  // Lower down, the lists of pages read before and after this one, and the favourites.
+  s.elements.push_back(IconButton(1, "r_hback", QRect(720, 300, 56, 34), FaceIcon::HistoryBackList, "historyback",
+                                  QStringLiteral("Список прочитанных ранее страниц")));
+  s.elements.push_back(IconButton(1, "r_hfwd", QRect(720, 338, 56, 34), FaceIcon::HistoryForwardList,
+                                  "historyforward", QStringLiteral("Список страниц, прочитанных после этой")));
+  s.elements.push_back(IconButton(1, "r_favadd", QRect(720, 386, 56, 34), FaceIcon::FavoriteAdd, "addtofavorite",
+                                  QStringLiteral("Добавить страницу в избранное")));
+  s.elements.push_back(IconButton(1, "r_favshow", QRect(720, 424, 56, 34), FaceIcon::FavoriteShow, "showfavorite",
+                                  QStringLiteral("Избранные страницы")));
+  s.elements.push_back(IconButton(1, "r_favdel", QRect(720, 462, 56, 34), FaceIcon::FavoriteDelete,
+                                  "deletefromfavorite", QStringLiteral("Убрать страницы из избранного")));
+  // On the title screen, beside the heading of the book's contents: a list of chapters.
+  s.elements.push_back(IconButton(0, "t_jump", QRect(510, 419, 28, 24), FaceIcon::DropDown, "contextmenu1",
+                                  QStringLiteral("Сразу к главе")));
 
   SkinElement toc;
   toc.kind = ElementKind::Toggle;
@@ -209,5 +257,34 @@ SkinLayout SampleLayout() {
   SkinTree terms = contents;
   terms.file = "terms.txt";
   s.trees = {contents, terms};
+
+  // Lists at the page: wide enough for page titles. The forward and favourites lists open
+  // beside the button strip, the back list left of its button's corner.
+  const QSize wide(300, 24);
+  const int besideStrip = 716 - (wide.width() + 12);
+  SkinPopup back = Popup(1, "historyback", "pop", wide);
+  SkinPopup forward = Popup(1, "historyforward", "pop", wide);
+  forward.fixed.setX(besideStrip);
+  SkinPopup favorites = Popup(1, "favorite", "pop", wide);
+  favorites.fixed.setX(besideStrip);
+  SkinPopup context = Popup(1, "contexthtml", "ctx", QSize(190, 24));
+  context.captions = {QStringLiteral("Копировать"), QStringLiteral("Выделить всё"),
+                      QStringLiteral("Добавить в избранное"), QStringLiteral("К началу страницы")};
+  context.commands = {"copyclipboardhtml", "selectallhtml", "addtofavorite", "tophtml"};
+  s.popups = {back, forward, favorites, context};
+
+  // The title screen's own list, cut to the window's corners, right above the contents.
+  SkinPopup chapters = Popup(0, "1", "ttl", QSize(246, 26));
+  chapters.margin = 12;
+  chapters.shaped = true;
+  for (const auto& [title, file] : {std::pair{"Двигатель", "glava1.htm"}, {"Система охлаждения", "glava3.htm"},
+                                    {"Система зажигания", "glava5.htm"}, {"Тормозная система", "glava6.htm"},
+                                    {"Трансмиссия", "glava8.htm"}, {"Электрооборудование", "glava9.htm"}}) {
+    chapters.captions << QString::fromUtf8(title);
+    chapters.commands << QStringLiteral("screen2=man\\%1").arg(QLatin1String(file));
+  }
+  chapters.rows = static_cast<int>(chapters.captions.size());
+  chapters.fixed = QPoint(276, 408 - PopupSize(chapters).height());
+  s.popups.push_back(chapters);
   return s;
 }

@@ -16,6 +16,10 @@ enum class ElementKind { Button, Toggle, Grouped };
 // How an element's face is drawn; also decides where its caption sits.
 enum class FaceStyle { TitleButton, ToolButton, ToggleLed, Tab, WindowMinimize, WindowClose };
 
+// A sign drawn on a tool button's face where it has no caption: the history lists (a list
+// with an arrow), the favourites (a star: add, show, delete) and a drop-down arrow.
+enum class FaceIcon { None, HistoryBackList, HistoryForwardList, FavoriteAdd, FavoriteShow, FavoriteDelete, DropDown };
+
 struct SkinElement {
   ElementKind kind = ElementKind::Button;
   FaceStyle face = FaceStyle::ToolButton;
@@ -34,6 +38,7 @@ struct SkinElement {
   bool store = false;
   int group = 0;
   QString sound;  // file played on click; empty: none
+  FaceIcon icon = FaceIcon::None;
 };
 
 // A "_text" element: one line the reader draws transparently over the background.
@@ -75,6 +80,20 @@ struct SkinTree {
   QString file;  // the contents file, beside the descriptions
 };
 
+// A "_popup" element: a list the reader opens as a window of its own. Lists of one look share
+// their pictures: <look>_fon.bmp behind the items, <look>_up, _mv and _dn.bmp for each item.
+struct SkinPopup {
+  int screen = 1;
+  QString type;  // "historyback", "historyforward", "favorite", "contexthtml" or a number
+  QString look;
+  QSize itemSize;
+  int rows = 4;     // the items the background is drawn for; the reader fits it to the list
+  int margin = 6;   // above the first item and below the last
+  QPoint fixed{-1, -1};  // xfon, yfon: -1 opens at the point the command gives
+  QStringList captions, commands;
+  bool shaped = false;  // cut corners, as the window has: the list keeps its picture's size
+};
+
 // A short click: a bright tone over a lower body, both dying away.
 struct SkinSound {
   QString file;
@@ -95,6 +114,7 @@ struct SkinLayout {
   std::vector<SkinPath> paths;
   std::vector<SkinHtml> htmls;
   std::vector<SkinTree> trees;  // the contents first, then the index of terms
+  std::vector<SkinPopup> popups;
   std::vector<SkinSound> sounds;
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.
@@ -108,3 +128,9 @@ QString CaptionFontFamily();
 // "up", "mv", "dn" for buttons; "up", "mvup", "mvdn", "dn" for switches.
 QStringList LooksOf(ElementKind kind);
 QString PictureFile(const SkinElement& element, const QString& look);
+// A popup look's pictures: "fon" behind the items, "up", "mv" and "dn" for each item.
+QString PopupPictureFile(const SkinPopup& popup, const QString& part);
+// The background's size: `rows` items between the margins.
+QSize PopupSize(const SkinPopup& popup);
+// The cut-corner outline of a shaped list, in its own coordinates.
+QPolygon PopupShape(const SkinPopup& popup);

@@ -12,6 +12,7 @@
 #include "ElementFaces.h"
 #include "GifWriter.h"
 #include "Piston.h"
+#include "PopupPictures.h"
 #include "Preview.h"
 #include "Screens.h"
 #include "SkinLayout.h"
@@ -22,6 +23,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -71,6 +73,12 @@ int Run(const QStringList& args) {
   pictures.push_back(DrawElement(layout.close, backgrounds.front(), out));
   for (const SkinElement& e : layout.elements)
     pictures.push_back(DrawElement(e, backgrounds.at(static_cast<size_t>(e.screen)), out));
+
+  std::set<QString> popupLooks;
+  for (const SkinPopup& popup : layout.popups) {
+    if (!popupLooks.insert(popup.look).second) continue;
+    for (const auto& [part, picture] : DrawPopupPictures(popup)) SaveBmp(picture, out.filePath(PopupPictureFile(popup, part)));
+  }
 
   const std::vector<QImage> piston = PistonFrames();
   WriteFile(out.filePath("piston.gif"), EncodeAnimatedGif(piston, kPistonFrameDelay));

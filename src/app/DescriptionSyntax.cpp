@@ -29,7 +29,7 @@ size_t DecimalLength(int value) { return std::to_string(value).size(); }
 int32_t VertexCoordinate(std::string_view text) {
   int32_t value = 0;
   if (!TextToInt32(TrimBlanks(text), value))
-    throw EConvertError("\"" + std::string(text) + "\" is not a valid integer value");
+    throw EConvertError("\"" + Cp1251ToUtf8(text) + "\" is not a valid integer value");
   return value;
 }
 

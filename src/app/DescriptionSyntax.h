@@ -5,6 +5,7 @@
 // from the start); line indexes from 0.
 
 #include "app/MemoryStream.h"
+#include "platform/BookColor.h"
 #include "platform/WinNames.h"
 
 #include <QPoint>
@@ -13,7 +14,6 @@
 #include <vector>
 
 using TLines = std::vector<std::string>;
-using TColor = int32_t;  // red in the lowest byte, then green, then blue
 
 // A carriage return ends a line, line feeds are dropped; false at the end of the stream.
 bool ReadTextLine(TMemoryStream& stream, std::string& line);

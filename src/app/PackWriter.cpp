@@ -31,7 +31,6 @@ struct TPackWriter::TNode {
 
 namespace {
 
-std::string Utf8(std::string_view windowsText) { return FromCp1251(windowsText).toStdString(); }
 
 std::vector<std::string> SplitPath(std::string_view path) {
   std::vector<std::string> names;
@@ -44,7 +43,7 @@ std::vector<std::string> SplitPath(std::string_view path) {
     if (name.empty()) continue;
     PackNormalizeName(name);
     if (name.size() > kNameSize)
-      throw EPackWriteError("the name " + Utf8(name) + " is longer than 64 bytes");
+      throw EPackWriteError("the name " + Cp1251ToUtf8(name) + " is longer than 64 bytes");
     if (name == "." || name == "..") throw EPackWriteError("\"" + name + "\" cannot be stored as a name");
     names.push_back(std::move(name));
     name.clear();
@@ -133,7 +132,7 @@ TPackWriter::TNode& TPackWriter::Folder(const std::vector<std::string>& names) {
       child = &folder->children.emplace_back();
       child->name = name;
     } else if (!child->folder) {
-      throw EPackWriteError(Utf8(child->name) + " is both a file and a folder");
+      throw EPackWriteError(Cp1251ToUtf8(child->name) + " is both a file and a folder");
     }
     folder = child;
   }
@@ -150,7 +149,7 @@ void TPackWriter::AddFile(std::string_view path, std::string bytes) {
   names.pop_back();
   TNode& folder = Folder(names);
   if (const TNode* existing = folder.Child(name))
-    throw EPackWriteError(Utf8(name) + (existing->folder ? " is both a file and a folder" : " is given twice"));
+    throw EPackWriteError(Cp1251ToUtf8(name) + (existing->folder ? " is both a file and a folder" : " is given twice"));
   TNode& file = folder.children.emplace_back();
   file.name = std::move(name);
   file.folder = false;

@@ -74,7 +74,7 @@ int OpenPack(const QString& hostFileName, const std::string& name) {
     TPackDirectory directory(std::move(block.bytes), fileSize - block.dataStart);
     Global.Pack = std::make_shared<TOpenPack>(TOpenPack{std::move(file), block.dataStart, std::move(directory)});
   } catch (const EDataError& e) {
-    throw EDataError("Damaged resource pack " + name + ": " + e.what());
+    throw EDataError("Damaged resource pack " + Cp1251ToUtf8(name) + ": " + e.what());
   }
   return 0;
 }

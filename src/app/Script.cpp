@@ -1,5 +1,7 @@
 #include "app/Script.h"
 
+#include "app/SkinModel.h"
+
 #include <QHash>
 
 namespace {
@@ -33,6 +35,19 @@ const QHash<QString, int>& NamedKeys() {
       {"delete", Qt::Key_Delete}, {"del", Qt::Key_Delete},  {"backspace", Qt::Key_Backspace},
   };
   return keys;
+}
+
+// A popup list's type as the description writes it, or as a number.
+bool ParsePopupType(const QString& text, int& type) {
+  static const QHash<QString, int> words = {{"historyback", ptHistoryBack},
+                                            {"historyforward", ptHistoryForward},
+                                            {"favorite", ptFavorite},
+                                            {"contexthtml", ptContextHtml}};
+  if (const auto it = words.constFind(text.toLower()); it != words.constEnd()) {
+    type = *it;
+    return true;
+  }
+  return ParseInt(text, type);
 }
 
 }  // namespace
@@ -127,6 +142,11 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Tree;
       ok = words.size() >= 3 && ParseInt(words[1], line.number) && (line.number == 1 || line.number == 2);
       if (ok) line.text = rest.mid(words[1].size()).trimmed();
+    } else if (verb == u"item") {
+      // item TYPE N: item N (from 1) of the open list of that type.
+      line.kind = TScriptLine::Kind::Item;
+      ok = words.size() == 3 && ParsePopupType(words[1], line.number) && ParseInt(words[2], line.item) &&
+           line.item >= 1;
     } else if (verb == u"close") {
       line.kind = TScriptLine::Kind::Close;
       ok = words.size() == 1;

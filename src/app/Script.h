@@ -9,7 +9,7 @@
 #include <vector>
 
 struct TScriptLine {
-  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree };
+  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree, Item };
   Kind kind = Kind::Wait;
   int lineNumber = 0;      // from 1, in the file
   QString text;            // Command: the command text; Shot, Dump, Drop: the file name;
@@ -21,7 +21,8 @@ struct TScriptLine {
   int key = 0;             // Key
   Qt::KeyboardModifiers modifiers;  // Key
   int milliseconds = 0;    // Wait
-  int number = 0;          // Tree: 1 for tree A, 2 for tree B
+  int number = 0;          // Tree: 1 for tree A, 2 for tree B; Item: the popup list's type
+  int item = 0;            // Item: the item, from 1
 };
 
 struct TScript {

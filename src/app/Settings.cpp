@@ -57,3 +57,7 @@ void TBookSettings::WriteString(const std::string& name, const std::string& text
 void TBookSettings::DeleteValue(const std::string& name) {
   if (opened_) registry_.DeleteValue(name);
 }
+
+void TBookSettings::WriteStrings(const TRegistry::TStringChanges& changes) {
+  if (opened_) registry_.WriteStrings(changes);
+}

@@ -78,6 +78,8 @@ class TBookSettings {
   void WriteBool(const std::string& name, bool on);
   void WriteString(const std::string& name, const std::string& text);
   void DeleteValue(const std::string& name);
+  // Several string values written and deleted in one step (see TRegistry::WriteStrings).
+  void WriteStrings(const TRegistry::TStringChanges& changes);
 
  private:
   TRegistry registry_;

@@ -230,7 +230,6 @@ QJsonObject SkinJson(const TSkinModel& m) {
 }
 
 // Errors of the data layer name files in Windows-1251; the terminal wants UTF-8.
-std::string Utf8(const char* cp1251) { return FromCp1251(cp1251).toStdString(); }
 
 void OpenBook(const std::string& arg) {
   const QString book = QString::fromLocal8Bit(arg.c_str());
@@ -240,7 +239,7 @@ void OpenBook(const std::string& arg) {
   try {
     if (HostPath::FileExists(pack)) PackOpen(pack);
   } catch (const std::runtime_error& e) {
-    throw InputError(Utf8(e.what()));
+    throw InputError(e.what());
   }
   PackSetRoot(Global.PackRoot);
 }
@@ -254,7 +253,7 @@ int DumpSkin(const std::vector<std::string>& args) {
   try {
     model = ReadSkin(ReadDescriptionLines(structName, true), "Struct.txt");
   } catch (const std::runtime_error& e) {
-    throw InputError(Utf8(e.what()));
+    throw InputError(e.what());
   }
   const QByteArray json = QJsonDocument(SkinJson(model)).toJson(QJsonDocument::Indented);
   if (std::fwrite(json.data(), 1, json.size(), stdout) != static_cast<size_t>(json.size()) || std::fflush(stdout) != 0)

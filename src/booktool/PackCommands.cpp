@@ -26,7 +26,7 @@ void OpenPack(const std::string& arg) {
   } catch (const EFOpenError&) {
     throw InputError("cannot open " + arg);
   } catch (const EDataError& e) {
-    throw InputError(FromCp1251(e.what()).toStdString());
+    throw InputError(e.what());
   }
 }
 

@@ -2,9 +2,8 @@
 
 #include "app/DescriptionSyntax.h"
 #include "document/TreeViews.h"
-#include "skin/MainForm.h"
-#include "skin/MyControl.h"
-#include "skin/PanelBkgrd.h"
+#include "document/PaneHost.h"
+#include "tools/PanelBkgrd.h"
 
 #include <QJsonArray>
 #include <QSplitter>
@@ -12,21 +11,21 @@
 namespace {
 
 // Trees go before the page on the panel's splitter, in declaration order.
-TTreeViews* CreateTree(TMainForm& form, const RTree& declaration, int position) {
-  auto* tree = new TTreeViews(form, declaration);
-  QSplitter* splitter = form.PanelBkgrd->Splitter();
+TTreeViews* CreateTree(TPaneHost& host, const RTree& declaration, int position, int screen) {
+  auto* tree = new TTreeViews(host, declaration);
+  QSplitter* splitter = host.Panel()->Splitter();
   splitter->insertWidget(position, tree);
   splitter->setCollapsible(position, false);
   tree->hide();
-  tree->ShowForScreen();
+  tree->ShowForScreen(screen);
   return tree;
 }
 
 }  // namespace
 
-TContentsTrees::TContentsTrees(TMainForm& form, const TDynamicTreeArray& declarations) : form_(form) {
-  a_ = CreateTree(form, declarations.at(0), 0);
-  if (declarations.size() == 2) b_ = CreateTree(form, declarations[1], 1);
+TContentsTrees::TContentsTrees(TPaneHost& host, const TDynamicTreeArray& declarations, int screen) : host_(host) {
+  a_ = CreateTree(host, declarations.at(0), 0, screen);
+  if (declarations.size() == 2) b_ = CreateTree(host, declarations[1], 1, screen);
 }
 
 TContentsTrees::~TContentsTrees() {
@@ -44,9 +43,9 @@ void TContentsTrees::SetStartLink(const std::string& link) {
   if (a_) a_->StartLink = link;
 }
 
-void TContentsTrees::ShowForScreen() {
-  if (b_) b_->ShowForScreen();
-  if (a_) a_->ShowForScreen();
+void TContentsTrees::ShowForScreen(int screen) {
+  if (b_) b_->ShowForScreen(screen);
+  if (a_) a_->ShowForScreen(screen);
 }
 
 void TContentsTrees::ChooseTree(int which) {
@@ -55,7 +54,7 @@ void TContentsTrees::ChooseTree(int which) {
   if (shown && !shown->TreeHidden) {
     shown->show();
     if (other) other->hide();
-    FitPanelSplitter(form_);
+    FitPanelSplitter(host_.Panel());
   }
   if (shown) shown->TreeInactive = false;
   if (other) {
@@ -66,7 +65,7 @@ void TContentsTrees::ChooseTree(int which) {
 
 void TContentsTrees::SetTreesHidden(bool flag) {
   // The panel is drawn once, with both trees changed.
-  QWidget* panel = form_.PanelBkgrd;
+  QWidget* panel = host_.Panel();
   panel->setUpdatesEnabled(false);
   for (TTreeViews* tree : {b_, a_})
     if (tree && tree->TreeHidden != flag) tree->SetTreeHidden(flag);
@@ -84,7 +83,7 @@ QJsonObject TContentsTrees::StateForDump() const {
   state["B"] = b_ ? b_->StateForDump() : QJsonObject{{"exists", false}};
   // What the chapter buttons of the screen shown say.
   QJsonArray hints;
-  for (const TChapterButton& button : ChapterButtons(form_))
+  for (const TChapterButton& button : host_.ChapterButtons())
     hints.append(QJsonObject{{"command", button.next ? "nextchapter" : "prevchapter"},
                              {"hint", button.control->toolTip()}});
   state["chapterHints"] = hints;

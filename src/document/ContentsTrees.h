@@ -3,19 +3,20 @@
 // two may switch between them ("tree1" shows tree B, "tree2" tree A) and hide them both
 // ("offtree", "ontree"). Operations on "the tree" go to the visible one.
 
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QJsonObject>
 #include <string>
 
-class TMainForm;
+class TPaneHost;
 class TTreeViews;
 struct RSwthOne;
 
 class TContentsTrees {
  public:
-  // Tree A from the first of one or two declarations, tree B from the second.
-  TContentsTrees(TMainForm& form, const TDynamicTreeArray& declarations);
+  // Tree A from the first of one or two declarations, tree B from the second, on the background
+  // panel, which the host has. `screen` is the one the window shows.
+  TContentsTrees(TPaneHost& host, const TDynamicTreeArray& declarations, int screen);
   ~TContentsTrees();
   TContentsTrees(const TContentsTrees&) = delete;
   TContentsTrees& operator=(const TContentsTrees&) = delete;
@@ -27,8 +28,8 @@ class TContentsTrees {
 
   // The page the "screen" command names, for tree A.
   void SetStartLink(const std::string& link);
-  // Tree B, then tree A.
-  void ShowForScreen();
+  // The window shows `screen` now: tree B, then tree A.
+  void ShowForScreen(int screen);
   void ChooseTree(int which);
   void SetTreesHidden(bool flag);
   // The switch that shows tree A means nothing while both trees are hidden.
@@ -37,7 +38,7 @@ class TContentsTrees {
   QJsonObject StateForDump() const;
 
  private:
-  TMainForm& form_;
+  TPaneHost& host_;
   TTreeViews* a_ = nullptr;
   TTreeViews* b_ = nullptr;
 };

@@ -7,21 +7,18 @@
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
-#include "skin/MainForm.h"
-#include "tools/PathInputBox.h"
-#include "tools/StatusLine.h"
+#include "document/PaneHost.h"
 
 void THtmlFrame::CopyDocument() {
   TFrameViewer* viewer = CurrentViewer();
-  if (!viewer || viewer->isHidden() || !form_.PathInput) return;
+  if (!viewer || viewer->isHidden()) return;
   const std::string file = viewer->CurrentFile();
   if (file.empty()) return;
-  std::string installFolder;
-  form_.PathInput->GetPath(installFolder);
+  const std::string installFolder = host_.InstallFolder().value_or(std::string());
   if (installFolder.empty()) return;
 
   FileCopy::CopyReplacing(file, installFolder + FileNamePart(file));
   const std::string companion = WithoutExtension(file) + ".files";
   if (HostPath::FolderExists(companion)) FileCopy::CopyFolderTree(companion + '\\', FolderPart(file), installFolder);
-  if (form_.StatusLine) form_.StatusLine->SetStatus(ToCp1251(u"Файл скопирован"));
+  host_.SetStatusText(ToCp1251(u"Файл скопирован"));
 }

@@ -1,7 +1,6 @@
 #include "document/HistoryLists.h"
 
 namespace {
-constexpr int kPopupItems = 8;
 constexpr int kCaptionLength = 80;
 }  // namespace
 
@@ -9,7 +8,7 @@ std::vector<THistoryItem> HistoryPopupItems(const std::vector<QString>& titles, 
   std::vector<THistoryItem> items;
   const int step = back ? 1 : -1;
   for (int i = historyIndex + step; i >= 0 && i < static_cast<int>(titles.size()) &&
-                                    static_cast<int>(items.size()) < kPopupItems;
+                                    static_cast<int>(items.size()) < kHistoryPopupItems;
        i += step) {
     const QString& title = titles[i];
     items.push_back({title.isEmpty() ? QStringLiteral("Без названия") : title.left(kCaptionLength),

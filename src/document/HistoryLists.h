@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+constexpr int kHistoryPopupItems = 8;
+
 struct THistoryItem {
   QString caption;      // the title cut to 80 characters, "Без названия" when empty
   std::string command;  // "history=" and the entry's index

@@ -8,8 +8,8 @@
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
-#include "skin/MainForm.h"
-#include "skin/PanelBkgrd.h"
+#include "document/PaneHost.h"
+#include "tools/PanelBkgrd.h"
 #include "platform/WinNames.h"
 
 #include <QLabel>
@@ -24,7 +24,8 @@ constexpr TColor kOverLinkColor = 255;
 
 }  // namespace
 
-THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) : form_(form) {
+THtmlFrame::THtmlFrame(TPaneHost& host, const TDynamicHtmlArray& declarations, int screen)
+    : host_(host), screen_(screen) {
   for (const RHTML& d : declarations) {
     if (std::find(viewerScreens_.begin(), viewerScreens_.end(), d.screen) == viewerScreens_.end())
       viewerScreens_.push_back(d.screen);
@@ -38,7 +39,7 @@ THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) :
 
   imageHintTimer_.setInterval(kHintInterval);
   connect(&imageHintTimer_, &QTimer::timeout, this, &THtmlFrame::ImageHintTick);
-  hintWindow_ = new QLabel(&form_, Qt::ToolTip);
+  hintWindow_ = new QLabel(host_.Window(), Qt::ToolTip);
   hintWindow_->setWordWrap(true);
   hintWindow_->setMargin(2);
   hintWindow_->setAutoFillBackground(true);
@@ -47,7 +48,7 @@ THtmlFrame::THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations) :
   pale.setColor(QPalette::WindowText, Qt::black);
   hintWindow_->setPalette(pale);
   prevScreen_ = -1;
-  ShowScreenPane();
+  ShowScreenPane(screen_);
 }
 
 THtmlFrame::~THtmlFrame() {
@@ -80,7 +81,9 @@ void THtmlFrame::StoreSettings() const {
 }
 
 TFrameViewer* THtmlFrame::CreateViewer(int index) {
-  auto* viewer = new TFrameViewer(&form_);
+  auto* viewer = new TFrameViewer(host_.Window());
+  // What the page does not take of the mouse is no press on the skin below it.
+  viewer->setAttribute(Qt::WA_NoMousePropagation);
   viewer->hide();
   viewer->setGeometry(0, 0, 0, 0);
   viewer->SetDefFontName(settings_.fontName);
@@ -115,6 +118,7 @@ TFrameViewer* THtmlFrame::CreateViewer(int index) {
   };
   viewer->OnKeyDown = [this](QKeyEvent* event) { PaneKeyDown(event); };
   viewer->OnMouseMove = [this, viewer](QPoint at) { PaneMouseMove(viewer, at); };
+  viewer->OnMouseDown = [this, viewer](Qt::MouseButtons buttons, QPoint at) { PaneMouseDown(viewer, buttons, at); };
   return viewer;
 }
 
@@ -123,7 +127,7 @@ int THtmlFrame::ViewerIndexOfScreen(int screen) const {
   return it == viewerScreens_.end() ? -1 : static_cast<int>(it - viewerScreens_.begin());
 }
 
-int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(Global.CurrentScreen); }
+int THtmlFrame::CurrentViewerIndex() const { return ViewerIndexOfScreen(screen_); }
 
 TFrameViewer* THtmlFrame::CurrentViewer() const {
   const int index = CurrentViewerIndex();
@@ -133,19 +137,21 @@ TFrameViewer* THtmlFrame::CurrentViewer() const {
 // The reading screen's viewer fills the background panel beside the contents tree; elsewhere
 // it sits where it was declared on the window.
 void THtmlFrame::Place(TFrameViewer* viewer, const TElement& element) {
-  if (element.screen == 1 && form_.PanelBkgrd) {
-    QSplitter* splitter = form_.PanelBkgrd->Splitter();
+  TPanelBkgrd* panel = host_.Panel();
+  if (element.screen == 1 && panel) {
+    QSplitter* splitter = panel->Splitter();
     if (splitter->indexOf(viewer) < 0) splitter->addWidget(viewer);
-    form_.PanelBkgrd->show();
+    panel->show();
     return;
   }
-  if (viewer->parentWidget() != &form_) viewer->setParent(&form_);
+  if (viewer->parentWidget() != host_.Window()) viewer->setParent(host_.Window());
   viewer->setGeometry(element.rect);
 }
 
-void THtmlFrame::ShowScreenPane() {
+void THtmlFrame::ShowScreenPane(int screen) {
+  screen_ = screen;
   const auto element = std::find_if(elements_.begin(), elements_.end(),
-                                    [](const TElement& e) { return e.screen == Global.CurrentScreen; });
+                                    [this](const TElement& e) { return e.screen == screen_; });
   const int viewerIndex = CurrentViewerIndex();
   if (element != elements_.end() && viewerIndex >= 0) {
     curElement_ = static_cast<int>(element - elements_.begin());
@@ -164,10 +170,13 @@ void THtmlFrame::ShowScreenPane() {
       qCWarning(lcErrors) << e.what();
     }
   }
-  if (form_.PanelBkgrd && Global.CurrentScreen != 1) form_.PanelBkgrd->hide();
+  if (host_.Panel() && screen_ != 1) host_.Panel()->hide();
   const int previous = ViewerIndexOfScreen(prevScreen_);
-  if (prevScreen_ != Global.CurrentScreen && previous >= 0) viewers_[previous]->hide();
-  prevScreen_ = Global.CurrentScreen;
+  if (prevScreen_ != screen_ && previous >= 0) viewers_[previous]->hide();
+  prevScreen_ = screen_;
+  // The screen's history lists were made afresh with the screen: they offer this viewer's
+  // history even when showing it changed nothing.
+  UpdateHistoryControls();
 }
 
 // A page shown again goes to its top, or to its anchor when the name has one (a contents
@@ -197,7 +206,7 @@ void THtmlFrame::ShowInElement(int number, const std::string& file) {
   TFrameViewer* viewer = viewers_[viewerIndex];
   const std::string name = file.empty() ? element->file : file;
   try {
-    if (element->screen == Global.CurrentScreen) {
+    if (element->screen == screen_) {
       ShowInViewer(viewer, name);
       Place(viewer, *element);
       viewer->show();

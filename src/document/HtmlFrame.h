@@ -7,7 +7,7 @@
 #include "app/Settings.h"
 #include "document/HistoryLists.h"
 #include "document/ImageTipRules.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -21,9 +21,10 @@
 
 class QKeyEvent;
 class QLabel;
+class TArchiveLinks;
 class TFrameViewer;
 class THTMLViewer;
-class TMainForm;
+class TPaneHost;
 
 // The viewer settings the reader chooses, kept under the book's key.
 struct TViewerSettings {
@@ -39,12 +40,13 @@ class THtmlFrame : public QObject {
 
  public:
   // `CreateDocumentPane`: the viewers are made for the screens of `declarations` (not empty),
-  // and the pane of the current screen is shown.
-  THtmlFrame(TMainForm& form, const TDynamicHtmlArray& declarations);
+  // and the pane of `screen`, the one shown, is shown.
+  THtmlFrame(TPaneHost& host, const TDynamicHtmlArray& declarations, int screen);
   // Stores the viewer settings of the current screen's viewer.
   ~THtmlFrame() override;
 
-  void ShowScreenPane();
+  // The window shows `screen` now.
+  void ShowScreenPane(int screen);
   void ShowInElement(int number, const std::string& file);
   void AddVisitGroup(const std::string& file);
   // Lets a load error through to the caller.
@@ -69,12 +71,18 @@ class THtmlFrame : public QObject {
   void HistoryChanged();
   void PaneKeyDown(QKeyEvent* event);
   void PaneMouseMove(TFrameViewer* viewer, QPoint at);
+  // Closes the popup lists; a right click alone opens the page's context list there.
+  void PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, QPoint at);
   void ImageHintTick();
 
   // The main window's file drop: `hostFiles` are host file names, in the order dropped.
   void WMDropFiles(const QStringList& hostFiles);
 
   QJsonObject StateForDump() const;
+
+  // The archive browser that links to archives and archive listings go to; none: they are
+  // opened like other files.
+  void SetArchiveLinks(TArchiveLinks* archive) { archive_ = archive; }
 
   const std::vector<TFrameViewer*>& Viewers() const { return viewers_; }
   const std::vector<int>& ViewerScreens() const { return viewerScreens_; }
@@ -118,7 +126,8 @@ class THtmlFrame : public QObject {
   void OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded, bool& handled);
   void SaveZip(const std::string& file);
 
-  TMainForm& form_;
+  TPaneHost& host_;
+  int screen_;  // the screen the window shows
   std::vector<TFrameViewer*> viewers_;
   std::vector<int> viewerScreens_;
   int curViewer_ = 0;
@@ -136,4 +145,5 @@ class THtmlFrame : public QObject {
 
   std::vector<std::vector<std::string>> visitGroups_;  // per viewer
   int visitIndex_ = -1;
+  TArchiveLinks* archive_ = nullptr;
 };

@@ -5,21 +5,17 @@
 
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
-#include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
-#include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
-#include "skin/MainForm.h"
-#include "tools/NavFont.h"
-#include "tools/TextMsg.h"
+#include "document/PaneHost.h"
 
 #include <QApplication>
 
 namespace {
-
-constexpr int kTitleTextNumber = 1;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -50,19 +46,15 @@ void THtmlFrame::HistoryChanged() {
       groups[visitIndex_] += "; " + NameLower(current);
   }
 
-  if (form_.NavFont) form_.NavFont->SetFontFolder(current);
-  if (form_.TextMsg) {
-    const THTMLViewer* active = viewer->ActiveViewer();
-    const QString title = active ? active->DocumentTitle() : QString();
-    form_.TextMsg->SetText(ToCp1251(title + QStringLiteral("  ")), kTitleTextNumber, true);
-  }
+  if (archive_) archive_->DocumentShown(current);
+  const THTMLViewer* active = viewer->ActiveViewer();
+  host_.ShowPageTitle(ToCp1251(active ? active->DocumentTitle() : QString()));
   UpdateHistoryControls();
-  if (form_.Trees)
-    if (TTreeViews* tree = form_.Trees->Visible()) tree->FollowPane();
+  host_.PanePageChanged(current);
 }
 
-// The history popups show these lists when they open; the standard window's tool bar joins
-// here once it exists.
+// The history popups get the entries nearest to the page shown and hide the rest of their
+// eight items; the standard window's tool bar joins here once it exists.
 void THtmlFrame::UpdateHistoryControls() {
   historyBackItems_.clear();
   historyForwardItems_.clear();
@@ -70,6 +62,16 @@ void THtmlFrame::UpdateHistoryControls() {
   if (!viewer) return;
   historyBackItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), true);
   historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
+  TControlPopupWindow* popups = host_.Popups();
+  if (!popups) return;
+  for (const auto& [type, entries] : {std::pair{ptHistoryBack, &historyBackItems_},
+                                      std::pair{ptHistoryForward, &historyForwardItems_}}) {
+    for (int i = 0; i < kHistoryPopupItems; ++i) {
+      const bool used = i < static_cast<int>(entries->size());
+      if (used) popups->SetItem((*entries)[i].caption, (*entries)[i].command, i, type);
+      popups->SetItemShown(used, type, i);
+    }
+  }
 }
 
 void THtmlFrame::HistoryBack(TDynamicSwthOneArray toggles, TDynamicSwthGrpArray groups) {
@@ -104,9 +106,9 @@ void THtmlFrame::ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, cons
   for (const RSwthOne& toggle : toggles) {
     const std::string& pending = toggle.state ? toggle.goup : toggle.godown;
     if (Contains(pending, token))
-      form_.FormMouseDown(Qt::LeftButton, Qt::ShiftModifier, QPoint(toggle.vx + 1, toggle.vy + 1));
+      host_.PressSwitchSilently(QPoint(toggle.vx + 1, toggle.vy + 1));
   }
   for (const RSwthGrp& group : groups)
     if (Contains(group.go, token))
-      form_.FormMouseDown(Qt::LeftButton, Qt::ShiftModifier, QPoint(group.vx + 1, group.vy + 1));
+      host_.PressSwitchSilently(QPoint(group.vx + 1, group.vy + 1));
 }

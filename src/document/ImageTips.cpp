@@ -2,7 +2,7 @@
 
 #include "document/HtmlFrame.h"
 #include "html/FrameViewer.h"
-#include "skin/MainForm.h"
+#include "document/PaneHost.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -34,7 +34,7 @@ TTipObject THtmlFrame::ObjectUnder(TFrameViewer* viewer, QPoint at) const {
 void THtmlFrame::PaneMouseMove(TFrameViewer* viewer, QPoint at) {
   if (tipState_.MouseMove(ObjectUnder(viewer, at), imageHintTimer_.isActive())) imageHintTimer_.start();
   // No skin element stays lit while the mouse is over the page.
-  form_.FormMouseMove(QPoint(-1, -1));
+  host_.PointerLeftSkin();
 }
 
 void THtmlFrame::ImageHintTick() {

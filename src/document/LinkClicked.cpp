@@ -5,6 +5,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "document/ArchiveLinks.h"
 #include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
@@ -14,9 +15,7 @@
 #include "platform/HostPath.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Shell.h"
-#include "skin/MainForm.h"
-#include "tools/PathInputBox.h"
-#include "tools/StatusLine.h"
+#include "document/PaneHost.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -76,13 +75,11 @@ void THtmlFrame::OpenPictureWindow(TFrameViewer* viewer, const std::string& expa
 void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& url, const std::string& expanded,
                                      bool& handled) {
   MarkVisited(viewer, expanded, handled);
-  if (!form_.PathInput) return;
+  const std::optional<std::string> installFolder = host_.InstallFolder();
+  if (!installFolder || installFolder->empty()) return;
   const std::string written = url.substr(std::min<size_t>(5, url.size()));
   const std::string source = NameLower(viewer->HTMLExpandFilename(FromCp1251(written)));
-  std::string installFolder;
-  form_.PathInput->GetPath(installFolder);
-  if (installFolder.empty()) return;
-  if (const auto target = CopyDestination(installFolder, source))
+  if (const auto target = CopyDestination(*installFolder, source))
     FileCopy::CopyReplacing(source, *target);
 }
 
@@ -93,7 +90,7 @@ void THtmlFrame::CopyListSelection(TFrameViewer* viewer, const QString& name) {
     if (control.kind != TFormControlKind::Select || control.name.compare(name, Qt::CaseInsensitive) != 0) continue;
     if (control.selectedIndex < 0) continue;
     QGuiApplication::clipboard()->setText(control.SelectedText());
-    if (form_.StatusLine) form_.StatusLine->SetStatus(ToCp1251(u"Серийный номер скопирован"));
+    host_.SetStatusText(ToCp1251(u"Серийный номер скопирован"));
   }
 }
 
@@ -102,6 +99,10 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
   const int viewerIndex = static_cast<int>(std::find(viewers_.begin(), viewers_.end(), viewer) - viewers_.begin());
   const bool archiveMode = viewerIndex < static_cast<int>(archiveMode_.size()) && archiveMode_[viewerIndex];
   const std::string extension = FileExtension(expanded);
+
+  // A member followed in a listing: the archive is extracted into the listing's folder.
+  if (archiveMode && archive_ && !url.starts_with('#') && !FileOrPackExists(WithoutAnchor(expanded)))
+    archive_->ExtractAll(false, true);
 
   if (IsPageLink(url, extension)) {
     if (archiveMode && ArchivePageShownByPane(url, expanded)) {
@@ -117,8 +118,12 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     SaveZip(file);
     return;
   }
-  // Archives and sounds go to the archive browser and the media player once they exist;
-  // until then the desktop opens them like any other file. It sees only files on disk.
+  if (archive_ && extension.find(".rar") != std::string::npos) {
+    archive_->OpenArchive(file, viewer->CurrentFile());
+    return;
+  }
+  // Sounds go to the media player once it exists; until then the desktop opens them like
+  // any other file. It sees only files on disk.
   const std::string onDisk = FileCopy::OnDiskForDesktop(file);
   const std::string folder = FolderPart(onDisk);
   const QString hostFolder = HostPath::ToHost(folder);
@@ -130,7 +135,7 @@ void THtmlFrame::SaveZip(const std::string& file) {
   const QString name = FromCp1251(FileNamePart(file));
   std::string& lastFolder = Global.LastSaveFolder;
   const QString startFolder = lastFolder.empty() ? QDir::currentPath() : HostPath::ToHost(lastFolder);
-  const QString chosen = Dialogs::SaveFileName(&form_, QStringLiteral("Сохранить как"),
+  const QString chosen = Dialogs::SaveFileName(host_.Window(), QStringLiteral("Сохранить как"),
                                                QDir(startFolder).filePath(name),
                                                QStringLiteral("Zip файлы (*.zip);;Все файлы (*.*)"));
   if (chosen.isEmpty()) return;

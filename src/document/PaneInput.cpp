@@ -1,6 +1,9 @@
-// Keys pressed in the page and files dropped on the window.
+// Keys and mouse presses in the page, and files dropped on the window.
 
+#include "document/ControlPopupWindow.h"
+#include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
+#include "document/PaneHost.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
@@ -26,9 +29,30 @@ void THtmlFrame::PaneKeyDown(QKeyEvent* event) {
   QTimer::singleShot(0, this, [text, before] { QGuiApplication::clipboard()->setText(text.isEmpty() ? before : text); });
 }
 
+void THtmlFrame::PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, QPoint at) {
+  TControlPopupWindow* popups = host_.Popups();
+  if (!popups) return;
+  popups->CloseAll();
+  const Qt::KeyboardModifiers keys =
+      QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (buttons == Qt::RightButton && keys == Qt::NoModifier) popups->Popup(ptContextHtml, viewer->mapToGlobal(at));
+}
+
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
   if (hostFiles.isEmpty()) return;
   const std::string name = NameLower(HostPath::ToWindows(hostFiles.first()));
-  // Archives and sounds go to the archive browser and the media player once they exist.
-  if (ClassifyDrop(name) == TDropAction::Show) ShowFile(name);
+  // Sounds go to the media player once it exists.
+  switch (ClassifyDrop(name)) {
+    case TDropAction::Show:
+      ShowFile(name);
+      break;
+    case TDropAction::Archive:
+      if (archive_) {
+        const TFrameViewer* viewer = CurrentViewer();
+        archive_->OpenArchive(name, viewer ? viewer->CurrentFile() : std::string());
+      }
+      break;
+    default:
+      break;
+  }
 }

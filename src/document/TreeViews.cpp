@@ -3,14 +3,13 @@
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/TextValues.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "html/FrameViewer.h"
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/ColorConversion.h"
-#include "skin/MainForm.h"
-#include "skin/MyControl.h"
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 
 #include <QJsonObject>
 #include <QMouseEvent>
@@ -27,13 +26,13 @@ bool IsFullName(const std::string& name) {
 
 }  // namespace
 
-TTreeViews::TTreeViews(TMainForm& form, const RTree& declaration)
-    : TElTree(form.PanelBkgrd),
-      form_(form),
+TTreeViews::TTreeViews(TPaneHost& host, const RTree& declaration)
+    : TElTree(host.Panel()),
+      host_(host),
       // The declaration gives the tree's right and bottom edges on the window.
-      preferredWidth_(std::max(kMinimumWidth, declaration.vw - form.PanelBkgrd->x())) {
+      preferredWidth_(std::max(kMinimumWidth, declaration.vw - host.Panel()->x())) {
   hide();
-  setGeometry(0, 0, preferredWidth_, std::max(0, declaration.vh - form.PanelBkgrd->y()));
+  setGeometry(0, 0, preferredWidth_, std::max(0, declaration.vh - host.Panel()->y()));
   setMinimumWidth(kMinimumWidth);
   SetAutoExpand(true);
   SetScrollbarOpposite(true);
@@ -51,25 +50,27 @@ TTreeViews::TTreeViews(TMainForm& form, const RTree& declaration)
 
   OnItemSelectedChange = [this](TElTreeItem* item) { PendingLink = entries_[item->AbsoluteIndex()].link; };
   OnAfterSelectionChange = [this] { OpenPending(this); };
-  // Popup lists close on a click in the tree once the window has them.
-  OnMouseMove = [this](QMouseEvent*) { form_.FormMouseMove(QPoint(-1, -1)); };
+  OnMouseDown = [this](QMouseEvent*) {
+    if (TControlPopupWindow* popups = host_.Popups()) popups->CloseAll();
+  };
+  OnMouseMove = [this](QMouseEvent*) { host_.PointerLeftSkin(); };
   // The width the reader drags the tree to is kept for when it is shown again.
-  connect(form.PanelBkgrd->Splitter(), &QSplitter::splitterMoved, this, [this] {
+  connect(host.Panel()->Splitter(), &QSplitter::splitterMoved, this, [this] {
     if (!isHidden()) preferredWidth_ = width();
   });
 }
 
-void TTreeViews::ShowForScreen() {
-  if (Global.CurrentScreen == 1) {
-    if (form_.PanelBkgrd) form_.PanelBkgrd->show();
+void TTreeViews::ShowForScreen(int screen) {
+  if (screen == 1) {
+    host_.Panel()->show();
     // A tree hidden by "offtree" stays hidden: its switch still says so.
     if (!TreeHidden) {
       show();
-      FitPanelSplitter(form_);
+      FitPanelSplitter(host_.Panel());
     }
     TreeInactive = false;
-  } else if (Global.CurrentScreen == 0) {
-    if (form_.PanelBkgrd) form_.PanelBkgrd->hide();
+  } else if (screen == 0) {
+    host_.Panel()->hide();
     hide();
     TreeInactive = true;
     TreeHidden = false;
@@ -98,7 +99,7 @@ void TTreeViews::SelectAndOpen(int index) {
 }
 
 void TTreeViews::OpenPending(TElTree* sender) {
-  THtmlFrame* pane = form_.HtmlFrame.get();
+  THtmlFrame* pane = host_.Pane();
   if (!pane) return;
   TFrameViewer* viewer = pane->CurrentViewer();
   const std::string shown = viewer ? viewer->CurrentFile() : std::string();
@@ -125,7 +126,7 @@ bool TTreeViews::FindByCaption(const std::string& text) {
 }
 
 void TTreeViews::FollowPane() {
-  const TFrameViewer* viewer = form_.HtmlFrame ? form_.HtmlFrame->CurrentViewer() : nullptr;
+  const TFrameViewer* viewer = host_.Pane() ? host_.Pane()->CurrentViewer() : nullptr;
   const std::string shown = viewer ? std::string(TrimBlanks(viewer->CurrentFile())) : std::string();
   if (shown.empty()) return;
   // The selected item may be another entry of the same page (one of its sections, or a
@@ -151,7 +152,7 @@ void TTreeViews::UpdateChapterHints() {
       previous < 0 ? QStringLiteral("Первый раздел") : FromCp1251(ChapterHint(entries_, previous));
   const QString nextHint = next < 0 ? QStringLiteral("Последний раздел") : FromCp1251(ChapterHint(entries_, next));
 
-  for (const TChapterButton& button : ChapterButtons(form_)) button.control->setToolTip(button.next ? nextHint : previousHint);
+  for (const TChapterButton& button : host_.ChapterButtons()) button.control->setToolTip(button.next ? nextHint : previousHint);
 }
 
 void TTreeViews::StepChapter(int step) {
@@ -169,12 +170,12 @@ void TTreeViews::SetTreeHidden(bool flag) {
   if (!flag) {
     if (!TreeInactive) {
       show();
-      FitPanelSplitter(form_);
+      FitPanelSplitter(host_.Panel());
     }
   } else {
     hide();
     // The page now spans the panel from the tree's left edge: lay it out for that width.
-    if (TFrameViewer* viewer = form_.HtmlFrame ? form_.HtmlFrame->CurrentViewer() : nullptr)
+    if (TFrameViewer* viewer = host_.Pane() ? host_.Pane()->CurrentViewer() : nullptr)
       if (!viewer->isHidden()) viewer->Reload();
   }
   TreeHidden = flag;
@@ -195,24 +196,12 @@ QJsonObject TTreeViews::StateForDump() const {
   return state;
 }
 
-std::vector<TChapterButton> ChapterButtons(const TMainForm& form) {
-  std::vector<TChapterButton> result;
-  if (Global.CurrentScreen < 0 || Global.CurrentScreen >= form.Skin.ScreenCount()) return result;
-  const TDynamicBtnArray& buttons = form.Skin.ScreenBtns[Global.CurrentScreen];
-  for (size_t i = 0; i < buttons.size() && i < form.BtnPics.size(); ++i) {
-    const std::string command = AsciiLower(buttons[i].go);
-    if ((command == "prevchapter" || command == "nextchapter") && form.BtnPics[i].control)
-      result.push_back({command == "nextchapter", form.BtnPics[i].control});
-  }
-  return result;
-}
-
-void FitPanelSplitter(TMainForm& form) {
-  if (!form.PanelBkgrd) return;
-  QSplitter* splitter = form.PanelBkgrd->Splitter();
+void FitPanelSplitter(TPanelBkgrd* panel) {
+  if (!panel) return;
+  QSplitter* splitter = panel->Splitter();
   QList<int> sizes;
   // The splitter fills the panel, but may not have been laid out yet.
-  int rest = form.PanelBkgrd->width();
+  int rest = panel->width();
   for (int i = 0; i < splitter->count(); ++i) {
     const auto* tree = qobject_cast<TTreeViews*>(splitter->widget(i));
     const int size = tree && !tree->isHidden() ? tree->PreferredWidth() : 0;

@@ -4,21 +4,20 @@
 // walk it and the chapter buttons' hints name where they lead.
 
 #include "document/Contents.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
+#include "document/PaneHost.h"
 #include "widgets/ElTree.h"
 
 #include <QJsonObject>
 #include <string>
 #include <vector>
 
-class TMainForm;
-class TMyControl;
 
 class TTreeViews : public TElTree {
   Q_OBJECT
  public:
   // Hidden on the background panel, with the items of the declaration's contents file.
-  TTreeViews(TMainForm& form, const RTree& declaration);
+  TTreeViews(TPaneHost& host, const RTree& declaration);
 
   std::string PendingLink;    // the link of the item last reported as selected
   bool TreeHidden = false;    // hidden by "offtree"
@@ -28,7 +27,8 @@ class TTreeViews : public TElTree {
   // The width the tree takes beside the page: as declared, then as the reader drags it.
   int PreferredWidth() const { return preferredWidth_; }
 
-  void ShowForScreen();
+  // The window shows `screen` now.
+  void ShowForScreen(int screen);
   // Opens the page of PendingLink unless it is shown. A page that cannot be loaded leaves
   // everything as it was.
   void OpenPending(TElTree* sender);
@@ -46,18 +46,11 @@ class TTreeViews : public TElTree {
   void SelectAndOpen(int index);
   void StepChapter(int step);
 
-  TMainForm& form_;
+  TPaneHost& host_;
   std::vector<TContentsEntry> entries_;
   int preferredWidth_ = 0;
 };
 
 // The splitter of the background panel gives each shown tree its preferred width and the
 // page the rest.
-void FitPanelSplitter(TMainForm& form);
-
-struct TChapterButton {
-  bool next;             // runs "nextchapter", else "prevchapter"
-  TMyControl* control;  // carries the hint
-};
-// The buttons of the screen shown that run a chapter command.
-std::vector<TChapterButton> ChapterButtons(const TMainForm& form);
+void FitPanelSplitter(TPanelBkgrd* panel);

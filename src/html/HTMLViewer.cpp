@@ -50,6 +50,8 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent), page_(std::make_uni
   browser_->setOpenLinks(false);
   browser_->setOpenExternalLinks(false);
   browser_->setFrameShape(QFrame::NoFrame);
+  // Menus over the page are the program's own.
+  browser_->setContextMenuPolicy(Qt::NoContextMenu);
   browser_->setMouseTracking(true);
   browser_->viewport()->setMouseTracking(true);
   browser_->setGeometry(rect());

@@ -32,12 +32,12 @@ bool THtmlDocument::IsPlaceholder(const QString& name) { return PlaceholderContr
 
 std::string THtmlDocument::ReadFile(const std::string& name) {
   const std::string file = WithoutAnchor(name);
-  if (file.empty() || !FileOrPackExists(file)) throw EHtmlLoadError("Can't locate file: " + name);
+  if (file.empty() || !FileOrPackExists(file)) throw EHtmlLoadError("Can't locate file: " + Cp1251ToUtf8(name));
   try {
     TComprStream stream(file);
     return stream.Data();
   } catch (const std::exception&) {
-    throw EHtmlLoadError("Can't locate file: " + name);
+    throw EHtmlLoadError("Can't locate file: " + Cp1251ToUtf8(name));
   }
 }
 

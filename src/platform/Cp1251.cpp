@@ -43,3 +43,5 @@ std::string ToCp1251(QStringView text) {
   for (QChar c : text) out.push_back(EncodeOne(c.unicode()));
   return out;
 }
+
+std::string Cp1251ToUtf8(std::string_view bytes) { return FromCp1251(bytes).toStdString(); }

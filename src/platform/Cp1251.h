@@ -8,3 +8,5 @@
 QString FromCp1251(std::string_view bytes);
 // Characters with no Windows-1251 form become '?'.
 std::string ToCp1251(QStringView text);
+// Book text as it enters an error message, which is UTF-8.
+std::string Cp1251ToUtf8(std::string_view bytes);

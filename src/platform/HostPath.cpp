@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QHash>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace HostPath {
 namespace {
 
@@ -132,6 +136,18 @@ std::string ToWindows(const QString& hostName) {
   windows.replace(u'/', u'\\');
   if (folder && !windows.endsWith(u'\\')) windows += u'\\';
   return ToCp1251(windows);
+#endif
+}
+
+char FirstCdDrive() {
+#ifdef Q_OS_WIN
+  for (char drive = 'a'; drive <= 'z'; ++drive) {
+    const char root[] = {drive, ':', '\\', 0};
+    if (GetDriveTypeA(root) == DRIVE_CDROM) return drive;
+  }
+  return 0;
+#else
+  return Global.DiscRootHost.isEmpty() ? 0 : 'd';
 #endif
 }
 

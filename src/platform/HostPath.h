@@ -21,6 +21,10 @@ QString ToHost(std::string_view windowsName);
 // Windows name (Windows-1251) for a host file name: under the disc root on d:, else on c:.
 std::string ToWindows(const QString& hostName);
 
+// The letter of the first CD-ROM drive from A to Z, lower-case, or 0 when there is none. Here
+// that is drive d: while it has a host folder.
+char FirstCdDrive();
+
 bool FileExists(std::string_view windowsName);    // a file, not a folder
 bool FolderExists(std::string_view windowsName);
 

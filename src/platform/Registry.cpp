@@ -103,8 +103,6 @@ bool TRegistry::DeleteKey(const std::string& key) {
   });
 }
 
-void TRegistry::CloseKey() { key_.clear(); }
-
 namespace {
 std::optional<TRegValue> Find(const QString& fileName, const std::string& key,
                               const std::string& name) {
@@ -178,5 +176,20 @@ bool TRegistry::DeleteValue(const std::string& name) {
   return Modify(FileName(), [&](TRegKeys& keys) {
     const auto k = keys.find(AsciiLower(key_));
     return k != keys.end() && k->second.values.erase(AsciiLower(name)) > 0;
+  });
+}
+
+bool TRegistry::WriteStrings(const TStringChanges& changes) {
+  if (key_.empty()) return false;
+  return Modify(FileName(), [&](TRegKeys& keys) {
+    TRegKey& k = keys[AsciiLower(key_)];
+    if (k.name.empty()) k.name = key_;
+    for (const auto& [name, text] : changes) {
+      if (text)
+        k.values[AsciiLower(name)] = {name, {TRegValue::Type::String, *text, 0}};
+      else
+        k.values.erase(AsciiLower(name));
+    }
+    return true;
   });
 }

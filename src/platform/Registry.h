@@ -8,6 +8,8 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TRegistry {
  public:
@@ -18,7 +20,6 @@ class TRegistry {
   // Opens `key` (a path like "SOFTWARE\Velquist\Title"); creates it when `canCreate`.
   bool OpenKey(const std::string& key, bool canCreate);
   bool DeleteKey(const std::string& key);  // with its subkeys
-  void CloseKey();
 
   bool ValueExists(const std::string& name) const;
   // Empty when the value is missing or of another type.
@@ -32,6 +33,10 @@ class TRegistry {
   bool WriteBool(const std::string& name, bool value);
   bool WriteBinary(const std::string& name, const std::string& bytes);
   bool DeleteValue(const std::string& name);
+  // Writes each string value that has a text and deletes each that has none, in one change
+  // of the store: a process ended midway leaves either all of them or none.
+  using TStringChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+  bool WriteStrings(const TStringChanges& changes);
 
   // Under Global.SettingsFolder, else the user's config folder.
   QString FileName() const;

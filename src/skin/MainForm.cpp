@@ -8,12 +8,15 @@
 #include "app/ResourcePack.h"
 #include "app/Description.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
+#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -146,11 +149,20 @@ void TMainForm::ApplyMainShape() {
 
 QImage TMainForm::Snapshot() {
   QImage image = grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  QPainter painter(&image);
   if (!mask().isEmpty()) {
     const QRegion outside = QRegion(image.rect()) - mask();
-    QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
+  // Open popup lists lie over the window, in their own shapes.
+  if (PopupLists)
+    for (TPopupWindow* list : PopupLists->Lists()) {
+      if (!list->IsOpen()) continue;
+      const QPoint at = list->pos() - mapToGlobal(QPoint(0, 0));
+      painter.setClipRegion(list->mask().isEmpty() ? QRegion(list->rect()).translated(at) : list->mask().translated(at));
+      painter.drawPixmap(at, list->grab());
+    }
   return image;
 }

@@ -5,7 +5,9 @@
 
 #include "app/CommandLine.h"
 #include "app/DescriptionSyntax.h"
-#include "skin/SkinModel.h"
+#include "document/PaneHost.h"
+#include "document/PopupHost.h"
+#include "app/SkinModel.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
 
@@ -19,7 +21,9 @@
 
 class QTimer;
 class TAnimatedPicture;
+class TArchiveBrowser;
 class TContentsTrees;
+class TControlPopupWindow;
 class THtmlFrame;
 class TMyControl;
 class TNavFont;
@@ -36,7 +40,7 @@ struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost {
+class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPopupHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -59,8 +63,10 @@ class TMainForm : public QWidget, public TFadeHost {
   std::unique_ptr<TTextMsg> TextMsg;
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
+  std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }
@@ -101,6 +107,20 @@ class TMainForm : public QWidget, public TFadeHost {
   bool FadeDrawable() const override { return isVisible(); }
   void DrawFadeFrame(const QImage& frame, QPoint at) override;
 
+  // TPaneHost and TPopupHost
+  QWidget* Window() override { return this; }
+  TPanelBkgrd* Panel() override { return PanelBkgrd; }
+  THtmlFrame* Pane() override { return HtmlFrame.get(); }
+  TControlPopupWindow* Popups() override { return PopupLists.get(); }
+  void RunPopupCommand(const std::string& command) override;
+  void SetStatusText(const std::string& text) override;
+  std::optional<std::string> InstallFolder() override;
+  void ShowPageTitle(const std::string& title) override;
+  void PanePageChanged(const std::string& file) override;
+  void PressSwitchSilently(QPoint at) override;
+  void PointerLeftSkin() override;
+  std::vector<TChapterButton> ChapterButtons() override;
+
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
 
@@ -130,6 +150,9 @@ class TMainForm : public QWidget, public TFadeHost {
   void RestoreSwitchStates();
   void CreateComponents();
   void CreatePiston();
+  void CreatePopupLists();
+  // The bottom-right corner of a button of the screen shown, in screen coordinates.
+  QPoint ButtonCorner(int index) const;
   void AddBookFonts();
   void OpeningTick();
   QImage LoadPicture(const std::string& name) const;

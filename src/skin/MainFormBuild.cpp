@@ -3,15 +3,17 @@
 #include "app/ComprStream.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "tools/ScaleBar.h"
@@ -31,17 +33,7 @@ constexpr int kPistonTop = 470;
 
 }  // namespace
 
-QImage TMainForm::LoadPicture(const std::string& name) const {
-  try {
-    TComprStream stream(Global.ProgramFolder + name);
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()),
-                       static_cast<int>(stream.Size()));
-    return image.convertToFormat(QImage::Format_RGB32);
-  } catch (const std::exception&) {
-    return {};
-  }
-}
+QImage TMainForm::LoadPicture(const std::string& name) const { return LoadPackPicture(Global.ProgramFolder + name); }
 
 void TMainForm::BuildWindow() {
   // The window's own shape; the opening effect replaces it until it ends.
@@ -184,10 +176,15 @@ void TMainForm::CreateComponents() {
     TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
     StatusLine->SetTextMsg(TextMsg.get());
   }
-  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls);
-  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, [this](QPoint at) { FormMouseMove(at); });
-  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees);
+  if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls, Global.CurrentScreen);
+  PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
+                                              [this](QPoint at) { FormMouseMove(at); });
+  if (!Skin.ScreenPopups.empty()) CreatePopupLists();
+  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
+    Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
+  ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);
+  if (HtmlFrame) HtmlFrame->SetArchiveLinks(ArchiveBrowser.get());
   CreatePiston();
 }
 

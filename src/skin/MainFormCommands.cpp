@@ -3,12 +3,14 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/TopWindows.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/CommandTable.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
@@ -16,6 +18,7 @@
 #include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTimer>
 
@@ -93,8 +96,23 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         else tree->PrevChapter();
       }
       break;
+    case TCommandAction::HistoryBack:
+    case TCommandAction::HistoryForward:
+    case TCommandAction::ShowFavorite:
+    case TCommandAction::DeleteFromFavorite:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.popupType, ButtonCorner(index));
+      break;
+    case TCommandAction::AddToFavorite:
+      if (PopupLists) PopupLists->AddToFavorite();
+      break;
+    case TCommandAction::ContextMenu:
+      if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont) NavFont->InstallFonts();
+      break;
+    case TCommandAction::Unarc:
+      if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;
     default:
       // The other actions belong to components this window does not have.
@@ -128,7 +146,8 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   BuildScreenPictures();
   ComposeBackground();
 
-  if (PathInput) PathInput->ScreenChanged();
+  if (PathInput) PathInput->ScreenChanged(target);
+  if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
     const bool readingScreen = Global.CurrentScreen == 1;
@@ -136,8 +155,8 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
     piston_->setVisible(!readingScreen);
   }
 
-  if (HtmlFrame) HtmlFrame->ShowScreenPane();
-  if (Trees) Trees->ShowForScreen();
+  if (HtmlFrame) HtmlFrame->ShowScreenPane(target);
+  if (Trees) Trees->ShowForScreen(target);
 
   ReplaySwitches(true);
   Arm3dRestart();

@@ -2,9 +2,11 @@
 
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "skin/MyControl.h"
 #include "tools/StatusLine.h"
@@ -51,6 +53,9 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
+  state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
+  if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

@@ -3,12 +3,14 @@
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/SuperTimer.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
+#include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -38,8 +40,11 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
   Q_UNUSED(sender);
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    if (Global.HasParams) Q_EMIT TerminateApplication();
-    // Otherwise Esc closes the dialog, stops a search or closes popups, once they exist.
+    // Otherwise Esc closes the dialog or stops a search, once they exist; else the popups.
+    if (Global.HasParams)
+      Q_EMIT TerminateApplication();
+    else if (PopupLists)
+      PopupLists->CloseAll();
     return false;
   }
   // F1 asks the help viewer for the screen's topic once it exists.
@@ -60,8 +65,10 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     RunCommand("1", {}, 0, TKind::Button, true);
   } else if (ctrlOnly && key == Qt::Key_A) {
     HtmlFrame->SelectAllText();
+  } else if (ctrlOnly && key == Qt::Key_I) {
+    if (PopupLists) PopupLists->AddToFavorite();
   }
-  // The thesaurus, favourites, printing and the search page join these keys as they land.
+  // The thesaurus, printing and the search page join these keys as they land.
   return false;
 }
 
@@ -159,8 +166,10 @@ void TMainForm::FormDestroy() {
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();
+  PopupLists.reset();
   Trees.reset();
   HtmlFrame.reset();
+  ArchiveBrowser.reset();
   if (built_) StoreSwitchStates();
   StatusLine.reset();
   TextMsg.reset();

@@ -1,6 +1,7 @@
 // The skin's answer to the mouse: hover and press pictures with cross-fades, clicks that run
 // element commands, and dragging the window by its background.
 
+#include "document/ControlPopupWindow.h"
 #include "platform/Globals.h"
 #include "skin/MainForm.h"
 
@@ -76,6 +77,7 @@ void TMainForm::FormMouseMove(QPoint at) {
 }
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
+  if (PopupLists) PopupLists->CloseAll();
   const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   const bool shiftHeld = shift & Qt::ShiftModifier;

@@ -2,6 +2,8 @@
 
 #include "app/DescriptionSyntax.h"
 #include "document/ContentsTrees.h"
+#include "document/ControlPopupWindow.h"
+#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
@@ -25,6 +27,7 @@
 namespace {
 
 constexpr int kCloseTimeoutMs = 20000;
+constexpr int kSlideTimeoutMs = 1000;
 
 bool WriteFile(const QString& name, const QByteArray& bytes) {
   QSaveFile file(name);
@@ -67,7 +70,7 @@ bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
     form_.HtmlFrame->LinkClicked(viewer, line.target, line.text, handled);
     if (!handled) viewer->FollowLink(line.target, line.text);
   } catch (const std::exception& e) {
-    error = QString::fromLocal8Bit(e.what());
+    error = QString::fromUtf8(e.what());
     return false;
   }
   return true;
@@ -90,6 +93,27 @@ bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
   }
   error = QStringLiteral("tree %1 has no item \"%2\"").arg(line.number).arg(line.text);
   return false;
+}
+
+// As the reader would: once the list has slid in, a press on the item.
+bool TScriptRunner::ClickPopupItem(const TScriptLine& line, QString& error) {
+  TPopupWindow* list = form_.PopupLists ? form_.PopupLists->List(line.number) : nullptr;
+  if (!list || !list->IsOpen()) {
+    error = QStringLiteral("popup list %1 is not open").arg(line.number);
+    return false;
+  }
+  const auto& items = list->Items();
+  const TItemsBtn* item = line.item <= static_cast<int>(items.size()) ? items[line.item - 1].get() : nullptr;
+  if (!item || !item->Shown || !item->Placed) {
+    error = QStringLiteral("popup list %1 shows no item %2").arg(line.number).arg(line.item);
+    return false;
+  }
+  for (int waited = 0; list->Sliding() && waited < kSlideTimeoutMs; waited += 10) Wait(10);
+  const QPoint centre = item->Bounds.center();
+  QTest::mouseMove(list, centre);
+  QTest::mousePress(list, Qt::LeftButton, Qt::NoModifier, centre);
+  QTest::mouseRelease(list, Qt::LeftButton, Qt::NoModifier, centre);
+  return true;
 }
 
 void TScriptRunner::Wait(int milliseconds) {
@@ -161,6 +185,9 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     }
     case TScriptLine::Kind::Tree:
       if (!ClickTreeItem(line, error)) return false;
+      break;
+    case TScriptLine::Kind::Item:
+      if (!ClickPopupItem(line, error)) return false;
       break;
     case TScriptLine::Kind::Close: {
       form_.close();

@@ -20,6 +20,7 @@ class TScriptRunner : public QObject {
   bool RunLine(const TScriptLine& line, QString& error);
   bool ClickLink(const TScriptLine& line, QString& error);
   bool ClickTreeItem(const TScriptLine& line, QString& error);
+  bool ClickPopupItem(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
   void Finish(int status, const QString& message = {});
 

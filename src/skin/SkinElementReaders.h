@@ -3,7 +3,7 @@
 // reader starts on the element's first line and leaves the cursor on the line of its last key.
 
 #include "skin/SkinKeys.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <string>
 

@@ -14,7 +14,7 @@ std::string TokenAfterKey(const std::string& line, int pos, std::string_view key
   return ParseTokenAt(line, pos + static_cast<int>(key.size()) + 1);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) { return "\"" + Cp1251ToUtf8(text) + "\""; }
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/Errors.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QPoint>
 #include <functional>

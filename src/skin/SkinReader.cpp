@@ -123,7 +123,7 @@ const THeader* HeaderOf(const std::string& line) {
 // The first integer on the header line, counted from 1, as an index from 0.
 int ScreenIndex(const std::string& line, const THeader& header, const TKeyCursor& c) {
   const int number = ParseIntAt(line, 1);
-  const std::string element = std::string("\"") + header.word + "\"";
+  const std::string element = "\"" + Cp1251ToUtf8(header.word) + "\"";
   if (number == -1) throw c.Error(element + " has no screen number");
   if (number < 1 || number > kMaxScreenNumber)
     throw c.Error("screen number " + std::to_string(number) + " of " + element + " is not between 1 and " +

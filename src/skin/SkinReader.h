@@ -3,7 +3,7 @@
 // top-level keywords, then the element blocks.
 
 #include "app/DescriptionSyntax.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <string>
 

@@ -23,7 +23,7 @@ QFont FontForLineHeight(QFont font, int lineHeight) {
 
 }  // namespace
 
-TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& paths, TMouseMove mouseMove)
+TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& paths, int screen, TMouseMove mouseMove)
     : mouseMove_(std::move(mouseMove)) {
   const TBookSettings settings;
   for (size_t i = 0; i < paths.size(); ++i) {
@@ -45,7 +45,7 @@ TPathInputBox::TPathInputBox(QWidget* window, const TDynamicPathInputArray& path
     boxes_.emplace_back(box);
     screens_.push_back(r.screen);
   }
-  ScreenChanged();
+  ScreenChanged(screen);
 }
 
 TPathInputBox::~TPathInputBox() {
@@ -64,17 +64,17 @@ void TPathInputBox::SetScreenVisible(int screen, bool visible) {
     if (screens_[i] == screen && boxes_[i]) boxes_[i]->setVisible(visible);
 }
 
-void TPathInputBox::ScreenChanged() {
-  SetScreenVisible(Global.CurrentScreen, true);
-  if (lastScreen_ != Global.CurrentScreen) SetScreenVisible(lastScreen_, false);
-  lastScreen_ = Global.CurrentScreen;
+void TPathInputBox::ScreenChanged(int screen) {
+  SetScreenVisible(screen, true);
+  if (lastScreen_ != screen) SetScreenVisible(lastScreen_, false);
+  lastScreen_ = screen;
 }
 
-void TPathInputBox::HideBoxes(bool hide) { SetScreenVisible(Global.CurrentScreen, !hide); }
+void TPathInputBox::HideBoxes(bool hide) { SetScreenVisible(lastScreen_, !hide); }
 
 void TPathInputBox::GetPath(std::string& path) const {
   for (size_t i = 0; i < boxes_.size(); ++i) {
-    if (screens_[i] != Global.CurrentScreen || !boxes_[i]) continue;
+    if (screens_[i] != lastScreen_ || !boxes_[i]) continue;
     path = ToCp1251(boxes_[i]->text());
     if (path.empty() || path.back() != '\\') path += '\\';
     return;

@@ -3,7 +3,7 @@
 // install or copy into. Each box starts with the folder the reader left in it last time (kept
 // in the registry as "PathInstall" + its number) or the description's default.
 
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QObject>
 #include <QPoint>
@@ -22,14 +22,15 @@ class TPathInputBox : public QObject {
   // The window's mouse-move handler; mouse movement over a box reaches it as (-1, -1).
   using TMouseMove = std::function<void(QPoint)>;
 
-  TPathInputBox(QWidget* window, const TDynamicPathInputArray& paths, TMouseMove mouseMove);
+  // `screen` is the one the window shows.
+  TPathInputBox(QWidget* window, const TDynamicPathInputArray& paths, int screen, TMouseMove mouseMove);
   // Stores every box's text; destroy it before the window's children go.
   ~TPathInputBox() override;
 
-  // Shows the boxes of the current screen and hides those of the screen shown before.
-  void ScreenChanged();
+  // The window shows `screen` now: its boxes are shown and those of the screen before hidden.
+  void ScreenChanged(int screen);
   void HideBoxes(bool hide);
-  // The first box of the current screen, ending with '\' (Windows-1251). `path` is left
+  // The first box of the screen shown, ending with '\' (Windows-1251). `path` is left
   // alone when the screen has none.
   void GetPath(std::string& path) const;
 

@@ -1,6 +1,6 @@
 #include "tools/ScaleBar.h"
 
-#include "app/ComprStream.h"
+#include "app/ui/PackPicture.h"
 #include "platform/Globals.h"
 #include "app/Log.h"
 
@@ -10,15 +10,9 @@
 namespace {
 
 QImage LoadPicture(const std::string& name) {
-  try {
-    TComprStream stream(Global.ProgramFolder + name);
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(stream.Data().data()), static_cast<int>(stream.Size()));
-    return image.convertToFormat(QImage::Format_RGB32);
-  } catch (const std::exception& e) {
-    qCWarning(lcErrors) << "scale bar picture" << name.c_str() << e.what();
-    return {};
-  }
+  const QImage image = LoadPackPicture(Global.ProgramFolder + name);
+  if (image.isNull()) qCWarning(lcErrors) << "scale bar picture" << name.c_str() << "cannot be read";
+  return image;
 }
 
 }  // namespace

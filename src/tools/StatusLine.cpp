@@ -31,3 +31,18 @@ void TStatusLine::TimerTick() {
   if (texts_) texts_->SetText(phase_ % 2 ? std::string() : text_, -1, true);
   ++phase_;
 }
+
+void TStatusLine::ShowProgress(const std::string& text, int percent) {
+  if (!texts_) return;
+  timer_.stop();
+  text_ = text;
+  phase_ = 1;
+  texts_->SetText(text_, -1, true);
+  texts_->SetProgress(percent);
+}
+
+void TStatusLine::EndProgress() {
+  if (!texts_) return;
+  texts_->SetProgress(-1);
+  ClearStatus();
+}

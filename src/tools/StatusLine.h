@@ -22,6 +22,9 @@ class TStatusLine : public QObject {
 
   void SetStatus(const std::string& text);  // Windows-1251
   void ClearStatus();
+  // A long operation's text with a bar `percent` full, shown steadily; EndProgress clears it.
+  void ShowProgress(const std::string& text, int percent);
+  void EndProgress();
 
   const std::string& Text() const { return text_; }
   int Phase() const { return phase_; }

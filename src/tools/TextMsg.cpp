@@ -4,31 +4,35 @@
 #include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/ColorConversion.h"
+#include "platform/ui/SkinFont.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
 
-QFont ElementFont(const RText& r) {
-  QFont font(FromCp1251(r.font));
-  if (r.size > 0) font.setPointSize(r.size);
-  const std::string style = AsciiLower(r.style);
-  font.setBold(style.find("bold") != std::string::npos);
-  font.setItalic(style.find("italic") != std::string::npos);
-  font.setUnderline(style.find("underline") != std::string::npos);
-  font.setStrikeOut(style.find("strikeout") != std::string::npos);
-  return font;
-}
-
 bool IsStatusLine(const TTextElement& element) { return AsciiLower(element.ident) == "statusline"; }
 
-// Where the element's text lands when drawn with `metrics`.
+constexpr int kBarGap = 8, kBarWidth = 100;
+
+// Where the element's text, and its progress bar, land when drawn with `metrics`.
 QRect Extent(const TTextElement& element, const QFontMetrics& metrics) {
-  return QRect(element.rect.left(), element.rect.top(), metrics.horizontalAdvance(FromCp1251(element.text)),
-               metrics.height());
+  int width = metrics.horizontalAdvance(FromCp1251(element.text));
+  if (element.progress >= 0) width += kBarGap + kBarWidth;
+  return QRect(element.rect.left(), element.rect.top(), width, metrics.height());
+}
+
+void PaintBar(QPainter& painter, const TTextElement& element) {
+  const QRect bar(element.rect.right() - kBarWidth + 1, element.rect.top() + 2, kBarWidth, element.rect.height() - 4);
+  painter.setPen(element.color);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(bar.adjusted(0, 0, -1, -1));
+  painter.fillRect(QRect(bar.left(), bar.top(), bar.width() * std::min(element.progress, 100) / 100, bar.height()),
+                   element.color);
 }
 
 }  // namespace
@@ -36,7 +40,7 @@ QRect Extent(const TTextElement& element, const QFontMetrics& metrics) {
 TTextMsg::TTextMsg(QWidget* window, const TDynamicTextArray& texts) : window_(window) {
   for (const RText& r : texts) {
     TTextElement element;
-    element.font = ElementFont(r);
+    element.font = FontFromStyleWords(r.font, r.size, r.style);
     element.color = ToQColor(r.color);
     element.rect = QRect(r.vx, r.vy, 0, 0);
     element.screen = r.screen;
@@ -64,6 +68,7 @@ void TTextMsg::PaintTexts(QPainter& painter) {
     element.rect = Extent(element, QFontMetrics(element.font, painter.device()));
     painter.setClipRect(element.rect, Qt::IntersectClip);
     painter.drawText(element.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, FromCp1251(element.text));
+    if (element.progress >= 0) PaintBar(painter, element);
     painter.restore();
   }
 }
@@ -78,6 +83,15 @@ void TTextMsg::SetText(const std::string& text, int number, bool redraw) {
   } else if (number == -1) {
     for (TTextElement& element : elements_)
       if (IsStatusLine(element)) Store(element, text, redraw);
+  }
+}
+
+void TTextMsg::SetProgress(int percent) {
+  for (TTextElement& element : elements_) {
+    if (!IsStatusLine(element) || element.progress == percent) continue;
+    element.progress = percent;
+    if (!window_ || element.screen != Global.CurrentScreen || element.number == DialogTextNumber) continue;
+    window_->repaint(QRegion(element.rect) + Extent(element, QFontMetrics(element.font, window_)));
   }
 }
 

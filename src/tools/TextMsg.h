@@ -3,7 +3,7 @@
 // window's background. The window paints them from its paint handler; a changed text asks
 // the window to repaint where the old and the new text lie.
 
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QColor>
 #include <QFont>
@@ -25,6 +25,7 @@ struct TTextElement {
   int number = 0;
   std::string text;  // Windows-1251
   std::string ident;
+  int progress = -1;  // percent shown by a bar after the text; -1: no bar
 };
 
 class TTextMsg {
@@ -35,6 +36,9 @@ class TTextMsg {
   void PaintTexts(QPainter& painter);
   // Number >= 0: the first element of that number; -1: every "statusline" element.
   void SetText(const std::string& text, int number, bool redraw);
+  // A bar after every "statusline" text, `percent` of it filled; -1 takes it away. The window
+  // is repainted at once: the operation that reports its progress keeps events waiting.
+  void SetProgress(int percent);
 
   const std::vector<TTextElement>& Elements() const { return elements_; }
   std::vector<std::string> Texts() const;

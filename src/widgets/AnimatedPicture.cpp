@@ -40,9 +40,6 @@ void TAnimatedPicture::SetAnimate(bool on) {
   }
 }
 
-int TAnimatedPicture::FrameCount() const { return movie_ ? movie_->frameCount() : 0; }
-
-int TAnimatedPicture::CurrentFrame() const { return movie_ ? movie_->currentFrameNumber() : -1; }
 
 void TAnimatedPicture::paintEvent(QPaintEvent*) {
   if (!movie_) return;

@@ -16,9 +16,6 @@ class TAnimatedPicture : public QWidget {
   // False when the bytes are no picture; the control then shows nothing.
   bool LoadFromStream(const TMemoryStream& stream);
   void SetAnimate(bool on);
-  bool Animate() const { return animate_; }
-  int FrameCount() const;
-  int CurrentFrame() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,5 @@
 #include "app/Script.h"
+#include "app/SkinModel.h"
 
 #include <gtest/gtest.h>
 
@@ -103,5 +104,19 @@ TEST(Script, ReadsTreeLines) {
   EXPECT_EQ(script.lines[0].text, QStringLiteral("Замена масла и фильтра"));
   EXPECT_EQ(script.lines[1].number, 2);
   for (const char* bad : {"tree 3 A", "tree 1", "tree x A", "tree"})
+    EXPECT_EQ(ParseScript(bad).error, QStringLiteral("line 1: cannot read \"%1\"").arg(bad)) << bad;
+}
+
+TEST(Script, ReadsPopupItemLines) {
+  const TScript script = ParseScript(QStringLiteral("item favorite 2\nitem HistoryBack 1\nitem 3 4\nitem -5 1\n"));
+  ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
+  ASSERT_EQ(script.lines.size(), 4u);
+  EXPECT_EQ(script.lines[0].kind, TScriptLine::Kind::Item);
+  const std::pair<int, int> expected[] = {{ptFavorite, 2}, {ptHistoryBack, 1}, {3, 4}, {ptContextHtml, 1}};
+  for (size_t i = 0; i < script.lines.size(); ++i) {
+    EXPECT_EQ(script.lines[i].number, expected[i].first) << i;
+    EXPECT_EQ(script.lines[i].item, expected[i].second) << i;
+  }
+  for (const char* bad : {"item favorite 0", "item favorite", "item menu 1", "item 1 x", "item 1 2 3"})
     EXPECT_EQ(ParseScript(bad).error, QStringLiteral("line 1: cannot read \"%1\"").arg(bad)) << bad;
 }

@@ -108,6 +108,8 @@ TEST(BooktoolDumpSkin, BadBooksExitWithOne) {
   TempDir damagedPack;
   damagedPack.Write(QStringLiteral("interface.dat"), "not a pack");
   damagedPack.Write(QStringLiteral("Struct.txt"), "codec=x\r\n");
+  TempDir cyrillic;
+  cyrillic.Write(QStringLiteral("Struct.txt"), QByteArray::fromStdString(ToCp1251(u"vertexmain=[0,0;Цифра,5]\r\n")));
 
   const struct {
     QString book;
@@ -117,6 +119,7 @@ TEST(BooktoolDumpSkin, BadBooksExitWithOne) {
       {missing.Path(), QStringLiteral("Struct.txt")},
       {damagedPack.Path(), QString()},
       {missing.Path() + QStringLiteral("/nowhere"), QStringLiteral("not a folder")},
+      {cyrillic.Path(), QStringLiteral("\"Цифра\" is not a valid integer value")},
   };
   for (const auto& c : cases) {
     const ToolRun run = DumpSkin(c.book);

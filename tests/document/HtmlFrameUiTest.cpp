@@ -5,7 +5,7 @@
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/Registry.h"
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 #include "support/TempDir.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/PaneFixture.h"

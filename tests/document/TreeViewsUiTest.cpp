@@ -2,7 +2,7 @@
 
 #include "document/ContentsTrees.h"
 #include "skin/MyControl.h"
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/PaneFixture.h"
 

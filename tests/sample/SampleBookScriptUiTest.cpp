@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,9 +23,12 @@ const QPoint kTitleButton(68, 68);       // reading screen: "Титул", screen
 const QPoint kContentsToggle(720, 68);   // reading screen: the stored toggle, on at first
 const QPoint kIndexTab(192, 527);        // the stored group's second tab; the first is on
 const QPoint kPathBox(695, 582);         // the install folder box in the status strip
-const QPoint kPageArea(745, 340);        // background beside the pane: nothing to click
+const QPoint kPageArea(745, 120);        // background beside the pane: nothing to click
 const QPoint kNextChapter(748, 214);     // reading screen: the chapter after the one read
 const QPoint kContentsTab(90, 527);      // the group's first tab: tree A, the contents
+const QPoint kAddFavorite(748, 403);     // reading screen: the page into the favourites
+const QPoint kShowFavorites(748, 441);   // reading screen: the favourites list
+const QPoint kDeleteFavorites(748, 479);  // reading screen: the favourites list in delete mode
 
 constexpr int kRunTimeoutMs = 60000;
 
@@ -53,12 +57,14 @@ class SampleBookScript : public ::testing::Test {
     config_ = folders_.MakeFolder("config");
     data_ = folders_.MakeFolder("data");
     runtime_ = folders_.MakeFolder("runtime");
+    temp_ = folders_.MakeFolder("tmp");
     QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 
   QString File(const QString& name) const { return QDir(folders_.Path()).filePath(name); }
 
-  TRun RunScript(const QStringList& lines) {
+  // The program on the sample book, running the script.
+  void Start(QProcess& program, const QStringList& lines) {
     const QString script =
         folders_.Write(QStringLiteral("script%1.txt").arg(++scripts_), lines.join('\n').toUtf8());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -66,10 +72,15 @@ class SampleBookScript : public ::testing::Test {
     env.insert("XDG_CONFIG_HOME", config_);
     env.insert("XDG_DATA_HOME", data_);
     env.insert("XDG_RUNTIME_DIR", runtime_);
-    QProcess program;
+    env.insert("TMPDIR", temp_);  // where archive listings are written
     program.setProcessEnvironment(env);
     program.start(SKINBOOK_PROGRAM,
                   {"--book", QStringLiteral(SKINBOOK_SAMPLE_BOOK), "--script", script});
+  }
+
+  TRun RunScript(const QStringList& lines) {
+    QProcess program;
+    Start(program, lines);
     TRun run;
     run.finished = program.waitForFinished(kRunTimeoutMs);
     if (!run.finished) {
@@ -101,7 +112,7 @@ class SampleBookScript : public ::testing::Test {
   }
 
   TempDir folders_;
-  QString config_, data_, runtime_;
+  QString config_, data_, runtime_, temp_;
   int scripts_ = 0;
 };
 
@@ -143,7 +154,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   ASSERT_EQ(start["screens"].toArray().size(), 2);
   EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
   EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
-  EXPECT_EQ(start["buttons"].toArray().size(), 3 + 2);
+  EXPECT_EQ(start["buttons"].toArray().size(), 4 + 2);
   // Page title, status line and the version line, whichever screen is shown.
   const QJsonArray texts = start["texts"].toArray();
   EXPECT_EQ(texts.size(), 3);
@@ -153,7 +164,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 8 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 14 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -185,7 +196,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject back = Dump("back.json");
   EXPECT_EQ(back["screen"].toInt(), 0);
-  EXPECT_EQ(back["buttons"].toArray().size(), 3 + 2);
+  EXPECT_EQ(back["buttons"].toArray().size(), 4 + 2);
   EXPECT_EQ(States(back, 1, "switchone"), std::vector<bool>{false});
   EXPECT_EQ(States(back, 1, "switchgrp"), (std::vector<bool>{false, true}));
   EXPECT_TRUE(StoredSettings().contains(QStringLiteral("PathInstall0")));
@@ -253,6 +264,141 @@ TEST_F(SampleBookScript, ReadsThroughTheContentsTree) {
   EXPECT_TRUE(shown(index).endsWith(QStringLiteral("man\\glava9.htm"))) << qPrintable(shown(index));
 }
 
+// Two favourites kept at different places of their pages; the next run opens the second from
+// the favourites list and lands where it was read.
+TEST_F(SampleBookScript, FavouritesReturnToTheirPlaceInTheNextRun) {
+  const TRun first = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      "tree 1 Двигатель",
+      "link #zapusk",
+      At("click", kAddFavorite),
+      "tree 1 Система смазки",
+      "link #masla",
+      At("click", kAddFavorite),
+      Dumped("added.json"),
+      "close",
+  });
+  ASSERT_TRUE(first.finished);
+  ASSERT_EQ(first.exitCode, 0) << qPrintable(first.errors);
+  const QJsonArray added = Dump("added.json")["favorites"].toArray();
+  ASSERT_EQ(added.size(), 2);
+  const auto place = [](const QJsonValue& favorite) {
+    return favorite.toObject()["command"].toString().section(u'=', -1).toInt();
+  };
+  EXPECT_EQ(added[0].toObject()["caption"].toString(), QStringLiteral("Двигатель"));
+  EXPECT_EQ(added[1].toObject()["caption"].toString(), QStringLiteral("Система смазки"));
+  EXPECT_GT(place(added[0]), 0);
+  EXPECT_GT(place(added[1]), 0);
+  EXPECT_NE(place(added[0]), place(added[1]));
+
+  const TRun second = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      At("click", kShowFavorites),
+      "wait 150",
+      Dumped("list.json"),
+      "item favorite 2",
+      "wait 100",
+      Dumped("returned.json"),
+      At("click", kDeleteFavorites),
+      "wait 150",
+      "item favorite 1",
+      Dumped("deleted.json"),
+      "tree 1 Двигатель",
+      Dumped("treeclick.json"),
+      "close",
+  });
+  ASSERT_TRUE(second.finished);
+  ASSERT_EQ(second.exitCode, 0) << qPrintable(second.errors);
+  const QJsonObject list = Dump("list.json");
+  EXPECT_EQ(list["favorites"].toArray(), added);
+  const auto favoritesList = [](const QJsonObject& dump) {
+    for (const QJsonValue& p : dump["popups"].toArray())
+      if (p.toObject()["type"].toInt() == -3) return p.toObject();
+    return QJsonObject();
+  };
+  EXPECT_TRUE(favoritesList(list)["open"].toBool());
+  EXPECT_EQ(favoritesList(list)["items"].toArray().size(), 2);
+
+  const QJsonObject returned = Dump("returned.json");
+  const QJsonObject pane = returned["pane"].toObject();
+  EXPECT_TRUE(pane["currentFile"].toString().toLower().endsWith(QStringLiteral("man\\glava2.htm")))
+      << qPrintable(pane["currentFile"].toString());
+  EXPECT_EQ(pane["vScrollBarPosition"].toInt(), place(added[1]));
+  EXPECT_FALSE(favoritesList(returned)["open"].toBool());
+
+  // In delete mode a click removes the favourite and the list stays open.
+  const QJsonObject deleted = Dump("deleted.json");
+  EXPECT_EQ(deleted["favorites"].toArray(), QJsonArray{added[1]});
+  EXPECT_TRUE(favoritesList(deleted)["open"].toBool());
+  EXPECT_TRUE(favoritesList(deleted)["deleteMode"].toBool());
+  // A click in the contents tree closes it.
+  EXPECT_FALSE(favoritesList(Dump("treeclick.json"))["open"].toBool());
+}
+
+// A favourite is on disk the moment it is added: a program killed afterwards loses nothing.
+TEST_F(SampleBookScript, AFavouriteOutlivesAKilledProgram) {
+  QProcess program;
+  Start(program, {At("click", kOpenBook), "wait 100", "tree 1 Двигатель", At("click", kAddFavorite),
+                  Dumped("added.json"), "wait 60000"});
+  ASSERT_TRUE(program.waitForStarted());
+  QElapsedTimer waited;
+  waited.start();
+  while (!QFile::exists(File("added.json")) && waited.elapsed() < kRunTimeoutMs && program.state() == QProcess::Running)
+    program.waitForFinished(50);
+  ASSERT_TRUE(QFile::exists(File("added.json"))) << qPrintable(QString::fromUtf8(program.readAllStandardError()));
+  program.kill();
+  program.waitForFinished();
+
+  const TRun next = RunScript({At("click", kOpenBook), "wait 100", Dumped("next.json"), "close"});
+  ASSERT_TRUE(next.finished);
+  ASSERT_EQ(next.exitCode, 0) << qPrintable(next.errors);
+  const QJsonArray favorites = Dump("next.json")["favorites"].toArray();
+  ASSERT_EQ(favorites.size(), 1);
+  EXPECT_EQ(favorites[0].toObject()["caption"].toString(), QStringLiteral("Двигатель"));
+}
+
+// The files page links to the book's archive: its listing shows in the pane, a member followed
+// there is extracted and shown, and going back to the files page ends archive mode.
+TEST_F(SampleBookScript, BrowsesTheBooksArchive) {
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      "link files.htm",
+      "link tools.rar",
+      Dumped("listing.json"),
+      "link Прочти.htm",
+      Dumped("member.json"),
+      "command back",
+      "command back",
+      Dumped("back.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  const QJsonObject listing = Dump("listing.json");
+  const QJsonObject archive = listing["archive"].toObject();
+  EXPECT_TRUE(archive["name"].toString().endsWith(QStringLiteral("man\\tools.rar"))) << qPrintable(archive["name"].toString());
+  EXPECT_TRUE(archive["archiveMode"].toBool());
+  EXPECT_EQ(archive["mainPages"].toArray().size(), 1);
+  EXPECT_EQ(listing["pane"].toObject()["currentFile"].toString(), archive["mainPages"].toArray()[0].toString());
+  EXPECT_EQ(listing["texts"].toArray()[1].toString(),
+            QStringLiteral("Содержимое архива: ") + archive["name"].toString() + QStringLiteral("  "));
+  EXPECT_TRUE(listing["messages"].toArray().isEmpty());
+
+  const QJsonObject member = Dump("member.json");
+  EXPECT_TRUE(member["pane"].toObject()["currentFile"].toString().endsWith(QStringLiteral("\\прочти.htm")));
+  EXPECT_TRUE(member["archive"].toObject()["archiveMode"].toBool());
+
+  const QJsonObject back = Dump("back.json");
+  EXPECT_TRUE(back["pane"].toObject()["currentFile"].toString().endsWith(QStringLiteral("man\\files.htm")));
+  EXPECT_FALSE(back["archive"].toObject()["archiveMode"].toBool());
+  // The working folder went with the program.
+  EXPECT_TRUE(QDir(temp_).entryList({"as_*"}, QDir::Dirs).isEmpty());
+}
+
 // A script stops at the first line it cannot read or run, and says which.
 TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
   struct Case {
@@ -263,6 +409,11 @@ TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
       {{Dumped("never.json"), "# a comment", "jump 10 20", "close"}, "line 3"},
       {{"wait 10", "click 10", "close"}, "line 2"},
       {{"wait 10", "dump " + File("no/such/folder/x.json"), "close"}, "line 2"},
+      // A list that is not open, an item it does not show.
+      {{At("click", kOpenBook), "wait 100", "item favorite 1", "close"}, "line 3: popup list -3 is not open"},
+      {{At("click", kOpenBook), "wait 100", "tree 1 Двигатель", At("click", kAddFavorite), At("click", kShowFavorites),
+        "wait 150", "item favorite 2", "close"},
+       "line 7: popup list -3 shows no item 2"},
   };
   for (const Case& c : cases) {
     const TRun run = RunScript(c.script);

@@ -6,6 +6,7 @@
 #include "document/Contents.h"
 #include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
+#include "platform/WinNames.h"
 #include "skin/SkinReader.h"
 
 #include <QDir>
@@ -234,8 +235,8 @@ TEST_F(SampleBook, EveryElementsPicturesShareOneSizeInsideTheWindow) {
 TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
-  EXPECT_EQ(m.ScreenBtns[0].size(), 3u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 8u + 2u);
+  EXPECT_EQ(m.ScreenBtns[0].size(), 4u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 14u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
   EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
@@ -263,6 +264,50 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.Rolic, "no");
   EXPECT_TRUE(m.Icon.empty());
   EXPECT_TRUE(m.Background.empty());
+}
+
+// History, favourites and the page's context list on the reading screen, a shaped list of
+// the book's own on the title screen; each opened by a button, pictures in the pack.
+TEST_F(SampleBook, PopupListsOfEveryKindWithTheirButtons) {
+  const TSkinModel m = Model();
+  ASSERT_EQ(m.ScreenPopups.size(), 2u);
+  const auto types = [&](int screen) {
+    std::set<int> result;
+    for (const RPopupData& p : m.ScreenPopups[screen]) result.insert(p.type);
+    return result;
+  };
+  EXPECT_EQ(types(1), (std::set<int>{ptHistoryBack, ptHistoryForward, ptFavorite, ptContextHtml}));
+  EXPECT_EQ(types(0), std::set<int>{1});
+  const auto commands = [&](int screen) {
+    std::set<std::string> result;
+    for (const RBtn& b : m.ScreenBtns[screen]) result.insert(b.go);
+    return result;
+  };
+  for (const char* command : {"historyback", "historyforward", "showfavorite", "addtofavorite", "deletefromfavorite"})
+    EXPECT_TRUE(commands(1).count(command)) << command;
+  EXPECT_TRUE(commands(0).count("contextmenu1"));
+
+  for (const TPopupData& screen : m.ScreenPopups)
+    for (const RPopupData& p : screen) {
+      const Bmp panel = ReadBmpHeader(Member(p.fnfon));
+      ASSERT_TRUE(panel.valid) << p.fnfon;
+      EXPECT_EQ(p.caption.size(), p.go.size()) << p.fnfon;
+      QSize item;
+      for (const auto* pictures : {&p.fnbtnup, &p.fnbtnmove, &p.fnbtndown}) {
+        ASSERT_EQ(pictures->size(), 1u);
+        const Bmp look = ReadBmpHeader(Member(FileNamePart(pictures->front())));
+        ASSERT_TRUE(look.valid) << pictures->front();
+        if (item.isEmpty()) item = look.size;
+        EXPECT_EQ(look.size, item) << pictures->front();
+      }
+      EXPECT_LE(item.width(), panel.size.width()) << p.fnfon;
+      if (p.screen == 0) {
+        // Shaped lists keep their picture's size: it holds every item between the margins.
+        EXPECT_GE(p.vertex.size(), 3u);
+        EXPECT_EQ(panel.size.height(), static_cast<int>(p.go.size()) * item.height() + 2 * p.ybtn);
+        for (const std::string& go : p.go) EXPECT_EQ(go.rfind("screen2=", 0), 0u) << go;
+      }
+    }
 }
 
 TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
@@ -342,7 +387,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 14u);
+  ASSERT_EQ(sounds.size(), 21u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);

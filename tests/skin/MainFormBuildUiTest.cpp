@@ -66,6 +66,8 @@ TEST(MainFormBuild, BooksThatCannotStartSayWhy) {
       {{}, "no \"interface.dat\" with \"Struct.txt\""},
       {{"button 1; vx=1; vy=2; fn1=a.bmp"}, "Struct.txt: line 1"},
       {{"_html x; vx=1"}, "Struct.txt: line 1"},
+      // Book text in a message is UTF-8, as every message is.
+      {{"_screen 1 bg.bmp", "vertexmain=[0,0;Цифра,5]"}, "\"Цифра\" is not a valid integer value"},
   };
   for (const auto& c : cases) {
     TBookFixture book;

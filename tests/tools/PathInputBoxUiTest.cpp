@@ -48,7 +48,7 @@ class PathInputBoxTest : public ::testing::Test {
   }
 
   std::unique_ptr<TPathInputBox> Make() {
-    return std::make_unique<TPathInputBox>(&window_, kPaths, [this](QPoint at) { moves_.push_back(at); });
+    return std::make_unique<TPathInputBox>(&window_, kPaths, Global.CurrentScreen, [this](QPoint at) { moves_.push_back(at); });
   }
 
   static std::string Text(const TPathInputBox& boxes, int i) { return ToCp1251(boxes.Box(i)->text()); }
@@ -95,11 +95,10 @@ TEST_F(PathInputBoxTest, ScreensShowTheirOwnBoxes) {
   EXPECT_EQ(boxes->LastScreen(), 0);
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{false, false, true}));
 
-  boxes->ScreenChanged();  // the same screen again
+  boxes->ScreenChanged(0);  // the same screen again
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{false, false, true}));
 
-  Global.CurrentScreen = 1;
-  boxes->ScreenChanged();
+  boxes->ScreenChanged(1);
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{true, true, false}));
 
   boxes->HideBoxes(true);
@@ -107,8 +106,7 @@ TEST_F(PathInputBoxTest, ScreensShowTheirOwnBoxes) {
   boxes->HideBoxes(false);
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{true, true, false}));
 
-  Global.CurrentScreen = 2;
-  boxes->ScreenChanged();
+  boxes->ScreenChanged(2);
   EXPECT_EQ(Hidden(*boxes), (std::vector<bool>{true, true, true}));
   EXPECT_EQ(boxes->LastScreen(), 2);
 }
@@ -122,7 +120,7 @@ TEST_F(PathInputBoxTest, GetPathTakesTheFirstBoxOfTheScreenWithABackslash) {
   };
   for (const Case& c : {Case{0, ToCp1251(u"f:\\Установка\\")}, Case{1, "d:\\other\\"}, Case{2, "unchanged"}}) {
     SCOPED_TRACE(c.screen);
-    Global.CurrentScreen = c.screen;
+    boxes->ScreenChanged(c.screen);
     std::string path = "unchanged";
     boxes->GetPath(path);
     EXPECT_EQ(path, c.expected);

@@ -85,3 +85,15 @@ TEST(StatusLine, WithoutTextElementsNothingHappens) {
   EXPECT_FALSE(status.Blinking());
   EXPECT_EQ(status.Text(), "");
 }
+
+TEST_F(StatusLineTest, ProgressStaysWithoutBlinkingUntilItEnds) {
+  status_.SetStatus("message");
+  status_.ShowProgress("unpacking", 40);
+  EXPECT_FALSE(status_.Blinking());
+  EXPECT_EQ(Shown(), "unpacking");
+  EXPECT_EQ(texts_.Elements()[0].progress, 40);
+  EXPECT_EQ(texts_.Elements()[1].progress, -1);
+  status_.EndProgress();
+  EXPECT_EQ(Shown(), "");
+  EXPECT_EQ(texts_.Elements()[0].progress, -1);
+}

@@ -173,3 +173,32 @@ TEST_F(TextMsgTest, ChangedTextRepaintsOldAndNewPlaceAndTheSameTextNothing) {
   EXPECT_EQ(window.paints, 0);
   EXPECT_EQ(window.texts->Texts()[0], "");
 }
+
+// The bar after the status line shows a long operation's progress, painted at once because
+// that operation keeps events waiting.
+TEST_F(TextMsgTest, AProgressBarFollowsTheStatusLine) {
+  PaintedWindow window;
+  window.resize(400, 200);
+  window.texts = std::make_unique<TTextMsg>(
+      &window, TDynamicTextArray{Text(0, 10, 10, "Распаковка", "statusline", 2), Text(0, 10, 100, "Заголовок", "title", 1)});
+  window.show();
+  ProcessEvents();
+  const QRect plain = window.texts->Elements()[0].rect;
+  const int paints = window.paints;
+  window.texts->SetProgress(50);
+  EXPECT_GT(window.paints, paints);
+  EXPECT_EQ(window.texts->Elements()[1].progress, -1);
+
+  const QImage shot = window.grab().toImage();
+  const QRect whole = window.texts->Elements()[0].rect;
+  EXPECT_EQ(whole.left(), plain.left());
+  EXPECT_GE(whole.width(), plain.width() + 100);
+  const QRect bar(whole.right() - 99, whole.top() + 2, 100, whole.height() - 4);
+  const QRect filled(bar.left(), bar.top() + 1, 50, bar.height() - 2);
+  const QRect empty(bar.left() + 51, bar.top() + 1, 48, bar.height() - 2);
+  EXPECT_EQ(CountPixels(shot, filled, qRgb(255, 0, 0)), filled.width() * filled.height());
+  EXPECT_EQ(CountPixels(shot, empty, qRgb(0, 0, 0)), empty.width() * empty.height());
+
+  window.texts->SetProgress(-1);
+  EXPECT_EQ(CountPixels(window.grab().toImage(), bar, qRgb(255, 0, 0)), 0);
+}

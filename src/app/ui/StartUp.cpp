@@ -40,6 +40,7 @@ QString ChooseBook(const TCommandLine& cl) {
 
 void ReportStartFailure(const QString& message) {
   std::fprintf(stderr, "skinbook: %s\n", qUtf8Printable(message));
+  qCWarning(lcErrors).noquote() << "the book cannot start:" << message;
   Dialogs::Message(nullptr, QMessageBox::Critical, QStringLiteral("SkinBook"), message);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Colours of the book (red in the low byte) as Qt colours.
 
-#include "app/DescriptionSyntax.h"
+#include "platform/BookColor.h"
 
 #include <QColor>
 

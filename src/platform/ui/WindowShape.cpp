@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QVariantAnimation>
 #include <QWidget>
 
 namespace WindowShape {
@@ -13,8 +14,6 @@ QRegion PolygonRegion(const std::vector<QPoint>& points) {
 }
 
 QRegion EllipseRegion(const QRect& bounds) { return QRegion(bounds.normalized(), QRegion::Ellipse); }
-
-QRegion RectRegion(const QRect& rect) { return QRegion(rect.normalized()); }
 
 QRegion RoundRectRegion(const QRect& rect, int ellipseWidth, int ellipseHeight) {
   const QRect r = rect.normalized();
@@ -36,5 +35,32 @@ void SetWindowRegion(QWidget* window, const QRegion& region, bool redraw) {
 }
 
 void ClearWindowRegion(QWidget* window) { window->clearMask(); }
+
+QVariantAnimation* SlideIn(QWidget* window, bool downwards, int milliseconds) {
+  const QPoint place = window->pos();
+  const int w = window->width(), h = window->height();
+  const auto step = [=](int shown) {
+    if (downwards) {
+      window->move(place.x(), place.y() - (h - shown));
+      SetWindowRegion(window, QRegion(0, h - shown, w, shown), false);
+    } else {
+      window->move(place.x(), place.y() + (h - shown));
+      SetWindowRegion(window, QRegion(0, 0, w, shown), false);
+    }
+  };
+  step(0);
+  auto* slide = new QVariantAnimation(window);
+  slide->setStartValue(0);
+  slide->setEndValue(h);
+  slide->setDuration(milliseconds);
+  QObject::connect(slide, &QVariantAnimation::valueChanged, window,
+                   [=](const QVariant& value) { step(value.toInt()); });
+  QObject::connect(slide, &QVariantAnimation::finished, window, [=] {
+    window->move(place);
+    ClearWindowRegion(window);
+  });
+  slide->start(QAbstractAnimation::DeleteWhenStopped);
+  return slide;
+}
 
 }  // namespace WindowShape

@@ -3,7 +3,7 @@
 // pane (the rest), with a coloured splitter between them. It never erases its background.
 
 #include "app/DescriptionSyntax.h"
-#include "skin/SkinModel.h"
+#include "app/SkinModel.h"
 
 #include <QWidget>
 
@@ -14,9 +14,7 @@ class TPanelBkgrd : public QWidget {
  public:
   TPanelBkgrd(QWidget* window, const TDynamicSplitterArray& splitters);
   QSplitter* Splitter() const { return splitter_; }
-  TColor SplitterColor() const { return splitterColor_; }
 
  private:
   QSplitter* splitter_;
-  TColor splitterColor_;
 };

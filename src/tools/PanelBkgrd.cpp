@@ -1,4 +1,4 @@
-#include "skin/PanelBkgrd.h"
+#include "tools/PanelBkgrd.h"
 
 #include "platform/ui/ColorConversion.h"
 
@@ -11,9 +11,8 @@ constexpr TColor kDefaultSplitterColor = 128 + 141 * 256 + 142 * 65536;
 }  // namespace
 
 TPanelBkgrd::TPanelBkgrd(QWidget* window, const TDynamicSplitterArray& splitters)
-    : QWidget(window),
-      splitter_(new QSplitter(Qt::Horizontal, this)),
-      splitterColor_(splitters.empty() ? kDefaultSplitterColor : splitters.front().color) {
+    : QWidget(window), splitter_(new QSplitter(Qt::Horizontal, this)) {
+  const TColor splitterColor = splitters.empty() ? kDefaultSplitterColor : splitters.front().color;
   setGeometry(kPanelRect);
   setAutoFillBackground(true);
   QPalette white = palette();
@@ -23,6 +22,6 @@ TPanelBkgrd::TPanelBkgrd(QWidget* window, const TDynamicSplitterArray& splitters
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter_);
   splitter_->setStyleSheet(
-      QStringLiteral("QSplitter::handle { background: %1; }").arg(ToQColor(splitterColor_).name()));
+      QStringLiteral("QSplitter::handle { background: %1; }").arg(ToQColor(splitterColor).name()));
   hide();
 }
