@@ -8,6 +8,7 @@
 #include "PartDrawings.h"
 #include "ServicePages.h"
 #include "WavWriter.h"
+#include "WiringScheme.h"
 #include "PageTemplate.h"
 #include "ZipWriter.h"
 #include "platform/Cp1251.h"
@@ -98,6 +99,8 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound) {
   SavePng(DrawBrakeDisc(480), man.filePath("disc_big.png"));
   Write(man, "plug.gif", EncodeAnimatedGif({DrawSparkPlug(QSize(70, 168))}, 100));
   SaveBmp(DrawBattery(QSize(168, 119)), man.filePath("battery.bmp"));
+  SaveBmp(DrawBattery(QSize(420, 298)), man.filePath("battery_big.bmp"));
+  SaveBmp(DrawWiringScheme(QSize(900, 620)), man.filePath("scheme.bmp"));
   SavePng(DrawOilFilter(QSize(128, 160)), man.filePath("filter.png"));
   SavePng(DrawCarPicture(QSize(390, 130)), man.filePath("car.png"));
 

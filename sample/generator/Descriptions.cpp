@@ -1,6 +1,7 @@
 #include "Descriptions.h"
 
 #include "Captions.h"
+#include "HelpFile.h"
 #include "TextElements.h"
 #include "platform/Cp1251.h"
 
@@ -246,7 +247,8 @@ std::string StructText(const SkinLayout& s) {
   QStringList lines;
   lines << "codec="
         << "rolic=no"
-        << "bgsounddef=[]";
+        << "bgsounddef=[]"
+        << QStringLiteral("helpwin vw=0; vh=0; fn=%1").arg(Checked(kHelpFile));
   QStringList vertices;
   for (const QPoint& pt : s.windowShape)
     vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());

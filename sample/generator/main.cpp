@@ -11,6 +11,7 @@
 #include "Descriptions.h"
 #include "ElementFaces.h"
 #include "GifWriter.h"
+#include "HelpFile.h"
 #include "Piston.h"
 #include "PopupPictures.h"
 #include "Preview.h"
@@ -94,6 +95,7 @@ int Run(const QStringList& args) {
   WriteFile(out.filePath("Title.txt"),
             QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
 
+  WriteFile(out.filePath(kHelpFile), HelpPage());
   WriteFile(out.filePath(layout.trees.at(0).file), ContentsFile());
   WriteFile(out.filePath(layout.trees.at(1).file), TermsFile());
 

@@ -1,8 +1,24 @@
 #include "app/CommandLine.h"
 
-TRole TCommandLine::Role() const {
-  if (arguments.join(u' ').contains(QStringLiteral("/t"))) return TRole::Thesaurus;
-  return arguments.isEmpty() ? TRole::Main : TRole::Picture;
+TRole TCommandLine::Role() const { return ParseRoleCommandLine(arguments).role; }
+
+TRoleArguments ParseRoleCommandLine(const QStringList& arguments) {
+  TRoleArguments result;
+  QStringList rest;
+  bool thesaurus = false;
+  for (const QString& argument : arguments) {
+    if (argument == u"/t") {
+      thesaurus = result.roleSwitch = true;
+    } else if (argument == u"/h") {
+      result.help = result.roleSwitch = true;
+    } else {
+      rest << argument;
+    }
+  }
+  result.file = rest.join(u' ').remove(u'"').trimmed();
+  result.role = thesaurus ? TRole::Thesaurus : arguments.isEmpty() ? TRole::Main : TRole::Picture;
+  if (thesaurus) result.help = false;
+  return result;
 }
 
 TCommandLine ParseCommandLine(const QStringList& args) {
@@ -52,6 +68,6 @@ QString CommandLineUsage() {
       "  --verbose          log discarded errors to stderr\n"
       "  --help, --version\n"
       "\n"
-      "Without arguments the book's main window opens. \"/t\" anywhere opens the thesaurus;\n"
-      "any other argument opens a picture window showing that file.\n");
+      "Without arguments the book's main window opens. FILE /t opens the thesaurus at FILE;\n"
+      "any other FILE opens a picture window showing it (FILE /h: the help window).\n");
 }

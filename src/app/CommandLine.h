@@ -19,9 +19,22 @@ struct TCommandLine {
   QString error;          // a "--" option that is unknown or lacks its value
 
   bool HasParams() const { return !arguments.isEmpty(); }
-  // "/t" anywhere in the raw command line: thesaurus; any other argument: picture window.
+  // "/t" among the arguments: thesaurus; any other argument: picture window.
   TRole Role() const;
 };
+
+// What the book's own arguments ask of the process.
+struct TRoleArguments {
+  TRole role = TRole::Main;
+  // The file to show: the other arguments joined by spaces, double quotes removed, trimmed.
+  QString file;
+  bool roleSwitch = false;  // "/h" or "/t" was given
+  bool help = false;        // "/h": the picture window is the help variant
+};
+
+// "/t" and "/h" count only as arguments of their own, so that a host path such as
+// /tmp/x.bmp never selects a role.
+TRoleArguments ParseRoleCommandLine(const QStringList& arguments);
 
 // `args` without the program name.
 TCommandLine ParseCommandLine(const QStringList& args);

@@ -142,6 +142,18 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Tree;
       ok = words.size() >= 3 && ParseInt(words[1], line.number) && (line.number == 1 || line.number == 2);
       if (ok) line.text = rest.mid(words[1].size()).trimmed();
+    } else if (verb == u"await") {
+      // await file NAME | await windows N CAPTION: other processes have got that far.
+      const QString what = words.size() > 1 ? words[1].toLower() : QString();
+      if (what == u"file") {
+        line.kind = TScriptLine::Kind::AwaitFile;
+        line.text = rest.mid(words[1].size()).trimmed();
+        ok = !line.text.isEmpty();
+      } else {
+        line.kind = TScriptLine::Kind::AwaitWindows;
+        ok = what == u"windows" && words.size() >= 4 && ParseInt(words[2], line.number) && line.number >= 0;
+        if (ok) line.text = rest.mid(words[1].size()).trimmed().mid(words[2].size()).trimmed();
+      }
     } else if (verb == u"item") {
       // item TYPE N: item N (from 1) of the open list of that type.
       line.kind = TScriptLine::Kind::Item;

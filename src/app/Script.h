@@ -9,11 +9,15 @@
 #include <vector>
 
 struct TScriptLine {
-  enum class Kind { Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree, Item };
+  enum class Kind {
+    Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree, Item,
+    AwaitFile, AwaitWindows
+  };
   Kind kind = Kind::Wait;
   int lineNumber = 0;      // from 1, in the file
-  QString text;            // Command: the command text; Shot, Dump, Drop: the file name;
-                           // Link: the URL; Find: the text to find; Tree: the caption
+  QString text;            // Command: the command text; Shot, Dump, Drop, AwaitFile: the file
+                           // name; Link: the URL; Find: the text to find; Tree, AwaitWindows:
+                           // the caption
   QString target;          // Link: the target frame, empty when none
   bool matchCase = false;  // Find
   QPoint at;               // Move, Press, Release, Click
@@ -21,7 +25,8 @@ struct TScriptLine {
   int key = 0;             // Key
   Qt::KeyboardModifiers modifiers;  // Key
   int milliseconds = 0;    // Wait
-  int number = 0;          // Tree: 1 for tree A, 2 for tree B; Item: the popup list's type
+  int number = 0;          // Tree: 1 for tree A, 2 for tree B; Item: the popup list's type;
+                           // AwaitWindows: how many
   int item = 0;            // Item: the item, from 1
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The entries the history popups offer: the back popup the eight older entries nearest to the
-// one shown, the forward popup the eight newer ones, nearest first.
+// The entries the history popups offer (the eight older or newer entries nearest to the one
+// shown, nearest first), and those of the standard window's history menus (seven).
 
 #include <QString>
 #include <string>
@@ -15,3 +15,12 @@ struct THistoryItem {
 
 // `titles` newest first, in step with the history; `historyIndex` the entry shown.
 std::vector<THistoryItem> HistoryPopupItems(const std::vector<QString>& titles, int historyIndex, bool back);
+
+struct THistoryMenuItem {
+  QString caption;  // the title, "--" and the file; the file alone without a title; 80 at most
+  int index = 0;    // in the history
+};
+
+// `files` (Windows-1251) and `titles` newest first, in step.
+std::vector<THistoryMenuItem> HistoryMenuItems(const std::vector<std::string>& files,
+                                               const std::vector<QString>& titles, int historyIndex, bool back);

@@ -116,6 +116,13 @@ TFrameViewer* THtmlFrame::CreateViewer(int index) {
       qCWarning(lcErrors) << e.what();
     }
   };
+  viewer->OnHotSpotTargetCovered = [this](TFrameViewer* sender, const QString& target, const QString& url) {
+    try {
+      LinkCovered(sender, target, url);
+    } catch (const std::exception& e) {
+      qCWarning(lcErrors) << e.what();
+    }
+  };
   viewer->OnKeyDown = [this](QKeyEvent* event) { PaneKeyDown(event); };
   viewer->OnMouseMove = [this, viewer](QPoint at) { PaneMouseMove(viewer, at); };
   viewer->OnMouseDown = [this, viewer](Qt::MouseButtons buttons, QPoint at) { PaneMouseDown(viewer, buttons, at); };
@@ -137,6 +144,12 @@ TFrameViewer* THtmlFrame::CurrentViewer() const {
 // The reading screen's viewer fills the background panel beside the contents tree; elsewhere
 // it sits where it was declared on the window.
 void THtmlFrame::Place(TFrameViewer* viewer, const TElement& element) {
+  if (fillArea_) {
+    if (viewer->parentWidget() != host_.Window()) viewer->setParent(host_.Window());
+    viewer->setGeometry(*fillArea_);
+    viewer->raise();
+    return;
+  }
   TPanelBkgrd* panel = host_.Panel();
   if (element.screen == 1 && panel) {
     QSplitter* splitter = panel->Splitter();
@@ -222,6 +235,22 @@ void THtmlFrame::ShowInElement(int number, const std::string& file) {
   }
 }
 
+void THtmlFrame::FillParent(const QRect& area) {
+  fillArea_ = area;
+  TFrameViewer* viewer = CurrentViewer();
+  if (!viewer || viewer->isHidden()) return;
+  Place(viewer, elements_[curElement_]);
+  viewer->show();
+}
+
+void THtmlFrame::RestoreBounds() {
+  fillArea_.reset();
+  TFrameViewer* viewer = CurrentViewer();
+  if (!viewer || viewer->isHidden()) return;
+  Place(viewer, elements_[curElement_]);
+  viewer->show();
+}
+
 void THtmlFrame::ShowFile(const std::string& file) {
   TFrameViewer* viewer = CurrentViewer();
   if (!viewer || viewer->isHidden()) return;
@@ -242,9 +271,11 @@ void THtmlFrame::GoToHistory(int index) {
   if (TFrameViewer* viewer = CurrentViewer()) viewer->SetHistoryIndex(index);
 }
 
-bool THtmlFrame::IsArchiveMode() const {
-  const int index = CurrentViewerIndex();
-  return index >= 0 && archiveMode_[index];
+bool THtmlFrame::IsArchiveMode() const { return ArchiveModeOf(CurrentViewer()); }
+
+bool THtmlFrame::ArchiveModeOf(const TFrameViewer* viewer) const {
+  const auto it = std::find(viewers_.begin(), viewers_.end(), viewer);
+  return it != viewers_.end() && archiveMode_[it - viewers_.begin()];
 }
 
 void THtmlFrame::SetArchiveMode(bool on) {

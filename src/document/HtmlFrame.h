@@ -16,6 +16,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,9 +66,14 @@ class THtmlFrame : public QObject {
   void SelectAllText();
   void CopySelection();
   void CopyDocument();
+  // The standard window: the current viewer fills `area` of the window, also after screen
+  // switches, until RestoreBounds puts it back where it was declared.
+  void FillParent(const QRect& area);
+  void RestoreBounds();
 
   // The engine's events.
   void LinkClicked(TFrameViewer* viewer, const QString& target, const QString& url, bool& handled);
+  void LinkCovered(TFrameViewer* viewer, const QString& target, const QString& url);
   void HistoryChanged();
   void PaneKeyDown(QKeyEvent* event);
   void PaneMouseMove(TFrameViewer* viewer, QPoint at);
@@ -109,6 +115,7 @@ class THtmlFrame : public QObject {
   TFrameViewer* CreateViewer(int index);
   int ViewerIndexOfScreen(int screen) const;
   int CurrentViewerIndex() const;
+  bool ArchiveModeOf(const TFrameViewer* viewer) const;
   void Place(TFrameViewer* viewer, const TElement& element);
   // The history entry of `file`, or a new load.
   void ShowInViewer(TFrameViewer* viewer, const std::string& file);
@@ -136,6 +143,7 @@ class THtmlFrame : public QObject {
   TViewerSettings settings_;
   std::vector<TElement> elements_;
   int prevScreen_ = -1;
+  std::optional<QRect> fillArea_;  // set while the standard window's viewer fills it
 
   QTimer imageHintTimer_;
   TImageTipState tipState_;

@@ -53,9 +53,10 @@ void THtmlFrame::HistoryChanged() {
   host_.PanePageChanged(current);
 }
 
-// The history popups get the entries nearest to the page shown and hide the rest of their
-// eight items; the standard window's tool bar joins here once it exists.
+// The standard window's tool bar and menus follow the history first; the history popups get
+// the entries nearest to the page shown and hide the rest of their eight items.
 void THtmlFrame::UpdateHistoryControls() {
+  host_.HistoryControlsChanged();
   historyBackItems_.clear();
   historyForwardItems_.clear();
   const TFrameViewer* viewer = CurrentViewer();

@@ -5,6 +5,7 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/ui/OtherInstances.h"
 #include "document/ArchiveLinks.h"
 #include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
@@ -18,11 +19,9 @@
 #include "document/PaneHost.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
 
 void THtmlFrame::LinkClicked(TFrameViewer* viewer, const QString& target, const QString& url, bool& handled) {
   const std::string link = ToCp1251(url);
@@ -60,16 +59,19 @@ void THtmlFrame::MarkVisited(TFrameViewer* viewer, const std::string& name, bool
   viewer->CheckVisitedLinks();
 }
 
-// Another instance of the program shows the picture in its enlarged-picture window.
+void THtmlFrame::LinkCovered(TFrameViewer* viewer, const QString& target, const QString& url) {
+  const TLinkCoveredInput input{ToCp1251(target), ToCp1251(url), viewer->CurrentFile(), ArchiveModeOf(viewer),
+                                host_.InstallFolder()};
+  host_.ShowLinkTarget(LinkCoveredText(
+      input, [viewer](const std::string& name) { return viewer->HTMLExpandFilename(FromCp1251(name)); }));
+}
+
+// A picture window of the book that shows the file already comes forward; else another
+// instance of the program opens one for it.
 void THtmlFrame::OpenPictureWindow(TFrameViewer* viewer, const std::string& expanded, bool& handled) {
   MarkVisited(viewer, expanded, handled);
   if (!FileOrPackExists(WithoutAnchor(expanded))) return;
-  QStringList arguments;
-  const QString book = HostPath::ToHost(Global.ProgramFolder);
-  if (!book.isEmpty()) arguments << QStringLiteral("--book") << book;
-  if (!Global.DiscRootHost.isEmpty()) arguments << QStringLiteral("--disc") << Global.DiscRootHost;
-  arguments << FromCp1251(expanded);
-  QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+  OtherInstances::ShowInPictureWindow(host_.Window(), expanded);
 }
 
 void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& url, const std::string& expanded,
@@ -96,8 +98,7 @@ void THtmlFrame::CopyListSelection(TFrameViewer* viewer, const QString& name) {
 
 void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded,
                               bool& handled) {
-  const int viewerIndex = static_cast<int>(std::find(viewers_.begin(), viewers_.end(), viewer) - viewers_.begin());
-  const bool archiveMode = viewerIndex < static_cast<int>(archiveMode_.size()) && archiveMode_[viewerIndex];
+  const bool archiveMode = ArchiveModeOf(viewer);
   const std::string extension = FileExtension(expanded);
 
   // A member followed in a listing: the archive is extracted into the listing's folder.

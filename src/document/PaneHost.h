@@ -44,4 +44,10 @@ class TPaneHost {
   virtual void PointerLeftSkin() = 0;
   // The buttons of the screen shown that run a chapter command.
   virtual std::vector<TChapterButton> ChapterButtons() = 0;
+
+  // The history of the page shown changed: the standard window's tool bar follows it.
+  virtual void HistoryControlsChanged() = 0;
+  // What the link under the mouse leads to, for the standard window's status bar (empty
+  // clears it); ignored while there is no status bar.
+  virtual void ShowLinkTarget(const std::string& text) = 0;
 };

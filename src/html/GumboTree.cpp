@@ -43,3 +43,13 @@ QString TextBelow(const GumboNode* root) {
   }
   return text.simplified();
 }
+
+QString RawText(const GumboNode* node) {
+  QString text;
+  const GumboVector& children = node->v.element.children;
+  for (unsigned i = 0; i < children.length; ++i) {
+    const auto* child = static_cast<const GumboNode*>(children.data[i]);
+    if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_WHITESPACE) text += GumboString(child->v.text.text);
+  }
+  return text;
+}

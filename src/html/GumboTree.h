@@ -14,3 +14,5 @@ bool IsElementNode(const GumboNode* node);
 std::vector<const GumboNode*> ElementsBelow(const GumboNode* root);
 // The text below `root`, whitespace collapsed.
 QString TextBelow(const GumboNode* root);
+// The text children of the element `node` as written (a textarea's or a style sheet's).
+QString RawText(const GumboNode* node);

@@ -191,14 +191,19 @@ bool THTMLViewer::ScrollToAnchor(const QString& name) {
     for (auto it = block.begin(); !it.atEnd(); ++it)
       for (const QString& found : it.fragment().charFormat().anchorNames()) {
         if (found == anchor) {
-          browser_->scrollToAnchor(found);
+          ScrollBrowserToAnchor(found);
           return true;
         }
         if (nearly.isEmpty() && found.compare(anchor, Qt::CaseInsensitive) == 0) nearly = found;
       }
   if (nearly.isEmpty()) return false;
-  browser_->scrollToAnchor(nearly);
+  ScrollBrowserToAnchor(nearly);
   return true;
+}
+
+void THTMLViewer::ScrollBrowserToAnchor(const QString& name) {
+  if (!browser_->isVisible()) anchorBeforeShow_ = true;
+  browser_->scrollToAnchor(name);
 }
 
 int THTMLViewer::Position() const { return browser_->verticalScrollBar()->value(); }
@@ -290,4 +295,12 @@ void THTMLViewer::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   browser_->setGeometry(rect());
   PlaceControls();
+}
+
+// Children are shown before their parent: the text view has had its first show here.
+void THTMLViewer::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (browserShown_ || !browser_->isVisible()) return;
+  browserShown_ = true;
+  if (!anchorBeforeShow_) SetPosition(positionBeforeShow_);
 }

@@ -160,6 +160,7 @@ class THTMLViewer : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Page;
@@ -171,6 +172,7 @@ class THTMLViewer : public QWidget {
   void PlaceControls();
   void ButtonClicked(int control);
   void ColourLinks();
+  void ScrollBrowserToAnchor(const QString& name);
   void SetHoverLink(const QString& href);
   // The href under a viewport point, as the page encodes it: a text link or a map's area.
   QString HotSpotAt(QPoint viewportPoint) const;
@@ -200,4 +202,10 @@ class THTMLViewer : public QWidget {
   TColor defVisitedColor_ = 0x800080;
   bool noLinkUnderline_ = false;
   bool viewImages_ = true;
+  // The text view brings its cursor into sight when it is first shown, which would leave a
+  // page that opens with a picture taller than the view scrolled down: unless an anchor was
+  // asked for, the position it had then is given back.
+  bool browserShown_ = false;
+  int positionBeforeShow_ = 0;
+  bool anchorBeforeShow_ = false;
 };

@@ -112,6 +112,9 @@ bool THTMLViewer::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (watched == browser_ && OnActivated) OnActivated(this);
       break;
+    case QEvent::Show:
+      if (watched == browser_ && !browserShown_) positionBeforeShow_ = Position();
+      break;
     case QEvent::MouseMove:
       if (onViewport && MouseMoved(static_cast<QMouseEvent*>(event))) return true;
       break;

@@ -86,16 +86,6 @@ TImageMap ReadMap(const GumboNode* node, const QString& baseTarget) {
   return map;
 }
 
-QString RawText(const GumboNode* node) {
-  QString text;
-  const GumboVector& children = node->v.element.children;
-  for (unsigned i = 0; i < children.length; ++i) {
-    const auto* child = static_cast<const GumboNode*>(children.data[i]);
-    if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_WHITESPACE) text += GumboString(child->v.text.text);
-  }
-  return text;
-}
-
 QString EscapeAttribute(QString text) {
   return text.replace('&', QStringLiteral("&amp;")).replace('"', QStringLiteral("&quot;")).replace('<', QStringLiteral("&lt;"));
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 struct TOpenPack;  // the resource pack's open file and directory
+class TWindowBus;  // the windows of the program's processes and the messages between them
 
 struct TGlobals {
   // Folders are Windows names in Windows-1251, ending in '\'.
@@ -43,6 +44,15 @@ struct TGlobals {
   // in the pack -> the copy in TempFolder.
   std::map<std::string, std::string> DesktopCopies;
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
+
+  // Other processes of the program. ProgramFile is the program started for the other roles
+  // (empty: this program's own file); Bus is made on first use (WindowBus()).
+  QString ProgramFile;
+  std::shared_ptr<TWindowBus> Bus;
+  bool ThesaurusRole = false;
+  // The answer of a picture window to the picture query.
+  bool PictureAnswerReceived = false;
+  bool PictureAnswerYes = false;
 };
 
 extern TGlobals Global;

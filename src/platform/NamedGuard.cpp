@@ -1,16 +1,11 @@
 #include "platform/NamedGuard.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
+#include "platform/RuntimeFolder.h"
 
-QString TNamedGuard::LockFolder() {
-  // Asking for the runtime folder when the session has none prints a warning each time.
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-    return QDir::tempPath() + QStringLiteral("/skinbook-") + qEnvironmentVariable("USER", QStringLiteral("user"));
-  return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/skinbook");
-}
+#include <QCryptographicHash>
+#include <QLockFile>
+
+QString TNamedGuard::LockFolder() { return RuntimeFolder(); }
 
 QString TNamedGuard::LockFileFor(const std::string& name) {
   // Any text can be a name, so the file is named by its hash.
@@ -20,8 +15,7 @@ QString TNamedGuard::LockFileFor(const std::string& name) {
 }
 
 TNamedGuard::TNamedGuard(const std::string& name) {
-  QDir().mkpath(LockFolder());
-  QFile::setPermissions(LockFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  MakePrivateFolder(LockFolder());
   lock_ = std::make_unique<QLockFile>(LockFileFor(name));
   lock_->setStaleLockTime(0);  // only a dead holder makes the lock stale
 }

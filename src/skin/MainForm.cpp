@@ -15,7 +15,10 @@
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
+#include "platform/ui/WindowBus.h"
 #include "platform/ui/WindowShape.h"
+#include "app/ui/OtherInstances.h"
+#include "windows/InstanceMessages.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
@@ -38,6 +41,7 @@ TMainForm::TMainForm(const TCommandLine& commandLine) : commandLine_(commandLine
 
 TMainForm::~TMainForm() {
   qApp->removeEventFilter(this);
+  instanceMessages_.reset();
   FormDestroy();
 }
 
@@ -53,6 +57,8 @@ void TMainForm::FormCreate() {
   PackSetRoot(Global.PackRoot);
 
   Global.HasParams = commandLine_.HasParams();
+  // Messages of other processes wait for the document pane; they are taken from now on.
+  instanceMessages_ = std::make_unique<TInstanceMessages>(*this);
   if (commandLine_.Role() != TRole::Main) {
     RunSecondaryRole(commandLine_.Role());
     return;
@@ -74,6 +80,7 @@ void TMainForm::FormCreate() {
     throw TStartFailure(e.what());
   }
 
+  WindowBus().SetGroup(FromCp1251(Global.BookTitle));
   instanceGuard_ = std::make_unique<TNamedGuard>(Global.BookTitle);
   if (!instanceGuard_->Acquire()) {
     Global.OtherInstance = true;
@@ -97,10 +104,17 @@ void TMainForm::ReadBookTitle() {
 }
 
 void TMainForm::RunSecondaryRole(TRole role) {
-  // The thesaurus and picture windows come later; until then the role shows an empty window.
+  if (role == TRole::Picture) {
+    RunPictureWindow();
+    return;
+  }
+  // The thesaurus window is built from its own description once the thesaurus lands; until
+  // then the role shows an empty window under its caption.
+  Global.ThesaurusRole = true;
+  ReadBookTitle();
+  WindowBus().SetGroup(FromCp1251(Global.BookTitle));
   setWindowFlag(Qt::FramelessWindowHint, false);
-  setWindowTitle(role == TRole::Thesaurus ? QStringLiteral("Тезаурус")
-                                          : QStringLiteral("Увеличенная картинка"));
+  setWindowTitle(OtherInstances::kThesaurusCaption);
   resize(640, 480);
   show();
 }

@@ -10,6 +10,8 @@
 #include "app/SkinModel.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
+#include "windows/InstanceHost.h"
+#include "windows/StandardWindow.h"
 
 #include <QImage>
 #include <QJsonObject>
@@ -34,13 +36,19 @@ class TStatusLine;
 class TTextMsg;
 class TNamedGuard;
 class TSuperTimer;
+class TInstanceMessages;
 
 // The book cannot start: the message says why.
 struct TStartFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPopupHost {
+class TMainForm : public QWidget,
+                  public TFadeHost,
+                  public TPaneHost,
+                  public TPopupHost,
+                  public TInstanceHost,
+                  public TStandardWindowHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -120,6 +128,26 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPo
   void PressSwitchSilently(QPoint at) override;
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
+  void HistoryControlsChanged() override;
+  void ShowLinkTarget(const std::string& text) override;
+
+  // TInstanceHost
+  void RunMessageCommand(const std::string& command) override;
+  std::string ShownFile() override;
+  void HelpKey() override;
+  void PrintPicture(const TPrintRequest& request) override;
+
+  // Standard window mode ("standartwin"; picture windows always).
+  void EnterStandardWindow();
+  TStandardWindow* StandardWindow() const { return standardWindow_.get(); }
+  TInstanceMessages* Instances() const { return instanceMessages_.get(); }
+  TRole Role() const { return commandLine_.Role(); }
+
+  // TStandardWindowHost
+  void HideFields(bool hidden) override;
+  QSize SkinSize() override { return BackgroundBitmap.size(); }
+  void HistoryStep(bool forward) override;
+  void PrintDocument() override;
 
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
@@ -143,6 +171,8 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPo
  private:
   void FormPaint(QPainter& painter);
   void RunSecondaryRole(TRole role);
+  void RunPictureWindow();
+  QJsonObject InstancesForDump() const;
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
@@ -167,6 +197,8 @@ class TMainForm : public QWidget, public TFadeHost, public TPaneHost, public TPo
   bool terminating_ = false;
   bool built_ = false;  // the main role's build ran: its states are worth storing
   std::unique_ptr<TNamedGuard> instanceGuard_;
+  std::unique_ptr<TInstanceMessages> instanceMessages_;
+  std::unique_ptr<TStandardWindow> standardWindow_;
   TAnimatedPicture* piston_ = nullptr;
   TSuperTimer* openingTimer_ = nullptr;
   TSuperTimer* closingTimer_ = nullptr;

@@ -27,7 +27,8 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
-    if (QWidget* window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) window->close();
+    if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle)))
+      WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -95,6 +96,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         if (c.action == TCommandAction::NextChapter) tree->NextChapter();
         else tree->PrevChapter();
       }
+      break;
+    case TCommandAction::StandartWin:
+      EnterStandardWindow();
       break;
     case TCommandAction::HistoryBack:
     case TCommandAction::HistoryForward:

@@ -53,6 +53,7 @@ QJsonObject TMainForm::StateForDump() const {
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
   state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
                                                               {"B", QJsonObject{{"exists", false}}}};
+  state["instances"] = InstancesForDump();
   state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
   state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
   if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();

@@ -8,7 +8,6 @@
 #include "media/SuperTimer.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
-#include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
@@ -17,6 +16,7 @@
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/InstanceRoles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,7 +47,12 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
       PopupLists->CloseAll();
     return false;
   }
-  // F1 asks the help viewer for the screen's topic once it exists.
+  if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
+    // The print preview's own topic joins with the preview.
+    if (Global.CurrentScreen == 0 || Global.CurrentScreen == 1)
+      RequestHelp(commandLine_.Role(), Skin.HelpFile, Global.CurrentScreen == 0 ? "Topic12" : "Topic13", this);
+    return false;
+  }
   if (!HtmlFrame || (Global.CurrentScreen != 1 && !Global.HasParams)) return false;
   if (Global.CurrentScreen < 0 || Global.CurrentScreen >= Skin.ScreenCount()) return false;
   const bool shiftOnly = mods == Qt::ShiftModifier;
@@ -93,6 +98,8 @@ void TMainForm::dropEvent(QDropEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (Global.HasParams || commandLine_.Role() != TRole::Main) {
     event->accept();
+    // A secondary window's process ends with it.
+    Q_EMIT TerminateApplication();
     return;
   }
   event->ignore();
@@ -110,10 +117,8 @@ bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->
 
 void TMainForm::QuitMainWindow() {
   ++exitSequences_;
-  for (const char* caption : {"Тезаурус", "Rudovozozove", "Help System: Ormantel", "Справка: Ormantel",
-                              "Help Topics: Ormantel", "Ormantel", "Увеличенная картинка"})
-    for (QWidget* window : FindTopWindowsByTitle(QString::fromUtf8(caption)))
-      if (window != this) window->close();
+  // The about window and the dialog join the closing once they exist.
+  CloseOtherWindows(this, {});
 
   closingX_ = closingY_ = 0;
   if (!closingTimer_) {

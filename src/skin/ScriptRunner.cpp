@@ -8,9 +8,11 @@
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "platform/ui/TopWindows.h"
 #include "skin/MainForm.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -27,6 +29,8 @@
 namespace {
 
 constexpr int kCloseTimeoutMs = 20000;
+constexpr int kAwaitTimeoutMs = 20000;
+constexpr int kAwaitPollMs = 20;
 constexpr int kSlideTimeoutMs = 1000;
 
 bool WriteFile(const QString& name, const QByteArray& bytes) {
@@ -93,6 +97,15 @@ bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
   }
   error = QStringLiteral("tree %1 has no item \"%2\"").arg(line.number).arg(line.text);
   return false;
+}
+
+bool TScriptRunner::Await(const std::function<bool()>& done) {
+  QDeadlineTimer deadline(kAwaitTimeoutMs);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    Wait(kAwaitPollMs);
+  }
+  return true;
 }
 
 // As the reader would: once the list has slid in, a press on the item.
@@ -185,6 +198,18 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     }
     case TScriptLine::Kind::Tree:
       if (!ClickTreeItem(line, error)) return false;
+      break;
+    case TScriptLine::Kind::AwaitFile:
+      if (!Await([&] { return QFileInfo::exists(line.text); })) {
+        error = QStringLiteral("%1 did not appear").arg(line.text);
+        return false;
+      }
+      break;
+    case TScriptLine::Kind::AwaitWindows:
+      if (!Await([&] { return FindTopWindowsByTitle(line.text).size() == static_cast<size_t>(line.number); })) {
+        error = QStringLiteral("no %1 windows \"%2\" appeared").arg(line.number).arg(line.text);
+        return false;
+      }
       break;
     case TScriptLine::Kind::Item:
       if (!ClickPopupItem(line, error)) return false;

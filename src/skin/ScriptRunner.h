@@ -6,6 +6,7 @@
 #include "app/Script.h"
 
 #include <QObject>
+#include <functional>
 
 class TMainForm;
 
@@ -22,6 +23,8 @@ class TScriptRunner : public QObject {
   bool ClickTreeItem(const TScriptLine& line, QString& error);
   bool ClickPopupItem(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
+  // Runs the event loop until `done` holds; false when it still does not after a while.
+  bool Await(const std::function<bool()>& done);
   void Finish(int status, const QString& message = {});
 
   TMainForm& form_;

@@ -107,6 +107,21 @@ TEST(Script, ReadsTreeLines) {
     EXPECT_EQ(ParseScript(bad).error, QStringLiteral("line 1: cannot read \"%1\"").arg(bad)) << bad;
 }
 
+TEST(Script, ReadsAwaitLines) {
+  const TScript script =
+      ParseScript(QStringLiteral("await file /tmp/go now\nawait windows 2 Увеличенная картинка\nawait WINDOWS 0 X\n"));
+  ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
+  ASSERT_EQ(script.lines.size(), 3u);
+  EXPECT_EQ(script.lines[0].kind, TScriptLine::Kind::AwaitFile);
+  EXPECT_EQ(script.lines[0].text, "/tmp/go now");
+  EXPECT_EQ(script.lines[1].kind, TScriptLine::Kind::AwaitWindows);
+  EXPECT_EQ(script.lines[1].number, 2);
+  EXPECT_EQ(script.lines[1].text, QStringLiteral("Увеличенная картинка"));
+  EXPECT_EQ(script.lines[2].number, 0);
+  for (const char* bad : {"await", "await file", "await windows 1", "await windows -1 X", "await windows x X", "await 1 X"})
+    EXPECT_FALSE(ParseScript(QString::fromUtf8(bad)).error.isEmpty()) << bad;
+}
+
 TEST(Script, ReadsPopupItemLines) {
   const TScript script = ParseScript(QStringLiteral("item favorite 2\nitem HistoryBack 1\nitem 3 4\nitem -5 1\n"));
   ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();

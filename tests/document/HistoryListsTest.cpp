@@ -35,4 +35,23 @@ TEST(HistoryLists, CaptionsAreCutAndUntitledPagesNamed) {
   EXPECT_EQ(items[1].caption, QString(80, u'Ж'));
 }
 
+TEST(HistoryLists, MenusOfferTheSevenNearestWithTitleAndFile) {
+  std::vector<std::string> files;
+  for (int i = 0; i < 10; ++i) files.push_back("d:\\man\\p" + std::to_string(i) + ".htm");
+  std::vector<QString> titles = Titles(10);
+  titles[2].clear();
+  titles[3] = QString(90, u'Ж');
+  const auto back = HistoryMenuItems(files, titles, 0, true);
+  ASSERT_EQ(back.size(), 7u);
+  EXPECT_EQ(back[0].caption, QStringLiteral("Страница 1--d:\\man\\p1.htm"));
+  EXPECT_EQ(back[0].index, 1);
+  EXPECT_EQ(back[1].caption, QStringLiteral("d:\\man\\p2.htm"));
+  EXPECT_EQ(back[2].caption, QString(80, u'Ж'));
+  EXPECT_EQ(back[6].index, 7);
+  const auto forward = HistoryMenuItems(files, titles, 2, false);
+  ASSERT_EQ(forward.size(), 2u);
+  EXPECT_EQ(forward[0].index, 1);
+  EXPECT_EQ(forward[1].index, 0);
+}
+
 }  // namespace

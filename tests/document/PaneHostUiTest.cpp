@@ -32,6 +32,8 @@ class TRecordingHost : public TPaneHost {
   void PressSwitchSilently(QPoint) override {}
   void PointerLeftSkin() override {}
   std::vector<TChapterButton> ChapterButtons() override { return {}; }
+  void HistoryControlsChanged() override {}
+  void ShowLinkTarget(const std::string&) override {}
 };
 
 TEST(PaneHost, APaneWorksWithAPlainHost) {

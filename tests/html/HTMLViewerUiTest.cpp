@@ -435,3 +435,49 @@ TEST_F(HTMLViewerTest, SubmitOpensOnlyAPageOfTheBook) {
 }
 
 }  // namespace
+
+namespace {
+
+class HTMLViewerFirstShow : public HtmlFixture {
+ protected:
+  // A picture far taller than the view, first thing on the page, and an anchor below it.
+  std::string TallPage() const {
+    QImage tall(100, 900, QImage::Format_RGB32);
+    tall.fill(Qt::darkGreen);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    tall.save(&buffer, "PNG");
+    Write("tall.png", png);
+    QString filler;
+    for (int i = 0; i < 40; ++i) filler += QStringLiteral("<p>строка %1</p>").arg(i);
+    return WriteText("tall.htm", QStringLiteral("<meta charset=utf-8><img src=\"tall.png\">") + filler +
+                                     QStringLiteral("<p><a name=\"end\"></a>Конец</p>"));
+  }
+};
+
+// The text view brings its cursor into sight when first shown; the cursor sits before the
+// picture, on a line taller than the view.
+TEST_F(HTMLViewerFirstShow, APageOpensAtItsTopWhenTheViewFirstShows) {
+  QWidget window;
+  window.resize(300, 200);
+  THTMLViewer viewer(&window);
+  viewer.setGeometry(0, 0, 300, 200);
+  viewer.LoadFromFile(TallPage());
+  window.show();
+  ProcessEvents();
+  EXPECT_EQ(viewer.Position(), 0);
+}
+
+TEST_F(HTMLViewerFirstShow, AnAnchorAskedForBeforeTheFirstShowStands) {
+  QWidget window;
+  window.resize(300, 200);
+  THTMLViewer viewer(&window);
+  viewer.setGeometry(0, 0, 300, 200);
+  viewer.LoadFromFile(TallPage() + "#end");
+  window.show();
+  ProcessEvents();
+  EXPECT_GT(viewer.Position(), 900);
+}
+
+}  // namespace

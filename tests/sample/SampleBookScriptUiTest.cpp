@@ -13,6 +13,8 @@
 #include <QJsonObject>
 #include <QPoint>
 #include <QProcess>
+#include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -397,6 +399,46 @@ TEST_F(SampleBookScript, BrowsesTheBooksArchive) {
   EXPECT_FALSE(back["archive"].toObject()["archiveMode"].toBool());
   // The working folder went with the program.
   EXPECT_TRUE(QDir(temp_).entryList({"as_*"}, QDir::Dirs).isEmpty());
+}
+
+// A picture opens in a picture window once however often it is clicked; F1 opens the help in
+// a window of its own; the main window's exit closes them all.
+TEST_F(SampleBookScript, PictureWindowsComeAndGoWithTheMainWindow) {
+  const QString picture = QStringLiteral("Увеличенная картинка");
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "command html20=man\\gallery.htm",
+      "link battery_big.bmp _blank",
+      "await windows 1 " + picture,
+      "link battery_big.bmp _blank",
+      "wait 300",
+      Dumped("once.json"),
+      "key F1",
+      "await windows 2 " + picture,
+      Dumped("help.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  const auto pictureWindows = [&](const QJsonObject& dump) {
+    std::vector<qint64> pids;
+    for (const QJsonValue& w : dump["instances"].toObject()["windows"].toArray())
+      if (w.toObject()["caption"].toString() == picture) pids.push_back(w.toObject()["pid"].toInteger());
+    return pids;
+  };
+  EXPECT_EQ(pictureWindows(Dump("once.json")).size(), 1u) << "the second click started no second window";
+  const std::vector<qint64> pids = pictureWindows(Dump("help.json"));
+  EXPECT_EQ(pids.size(), 2u);
+  for (const qint64 pid : pids) {
+    QElapsedTimer waited;
+    waited.start();
+    while (::kill(static_cast<pid_t>(pid), 0) == 0 && waited.elapsed() < 10000) QThread::msleep(20);
+    if (::kill(static_cast<pid_t>(pid), 0) == 0) {
+      ADD_FAILURE() << "picture window " << pid << " is still running";
+      ::kill(static_cast<pid_t>(pid), SIGKILL);
+    }
+  }
 }
 
 // A script stops at the first line it cannot read or run, and says which.

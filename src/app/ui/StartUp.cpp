@@ -6,6 +6,7 @@
 #include "app/Log.h"
 #include "app/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/WindowBus.h"
 #include "skin/MainForm.h"
 #include "skin/ScriptRunner.h"
 
@@ -85,6 +86,13 @@ int RunProgram(int argc, char** argv) {
     }
   }
   Global.Unattended = unattended;
+
+  // The bus goes before the application object does, after every window.
+  struct TBusEnd {
+    ~TBusEnd() { Global.Bus.reset(); }
+  } busEnd;
+  if (!WindowBus().Start(DefaultBusFolder()))
+    qCWarning(lcErrors).noquote() << "other processes of the program cannot reach this one:" << DefaultBusFolder();
 
   TMainForm form(cl);
   QObject::connect(&form, &TMainForm::TerminateApplication, &app, [] { QCoreApplication::exit(0); });

@@ -1,22 +1,20 @@
 #include "platform/ui/TopWindows.h"
 
-#include <QApplication>
-#include <QWidget>
-
-QList<QWidget*> FindTopWindowsByTitle(const QString& title) {
-  QList<QWidget*> found;
+std::vector<TBusWindow> FindTopWindowsByTitle(const QString& title) {
+  std::vector<TBusWindow> found;
   const QString wanted = title.left(127);
-  QWidget* active = QApplication::activeWindow();
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (!w->isVisible() || w->windowTitle().isEmpty()) continue;
-    if (w->windowTitle().left(127).compare(wanted, Qt::CaseInsensitive) != 0) continue;
-    if (w == active) found.prepend(w);
-    else found.append(w);
-  }
+  for (const TBusWindow& w : WindowBus().TopWindows())
+    if (w.visible && w.caption.left(127).compare(wanted, Qt::CaseInsensitive) == 0) found.push_back(w);
   return found;
 }
 
-QWidget* FindTopWindowByTitle(const QString& title) {
-  const QList<QWidget*> found = FindTopWindowsByTitle(title);
-  return found.isEmpty() ? nullptr : found.first();
+TWindowHandle FindTopWindowByTitle(const QString& title) {
+  const std::vector<TBusWindow> found = FindTopWindowsByTitle(title);
+  return found.empty() ? 0 : found.front().handle;
+}
+
+TWindowHandle FindWindowByTitle(const QString& title) {
+  for (const TBusWindow& w : WindowBus().TopWindows())
+    if (w.caption.compare(title, Qt::CaseInsensitive) == 0) return w.handle;
+  return 0;
 }

@@ -1,13 +1,18 @@
 #pragma once
-// Finding the program's top-level windows by their captions.
+// Finding the top-level windows of the program's processes by their captions (on the window
+// bus).
 
-#include <QList>
+#include "platform/ui/WindowBus.h"
+
 #include <QString>
+#include <vector>
 
-class QWidget;
-
-// The first visible top-level window, most recently activated first, whose caption equals
-// `title` without regard to letter case (only its first 127 characters count); windows
-// without a caption are passed over.
-QWidget* FindTopWindowByTitle(const QString& title);
-QList<QWidget*> FindTopWindowsByTitle(const QString& title);
+// The visible windows, most recently activated first, whose captions equal `title` without
+// regard to letter case (only the first 127 characters count); windows without a caption are
+// passed over.
+std::vector<TBusWindow> FindTopWindowsByTitle(const QString& title);
+// The first of them; 0 when there is none.
+TWindowHandle FindTopWindowByTitle(const QString& title);
+// The system's own window search: the whole caption, letter case ignored, hidden windows
+// included; 0 when there is none.
+TWindowHandle FindWindowByTitle(const QString& title);
