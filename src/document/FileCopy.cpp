@@ -1,6 +1,7 @@
 #include "document/FileCopy.h"
 
 #include "app/ComprStream.h"
+#include "app/Errors.h"
 #include "app/ResourcePack.h"
 #include "platform/Globals.h"
 #include "platform/WinNames.h"
@@ -12,36 +13,58 @@
 #include <QSaveFile>
 
 namespace FileCopy {
+namespace {
 
-bool CopyReplacing(const std::string& source, const std::string& target) {
+bool Fail(std::string* problem, const std::string& text) {
+  if (problem) *problem = text;
+  return false;
+}
+
+// Writes through a temporary file beside `host`, so that a failed copy leaves it whole.
+bool WriteReplacing(const QString& host, const QByteArray& bytes, std::string* problem) {
+  if (!QDir().mkpath(QFileInfo(host).path()))
+    return Fail(problem, "cannot create the folder " + QFileInfo(host).path().toStdString());
+  QSaveFile file(host);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    return Fail(problem, "cannot write " + host.toStdString() + ": " + file.errorString().toStdString());
+  return true;
+}
+
+}  // namespace
+
+bool CopyReplacing(const std::string& source, const std::string& target, std::string* problem) {
   std::string bytes;
   try {
     bytes = TComprStream(source).Data();
-  } catch (const std::exception&) {
-    return false;
+  } catch (const std::exception& e) {
+    return Fail(problem, e.what());
   }
   const QString host = HostPath::ToHost(target);
-  if (host.isEmpty() || !QDir().mkpath(QFileInfo(host).path())) return false;
-  QSaveFile file(host);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  return file.commit();
+  if (host.isEmpty()) return Fail(problem, "cannot write " + Cp1251ToUtf8(target) + ": its drive has no folder here");
+  return WriteReplacing(host, QByteArray::fromStdString(bytes), problem);
 }
 
-void CopyFolderTree(const std::string& folder, const std::string& base, const std::string& target) {
+bool CopyFolderTree(const std::string& folder, const std::string& base, const std::string& target,
+                    std::string* problem) {
   const QString hostFolder = HostPath::ToHost(folder);
   const QString hostBase = HostPath::ToHost(base);
   const QString hostTarget = HostPath::ToHost(target);
-  if (hostFolder.isEmpty() || hostBase.isEmpty() || hostTarget.isEmpty()) return;
+  if (hostFolder.isEmpty() || hostBase.isEmpty() || hostTarget.isEmpty())
+    return Fail(problem, "cannot copy " + Cp1251ToUtf8(folder) + " to " + Cp1251ToUtf8(target));
   const QDir baseDir(hostBase);
+  bool copied = true;
   QDirIterator it(hostFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString from = it.next();
     const QString to = QDir(hostTarget).filePath(baseDir.relativeFilePath(from));
-    if (!QDir().mkpath(QFileInfo(to).path())) continue;
-    QFile::remove(to);
-    QFile::copy(from, to);
+    QFile file(from);
+    if (!file.open(QIODevice::ReadOnly)) {
+      copied = Fail(problem, "cannot read " + from.toStdString() + ": " + file.errorString().toStdString());
+      continue;
+    }
+    if (!WriteReplacing(to, file.readAll(), problem)) copied = false;
   }
+  return copied;
 }
 
 std::string OnDiskForDesktop(const std::string& file) {

@@ -132,6 +132,9 @@ class THtmlFrame : public QObject {
   void CopyListSelection(TFrameViewer* viewer, const QString& name);
   void OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded, bool& handled);
   void SaveZip(const std::string& file);
+  // Tells the reader that nothing (or not all) landed in `targetFolder` (a Windows name), and
+  // logs why.
+  void ReportCopyFailure(const std::string& targetFolder, const std::string& problem);
 
   TPaneHost& host_;
   int screen_;  // the screen the window shows

@@ -81,8 +81,9 @@ void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& ur
   if (!installFolder || installFolder->empty()) return;
   const std::string written = url.substr(std::min<size_t>(5, url.size()));
   const std::string source = NameLower(viewer->HTMLExpandFilename(FromCp1251(written)));
+  std::string problem;
   if (const auto target = CopyDestination(*installFolder, source))
-    FileCopy::CopyReplacing(source, *target);
+    if (!FileCopy::CopyReplacing(source, *target, &problem)) ReportCopyFailure(*installFolder, problem);
 }
 
 void THtmlFrame::CopyListSelection(TFrameViewer* viewer, const QString& name) {
@@ -142,5 +143,7 @@ void THtmlFrame::SaveZip(const std::string& file) {
   if (chosen.isEmpty()) return;
   const QFileInfo info(chosen);
   lastFolder = HostPath::ToWindows(info.absolutePath() + QLatin1Char('/'));
-  FileCopy::CopyReplacing(file, HostPath::ToWindows(info.absoluteFilePath()));
+  std::string problem;
+  if (!FileCopy::CopyReplacing(file, HostPath::ToWindows(info.absoluteFilePath()), &problem))
+    ReportCopyFailure(lastFolder, problem);
 }

@@ -7,12 +7,18 @@
 
 QString TNamedGuard::LockFolder() { return RuntimeFolder(); }
 
-QString TNamedGuard::LockFileFor(const std::string& name) {
-  // Any text can be a name, so the file is named by its hash.
+namespace {
+
+// Any text can be a name, so files are named by its hash.
+QString GuardFileFor(const std::string& name, const char* extension) {
   const QByteArray hash =
       QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
-  return LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
+  return TNamedGuard::LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QLatin1String(extension);
 }
+
+}  // namespace
+
+QString TNamedGuard::LockFileFor(const std::string& name) { return GuardFileFor(name, ".lock"); }
 
 TNamedGuard::TNamedGuard(const std::string& name) {
   MakePrivateFolder(LockFolder());

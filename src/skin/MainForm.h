@@ -170,6 +170,8 @@ class TMainForm : public QWidget,
 
  private:
   void FormPaint(QPainter& painter);
+  void OpenBookPack();
+  std::string NoDescriptionMessage() const;
   void RunSecondaryRole(TRole role);
   void RunPictureWindow();
   QJsonObject InstancesForDump() const;

@@ -46,6 +46,8 @@ void TMainForm::BuildWindow() {
   setAcceptDrops(true);
   Global.CurrentScreen = 0;
   LoadBackground();
+  // The window takes the first screen's size once; other screens draw into it.
+  if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
   setAttribute(Qt::WA_AlwaysShowToolTips);
   BuildScreenPictures();
   RestoreSwitchStates();
@@ -64,7 +66,6 @@ void TMainForm::LoadBackground() {
   BackgroundBitmap = Global.CurrentScreen < static_cast<int>(backgrounds.size())
                          ? LoadPicture(backgrounds[Global.CurrentScreen])
                          : QImage();
-  if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
 }
 
 // Controls and effects may be in the middle of the event that switched the screen, so they

@@ -1,6 +1,7 @@
 // Running command texts: the dispatcher's actions and the screen switch.
 
 #include "app/DescriptionSyntax.h"
+#include "app/TextValues.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
@@ -27,8 +28,12 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
-    if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle)))
+    // A window without a caption cannot be found by it: an untitled book closes itself.
+    if (TrimBlanks(Global.BookTitle).empty()) {
+      close();
+    } else if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) {
       WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
+    }
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
@@ -113,7 +118,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
       break;
     case TCommandAction::InstallFonts:
-      if (NavFont) NavFont->InstallFonts();
+      if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));
       break;
     case TCommandAction::Unarc:
       if (ArchiveBrowser) ArchiveBrowser->Unarc();

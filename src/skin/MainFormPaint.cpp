@@ -103,11 +103,11 @@ void TMainForm::paintEvent(QPaintEvent*) {
 }
 
 void TMainForm::FormPaint(QPainter& painter) {
-  if (BackgroundBitmap.isNull()) {
-    painter.fillRect(rect(), palette().window());
-  } else {
-    painter.drawImage(0, 0, BackgroundBitmap);
-  }
+  // A screen's background keeps to the top-left corner of the window the build sized; what it
+  // does not cover shows the window's colour.
+  const QRegion uncovered = QRegion(rect()) - QRect(QPoint(0, 0), BackgroundBitmap.size());
+  for (const QRect& r : uncovered) painter.fillRect(r, palette().window());
+  if (!BackgroundBitmap.isNull()) painter.drawImage(0, 0, BackgroundBitmap);
   const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   for (size_t i = 0; i < BtnPics.size(); ++i)

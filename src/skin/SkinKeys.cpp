@@ -54,10 +54,14 @@ EDataError TKeyCursor::Error(const std::string& what) const {
 }
 
 int TKeyCursor::Seek(std::string_view key) {
+  const int from = line_;
   for (;;) {
     if (line_ < 0 || static_cast<size_t>(line_) >= lines_.size())
       throw Error("key " + Quoted(key) + " of " + Quoted(element_) + " never occurs");
-    if (const int pos = KeyPosition(lines_[line_], key)) return pos;
+    if (const int pos = KeyPosition(lines_[line_], key)) {
+      if (trace) trace->keys.push_back({element_, firstLine_, std::string(key), from, line_, {}, {}});
+      return pos;
+    }
     if (onLineLeft) onLineLeft(lines_[line_]);
     ++line_;
   }
@@ -70,7 +74,9 @@ int TKeyCursor::Int(std::string_view key) {
 
 std::string TKeyCursor::Token(std::string_view key) {
   const int pos = Seek(key);
-  return TokenAfterKey(lines_[line_], pos, key);
+  std::string token = TokenAfterKey(lines_[line_], pos, key);
+  if (trace) trace->keys.back().token = token;
+  return token;
 }
 
 TColor TKeyCursor::Color(std::string_view key) {
@@ -84,7 +90,9 @@ bool TKeyCursor::OnOff(std::string_view key) { return Token(key) == "on"; }
 
 std::vector<std::string> TKeyCursor::List(std::string_view key) {
   Seek(key);
-  return ParseBracketList(lines_, line_);
+  std::vector<std::string> items = ParseBracketList(lines_, line_);
+  if (trace) trace->keys.back().items = items;
+  return items;
 }
 
 std::vector<QPoint> TKeyCursor::Vertices(std::string_view key) {

@@ -30,6 +30,22 @@ class TLineKeys {
   const std::string& line_;
 };
 
+// Where the reader found one key of an element: what a check of the description looks at.
+struct TKeyRead {
+  std::string element;  // the keyword that opened the element ("button", "close", ...)
+  int elementLine;      // line indexes from 0
+  std::string key;
+  int searchedFrom;     // the line the search for the key began on
+  int line;             // the line it was read from
+  std::string token;    // a token key's value as read
+  std::vector<std::string> items;  // a list key's items as read
+};
+struct TSkinReadTrace {
+  std::vector<TKeyRead> keys;
+  // With a trace the reader goes on past a malformed element, noting its error here.
+  std::vector<std::string> errors;
+};
+
 // The keys of one element, read in order from the element's first line on: each key is
 // looked for from the current line on and read where it is found; the cursor stays there,
 // so the next key may share the line. A key missing up to the end of the description is an
@@ -51,6 +67,8 @@ class TKeyCursor {
 
   // Called with every line the cursor leaves while it looks for a key.
   std::function<void(const std::string& line)> onLineLeft;
+  // When set, every key read is added to it.
+  TSkinReadTrace* trace = nullptr;
 
   EDataError Error(const std::string& what) const;
 

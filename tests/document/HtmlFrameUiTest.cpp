@@ -274,6 +274,25 @@ TEST_F(HtmlFrameTest, CopyDocumentTakesItsFilesFolder) {
   EXPECT_EQ(FromCp1251(form_->StatusLine->Text()), QStringLiteral("Файл скопирован"));
 }
 
+// A copy that cannot land, whole or in part, is reported with the folder, and never as done.
+TEST_F(HtmlFrameTest, CopyDocumentReportsAFailedCopy) {
+  Open();
+  book_.File("man/doc.htm", PageBytes("Документ", "<p>Документ</p>"));
+  book_.File("man/doc.files/p1.gif", "GIF89a");
+  frame_->ShowFile(Page("doc.htm"));
+  TempDir install;
+  install.Write("file", "a file where a folder should be");
+  install.Write("inst/doc.files", "a file where the pictures' folder should be");
+  const QString failed = QStringLiteral("Не удалось скопировать файл в ");
+  for (const QString& folder : {install.Path() + "/file/inst/", install.Path() + "/inst/"}) {
+    form_->StatusLine->ClearStatus();
+    form_->PathInput->Box(0)->setText(FromCp1251(HostPath::ToWindows(folder)));
+    Command("copyhtml");
+    EXPECT_EQ(FromCp1251(form_->StatusLine->Text()), failed + folder) << folder.toStdString();
+  }
+  EXPECT_TRUE(QFile::exists(install.Path() + "/inst/doc.htm"));  // the page itself landed
+}
+
 TEST_F(HtmlFrameTest, ViewerSettingsComeFromTheBooksKeyAndGoBackThere) {
   Open();
   const TViewerSettings& s = frame_->Settings();

@@ -98,7 +98,7 @@ TEST_F(LinkClickedTest, CopyListPutsTheChosenEntryOnTheClipboard) {
   EXPECT_EQ(FromCp1251(form_->StatusLine->Text()), QStringLiteral("Серийный номер скопирован"));
 }
 
-// A page shown from a copy on drive c: links to a zip file: the file is taken from the disc,
+// A page shown from a copy on another drive links to a zip file: the file is taken from the disc,
 // offered under its own name, and the folder chosen is offered next time.
 TEST_F(LinkClickedTest, ZipFilesComeFromTheDiscAndRememberTheirFolder) {
   TempDir copy;
@@ -106,7 +106,7 @@ TEST_F(LinkClickedTest, ZipFilesComeFromTheDiscAndRememberTheirFolder) {
   copy.Write("man/data.zip", "copy");
   // The same place below the disc root, where the book's own file lies.
   const std::string copiedName = HostPath::ToWindows(copiedPage);
-  ASSERT_EQ(copiedName.substr(0, 3), "c:\\");
+  ASSERT_NE(copiedName.substr(0, 3), "d:\\");
   const QString below = FromCp1251(copiedName.substr(3)).replace('\\', '/');
   book_.File(QFileInfo(below).path() + "/data.zip", "disc");
   frame_->ShowFile(copiedName);
