@@ -1,6 +1,7 @@
 #include "BookFolder.h"
 
 #include "AviWriter.h"
+#include "CarDrawing.h"
 #include "Canvas.h"
 #include "ChapterPages.h"
 #include "Clips.h"
@@ -103,6 +104,7 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound, QSize clipPanel) {
   SaveBmp(DrawBattery(QSize(420, 298)), man.filePath("battery_big.bmp"));
   SaveBmp(DrawWiringScheme(QSize(900, 620)), man.filePath("scheme.bmp"));
   SavePng(DrawOilFilter(QSize(128, 160)), man.filePath("filter.png"));
+  SavePng(DrawCarPicture(QSize(390, 130)), man.filePath("car.png"));
 
   const QByteArray oil = Cp1251Text(OilTable());
   Write(man, "oil.txt", oil);

@@ -2,6 +2,9 @@
 
 #include "app/ComprStream.h"
 #include "app/Errors.h"
+#include "app/ResourcePack.h"
+#include "platform/Globals.h"
+#include "platform/WinNames.h"
 #include "platform/HostPath.h"
 
 #include <QDir>
@@ -62,6 +65,25 @@ bool CopyFolderTree(const std::string& folder, const std::string& base, const st
     if (!WriteReplacing(to, file.readAll(), problem)) copied = false;
   }
   return copied;
+}
+
+std::string OnDiskForDesktop(const std::string& file) {
+  const QString host = HostPath::ToHost(file);
+  if ((!host.isEmpty() && QFileInfo::exists(host)) || !FileOrPackExists(file)) return file;
+  const std::string key = NameLower(file);
+  const auto known = Global.DesktopCopies.find(key);
+  if (known != Global.DesktopCopies.end() && QFileInfo::exists(HostPath::ToHost(known->second))) return known->second;
+  const std::string name = FileNamePart(file);
+  std::string target = Global.TempFolder + name;
+  const auto taken = [&](const std::string& candidate) {
+    for (const auto& [source, copy] : Global.DesktopCopies)
+      if (source != key && SameName(copy, candidate)) return true;
+    return false;
+  };
+  for (int n = 1; taken(target); ++n) target = Global.TempFolder + "skinbook" + std::to_string(n) + "\\" + name;
+  if (!CopyReplacing(file, target)) return file;
+  Global.DesktopCopies[key] = target;
+  return target;
 }
 
 }  // namespace FileCopy

@@ -15,5 +15,9 @@ bool CopyReplacing(const std::string& source, const std::string& target, std::st
 // fails; false when any failed.
 bool CopyFolderTree(const std::string& folder, const std::string& base, const std::string& target,
                     std::string* problem = nullptr);
+// A file for the desktop to open: `file` itself when it is on disk; a file held only in the
+// pack is copied to the temporary folder under its own name first, once per run (a second
+// pack file of that name goes to a folder of its own there). `file` when neither works.
+std::string OnDiskForDesktop(const std::string& file);
 
 }  // namespace FileCopy

@@ -119,6 +119,7 @@ class THtmlFrame : public QObject {
   void Place(TFrameViewer* viewer, const TElement& element);
   // The history entry of `file`, or a new load.
   void ShowInViewer(TFrameViewer* viewer, const std::string& file);
+  void ScrollToTopOrAnchor(TFrameViewer* viewer, const std::string& file);
   void StepHistory(bool forward, const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups);
   void ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups);
   void HideHint();

@@ -82,7 +82,7 @@ void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& ur
   const std::string written = url.substr(std::min<size_t>(5, url.size()));
   const std::string source = NameLower(viewer->HTMLExpandFilename(FromCp1251(written)));
   std::string problem;
-  if (const auto target = CopyDestination(*installFolder, written, source))
+  if (const auto target = CopyDestination(*installFolder, source))
     if (!FileCopy::CopyReplacing(source, *target, &problem)) ReportCopyFailure(*installFolder, problem);
 }
 
@@ -128,11 +128,12 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     host_.PlayMedia(file);
     return;
   }
-  // Any other file is opened by the desktop.
-  const std::string folder = FolderPart(file);
+  // Any other file is opened by the desktop, which sees only files on disk.
+  const std::string onDisk = FileCopy::OnDiskForDesktop(file);
+  const std::string folder = FolderPart(onDisk);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);
-  Shell::Open(file, {}, folder);
+  Shell::Open(onDisk, {}, folder);
 }
 
 void THtmlFrame::SaveZip(const std::string& file) {

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -53,6 +54,9 @@ struct TGlobals {
   std::string SearchStartPage;
 
   std::string LastSaveFolder;  // where the reader last saved a linked zip file
+  // Files held only in the pack that links handed to the desktop this run: lower-cased name
+  // in the pack -> the copy in TempFolder.
+  std::map<std::string, std::string> DesktopCopies;
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
 
   // Other processes of the program. ProgramFile is the program started for the other roles

@@ -66,8 +66,8 @@ void TScriptRunner::Finish(int status, const QString& message) {
   QCoreApplication::exit(status);
 }
 
-// As a click on such a link in the page shown: the pane decides first, and what it leaves is
-// followed as the viewer follows a page link.
+// As a click on such a link in the page shown: the pane decides first, and what it leaves the
+// viewer follows into the target frame.
 bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
   TFrameViewer* viewer = form_.HtmlFrame ? form_.HtmlFrame->CurrentViewer() : nullptr;
   if (!viewer) {
@@ -77,12 +77,7 @@ bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
   bool handled = false;
   try {
     form_.HtmlFrame->LinkClicked(viewer, line.target, line.text, handled);
-    if (handled) return true;
-    if (line.text.startsWith(u'#')) {
-      if (THTMLViewer* active = viewer->ActiveViewer()) active->ScrollToAnchor(line.text);
-    } else {
-      viewer->LoadFromFile(viewer->HTMLExpandFilename(line.text));
-    }
+    if (!handled) viewer->FollowLink(line.target, line.text);
   } catch (const std::exception& e) {
     error = QString::fromUtf8(e.what());
     return false;

@@ -3,7 +3,10 @@
 #include "media/Sound.h"
 #include "platform/Globals.h"
 #include "platform/HostPath.h"
+#include "app/ResourcePack.h"
 #include "platform/ui/Dialogs.h"
+#include "support/PackBuilder.h"
+#include "support/ui/DesktopRecorder.h"
 #include "support/TempDir.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/MediaFiles.h"
@@ -14,6 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 
@@ -77,10 +81,13 @@ TEST_F(LinkClickedTest, CopyIntoTheInstallFolderButNeverOutOfIt) {
   EXPECT_TRUE(Click("copy:soft\\setup.exe"));
   EXPECT_EQ(Read(install.Path() + "/inst/setup.exe"), "setup");
 
+  // A source above the page's folder is copied under its bare name; a folder is not.
   EXPECT_TRUE(Click("copy:..\\secret.txt"));
+  EXPECT_EQ(Read(install.Path() + "/inst/secret.txt"), "secret");
   EXPECT_TRUE(Click("copy:soft/.."));
+  EXPECT_TRUE(Click("copy:../"));
   EXPECT_EQ(QDir(install.Path() + "/inst").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList{"setup.exe"});
+            (QStringList{"secret.txt", "setup.exe"}));
   EXPECT_FALSE(QFile::exists(install.Path() + "/secret.txt"));
 }
 
@@ -134,6 +141,43 @@ TEST_F(LinkClickedTest, SoundLinksAndDroppedSoundsPlayInThePagePlayer) {
   frame_->WMDropFiles({dropped, book_.File("other.wav", ToneWav(300))});
   EXPECT_TRUE(SameName(player.FileName, HostPath::ToWindows(dropped))) << player.FileName;
   EXPECT_EQ(player.Mode(), TMPMode::mpPlaying);
+}
+
+// The desktop sees only files on disk: one held only in the pack goes to the temporary folder
+// first, once per run, under its own name.
+TEST_F(LinkClickedTest, PackOnlyFilesReachTheDesktopThroughTheTemporaryFolder) {
+  TempDir temp, packs;
+  Global.TempFolder = HostPath::ToWindows(temp.Path() + "/");
+  PackOpenHostFile(WritePack(packs, {{"man/manual.pdf", "pdf in pack"}, {"man/docs/manual.pdf", "another"}}));
+  PackSetRoot(Global.ProgramFolder);
+  book_.File("man/disk.pdf", "on disk");
+  TDesktopRecorder desktop;
+
+  EXPECT_TRUE(Click("manual.pdf"));
+  ASSERT_EQ(desktop.opened.size(), 1u);
+  EXPECT_EQ(desktop.opened[0].toLocalFile(), temp.Path() + "/manual.pdf");
+  EXPECT_EQ(Read(temp.Path() + "/manual.pdf"), "pdf in pack");
+
+  // Once per run: the reader's changes to the copy stay.
+  QFile copy(temp.Path() + "/manual.pdf");
+  ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+  copy.write("read");
+  copy.close();
+  EXPECT_TRUE(Click("MANUAL.PDF"));
+  EXPECT_EQ(desktop.opened.back().toLocalFile(), temp.Path() + "/manual.pdf");
+  EXPECT_EQ(Read(temp.Path() + "/manual.pdf"), "read");
+
+  // Another file of that name keeps its name in a folder of its own; files on disk go as
+  // they are.
+  EXPECT_TRUE(Click("docs/manual.pdf"));
+  EXPECT_TRUE(desktop.opened.back().toLocalFile().endsWith("/manual.pdf"));
+  EXPECT_NE(desktop.opened.back().toLocalFile(), temp.Path() + "/manual.pdf");
+  EXPECT_EQ(Read(desktop.opened.back().toLocalFile()), "another");
+  EXPECT_TRUE(Click("disk.pdf"));
+  EXPECT_EQ(desktop.opened.back().toLocalFile(), QFileInfo(book_.Folder() + "/man/disk.pdf").absoluteFilePath());
+  EXPECT_EQ(desktop.opened.size(), 4u);
+  PackClose();
+  PackSetRoot("");
 }
 
 }  // namespace

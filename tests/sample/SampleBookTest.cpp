@@ -4,6 +4,7 @@
 #include "app/MemoryStream.h"
 #include "app/ResourcePack.h"
 #include "document/Contents.h"
+#include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
 #include "skin/CommandTable.h"
 #include "platform/WinNames.h"
@@ -681,6 +682,33 @@ TEST_F(SampleBook, DialogHasItsFourPagesAndTheIndexItsThreeFiles) {
 
   for (const char* name : {"keywords.idx", "index.idx", "files.idx"})
     EXPECT_GT(QFileInfo(QDir(kBook).filePath(name)).size(), 0) << name;
+}
+
+// One page shows a picture with a map and a small form: the areas lead to chapters and the
+// form's action is a page of the book.
+TEST_F(SamplePages, GalleryHasAnImageMapAndAForm) {
+  const auto pages = Pages();
+  const std::map<std::string, QString> byName(pages.begin(), pages.end());
+  ASSERT_TRUE(byName.count("gallery.htm"));
+  const TPreparsedPage page = PreparsePage(byName.at("gallery.htm"));
+  ASSERT_EQ(page.maps.size(), 1u);
+  std::set<TMapArea::Shape> shapes;
+  for (const TMapArea& area : page.maps[0].areas) {
+    shapes.insert(area.shape);
+    EXPECT_FALSE(area.title.isEmpty());
+  }
+  EXPECT_EQ(shapes.size(), 4u);
+  const auto mapped = std::find_if(page.images.begin(), page.images.end(),
+                                   [](const TPreparsedImage& image) { return !image.usemap.isEmpty(); });
+  ASSERT_NE(mapped, page.images.end());
+  EXPECT_EQ(FindImageMap(page.maps, mapped->usemap), &page.maps[0]);
+  EXPECT_GE(PackFind(kFolder + ToCp1251(mapped->source.toLower())), 0);
+
+  ASSERT_EQ(page.forms.size(), 1u);
+  EXPECT_GE(PackFind(kFolder + ToCp1251(page.forms[0].action.toLower())), 0);
+  std::set<TFormControlKind> kinds;
+  for (const TPreparsedControl& control : page.controls) kinds.insert(control.kind);
+  EXPECT_EQ(kinds.size(), 6u);
 }
 
 }  // namespace
