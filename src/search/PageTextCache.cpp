@@ -45,7 +45,8 @@ std::string KeyOf(QStringView text) {
 
 // What the engine itself shows of the page: its pre-parse and rich-text importer.
 QString EngineText(const std::string& file, const QString& page) {
-  THtmlDocument document(file, false, nullptr);
+  THtmlDocument document(nullptr);
+  document.Reset(file, false);
   document.setHtml(PreparsePage(page, {}).html);
   return document.toPlainText();
 }
