@@ -540,9 +540,10 @@ TEST_F(SampleBookScript, TurnsTheCarPlaysTheEngineClipAndSwitchesTheMusic) {
       At("click", kOpenBook),
       "wait 100",
       At("click", kVideoButton),
-      "wait 300",
+      // The three-second clip has started well before its middle, also on a loaded machine.
+      "wait 1000",
       Dumped("clip.json"),
-      "wait 3500",
+      "wait 4000",
       Dumped("ended.json"),
       At("click", kMusicButton),
       "wait 300",
