@@ -526,6 +526,10 @@ TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
 }
 
 TEST_F(SampleBookScript, TurnsTheCarPlaysTheEngineClipAndSwitchesTheMusic) {
+#if defined(__SANITIZE_ADDRESS__)
+  // The checks below look at the clip at fixed times; instrumented, the back end starts it too late.
+  GTEST_SKIP() << "clip timing is not kept under AddressSanitizer";
+#endif
   const TRun run = RunScript({
       Dumped("start.json"),
       At("click", kTurningTab),
