@@ -7,18 +7,12 @@
 
 QString TNamedGuard::LockFolder() { return RuntimeFolder(); }
 
-namespace {
-
 // Any text can be a name, so files are named by its hash.
-QString GuardFileFor(const std::string& name, const char* extension) {
+QString TNamedGuard::LockFileFor(const std::string& name) {
   const QByteArray hash =
       QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
-  return TNamedGuard::LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QLatin1String(extension);
+  return LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
 }
-
-}  // namespace
-
-QString TNamedGuard::LockFileFor(const std::string& name) { return GuardFileFor(name, ".lock"); }
 
 TNamedGuard::TNamedGuard(const std::string& name) {
   MakePrivateFolder(LockFolder());
