@@ -1,7 +1,10 @@
 #include "BookFolder.h"
 
+#include "AviWriter.h"
+#include "CarDrawing.h"
 #include "Canvas.h"
 #include "ChapterPages.h"
+#include "Clips.h"
 #include "ClickSound.h"
 #include "GifWriter.h"
 #include "PartDrawings.h"
@@ -88,7 +91,7 @@ QByteArray ToolsArchive(const QByteArray& oil) {
 
 }  // namespace
 
-void WriteBookFolder(const QDir& out, const SkinSound& sound) {
+void WriteBookFolder(const QDir& out, const SkinSound& sound, QSize clipPanel) {
   if (!out.mkpath(kPageFolder)) throw std::runtime_error("cannot create the page folder");
   const QDir man(out.filePath(kPageFolder));
   for (const std::vector<BookFile>& group : {ServicePages(), ChapterPages()})
@@ -101,6 +104,7 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound) {
   SaveBmp(DrawBattery(QSize(420, 298)), man.filePath("battery_big.bmp"));
   SaveBmp(DrawWiringScheme(QSize(900, 620)), man.filePath("scheme.bmp"));
   SavePng(DrawOilFilter(QSize(128, 160)), man.filePath("filter.png"));
+  SavePng(DrawCarPicture(QSize(390, 130)), man.filePath("car.png"));
 
   const QByteArray oil = Cp1251Text(OilTable());
   Write(man, "oil.txt", oil);
@@ -109,4 +113,5 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound) {
   Write(man, "tools.rar", ToolsArchive(oil));
   Write(man, "signal.wav", EncodeWav(ClickSamples(sound), kClickSampleRate));
   Write(man, "setup.exe", SetupProgram());
+  Write(man, "engine.avi", EncodeMjpegAvi(EngineFrames(clipPanel), kEngineFramesPerSecond));
 }

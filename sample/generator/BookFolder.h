@@ -8,5 +8,6 @@
 // Folder name inside the pack; the pages' links are relative to it.
 inline const char* const kPageFolder = "man";
 
-// `sound` is reused for the page that plays a sound.
-void WriteBookFolder(const QDir& out, const SkinSound& sound);
+// `sound` is reused for the page that plays a sound; `clipPanel` is the size of the clip panel
+// the engine clip plays in.
+void WriteBookFolder(const QDir& out, const SkinSound& sound, QSize clipPanel);

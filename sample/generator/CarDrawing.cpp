@@ -176,3 +176,11 @@ void DrawCar(QPainter& p, const QRectF& box) {
   p.drawPath(body);
   p.restore();
 }
+
+QImage DrawCarPicture(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(250, 249, 245));
+  QPainter p(&image);
+  DrawCar(p, QRectF(QPointF(0, 0), size));
+  return image;
+}

@@ -165,6 +165,34 @@ QStringList HtmlLines(const SkinHtml& h) {
           "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
 }
 
+// vw and vh are the field's right and bottom edges. The frame name is a key word of the
+// description ("text"), which is harmless in this value: no key is looked for after it on its
+// line.
+QStringList FindTxtLines(const SkinFindTxt& f) {
+  const QRect& b = f.box;
+  return {QStringLiteral("_findtxt %1").arg(f.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          "frame=" + f.frame, "nofiles=[]", QStringLiteral("number=%1").arg(f.number), "hint=" + Checked(f.hint),
+          QString()};
+}
+
+// vw and vh are the panel's right and bottom edges; html names the pane the clip's page
+// shows in.
+QStringList ClipLines(const SkinClip& c) {
+  const QRect& b = c.box;
+  return {QStringLiteral("_clip %1").arg(c.screen + 1),
+          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
+              .arg(b.x())
+              .arg(b.y())
+              .arg(b.x() + b.width())
+              .arg(b.y() + b.height()),
+          QStringLiteral("bgcolor=%1; html=%2").arg(Color(c.color)).arg(c.html), QString()};
+}
+
 // vw and vh are the tree's right and bottom edges on the window.
 QStringList TreeLines(const SkinTree& t) {
   return {QStringLiteral("_tree %1").arg(t.screen + 1),
@@ -246,8 +274,8 @@ std::string Encode(const QStringList& lines) {
 std::string StructText(const SkinLayout& s) {
   QStringList lines;
   lines << "codec="
-        << "rolic=no"
-        << "bgsounddef=[]"
+        << "rolic=" + Checked(s.startClip) << "background=no"
+        << "bgsounddef=[" + s.songs.join(';') + "]"
         << QStringLiteral("helpwin vw=0; vh=0; fn=%1").arg(Checked(kHelpFile));
   QStringList vertices;
   for (const QPoint& pt : s.windowShape)
@@ -269,6 +297,10 @@ std::string StructText(const SkinLayout& s) {
       if (p.screen == screen) lines << PopupLines(p);
     for (const SkinTree& t : s.trees)
       if (t.screen == screen) lines << TreeLines(t);
+    for (const SkinFindTxt& f : s.findFields)
+      if (f.screen == screen) lines << FindTxtLines(f);
+    for (const SkinClip& c : s.clips)
+      if (c.screen == screen) lines << ClipLines(c);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
           << QString();
   }

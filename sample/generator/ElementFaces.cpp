@@ -255,6 +255,41 @@ void DrawIcon(QPainter& p, const QRectF& face, FaceIcon icon, const QString& loo
       p.fillPath(triangle, glyph);
       break;
     }
+    case FaceIcon::PlayClip: {
+      QPainterPath triangle;
+      triangle.moveTo(c + QPointF(-4, -6));
+      triangle.lineTo(c + QPointF(6, 0));
+      triangle.lineTo(c + QPointF(-4, 6));
+      triangle.closeSubpath();
+      p.fillPath(triangle, glyph);
+      break;
+    }
+    case FaceIcon::PauseClip:
+      p.fillRect(QRectF(c + QPointF(-5, -6), QSizeF(3.5, 12)), glyph);
+      p.fillRect(QRectF(c + QPointF(1.5, -6), QSizeF(3.5, 12)), glyph);
+      break;
+    case FaceIcon::StopClip:
+      p.fillRect(QRectF(c + QPointF(-5, -5), QSizeF(10, 10)), glyph);
+      break;
+    case FaceIcon::Music: {
+      // An eighth note: head, stem and flag.
+      p.setPen(Qt::NoPen);
+      p.setBrush(glyph);
+      p.drawEllipse(c + QPointF(-3, 4), 3.5, 2.6);
+      p.fillRect(QRectF(c + QPointF(-0.2, -7), QSizeF(1.8, 11)), glyph);
+      p.setPen(QPen(glyph, 1.8, Qt::SolidLine, Qt::RoundCap));
+      p.setBrush(Qt::NoBrush);
+      QPainterPath flag;
+      flag.moveTo(c + QPointF(0.7, -7));
+      flag.cubicTo(c + QPointF(2, -3), c + QPointF(7, -3), c + QPointF(5, 2));
+      p.drawPath(flag);
+      break;
+    }
+    case FaceIcon::Search:
+      // A magnifying glass.
+      p.drawEllipse(c + QPointF(-2, -2), 5, 5);
+      p.drawLine(c + QPointF(1.7, 1.7), c + QPointF(7, 7));
+      break;
     case FaceIcon::None:
       break;
   }

@@ -8,11 +8,13 @@
 namespace {
 
 // The frame round the page pane, which the program places at 33, 90 in 673 by 421 pixels,
-// and a quiet strip beside it.
-void DrawPaneFrame(QPainter& p, const QRect& pane) {
+// and a quiet strip beside it, with the book's emblem at its top unless a clip panel sits
+// there.
+void DrawPaneFrame(QPainter& p, const QRect& pane, bool emblem) {
   DrawInsetPanel(p, QRectF(pane).adjusted(-3, -3, 3, 3), 4, QColor(250, 249, 245));
   const QRectF strip(pane.right() + 8, pane.top() - 3, 782 - pane.right() - 8, pane.height() + 6);
   DrawInsetPanel(p, strip, 4, QColor(22, 30, 42));
+  if (!emblem) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   DrawEmblem(p, QPointF(strip.center().x(), strip.top() + 44), 24, QColor(232, 163, 58, 120));
@@ -53,10 +55,13 @@ QImage DrawReaderScreen(const SkinLayout& layout) {
   p.fillRect(QRectF(8, 47, layout.screenSize.width() - 16, 38), groove);
 
   for (const SkinHtml& pane : layout.htmls)
-    if (pane.screen == 1) DrawPaneFrame(p, pane.box);
+    if (pane.screen == 1) DrawPaneFrame(p, pane.box, layout.clips.empty());
   DrawPageHeader(p, layout.pageHeader);
   DrawInsetPanel(p, QRectF(layout.statusStrip), 4, QColor(16, 22, 30));
   for (const SkinPath& path : layout.paths)
     if (path.screen == 1) DrawPathField(p, path);
+  // The clip panel sits sunk into the strip beside the page.
+  for (const SkinClip& clip : layout.clips)
+    if (clip.screen == 1) DrawInsetPanel(p, QRectF(clip.box).adjusted(-3, -3, 3, 3), 3, clip.color);
   return img;
 }

@@ -150,6 +150,40 @@ BookFile Faults() {
   return {"faults.htm", HtmlPage("Неисправности", body)};
 }
 
+// The car picture's map: the parts lead to their chapters. Coordinates are the picture's
+// (car.png, 390 by 130); the wheels come first, as they lie over the body.
+QString CarMap() {
+  return "<map name=\"car\">"
+         "<area shape=\"circle\" coords=\"84,104,26\" href=\"glava7.htm#koleso\" "
+         "title=\"Колесо — как его заменить\" alt=\"Заднее колесо\">"
+         "<area shape=\"circle\" coords=\"306,104,26\" href=\"glava6.htm\" "
+         "title=\"Тормозная система\" alt=\"Переднее колесо\">"
+         "<area shape=\"rect\" coords=\"288,50,388,98\" href=\"glava1.htm\" "
+         "title=\"Под капотом — двигатель\" alt=\"Капот\">"
+         "<area shape=\"poly\" coords=\"4,68,12,58,90,57,112,57,112,100,8,100\" href=\"glava4.htm\" "
+         "title=\"Топливный бак — сзади, под полом багажника\" alt=\"Багажник\">"
+         "<area shape=\"default\" href=\"glava10.htm\" title=\"Кузов и уход за ним\" alt=\"Кузов\">"
+         "</map>";
+}
+
+// A form is never sent: the button opens the maintenance schedule, a page of the book.
+QString BookingForm() {
+  return "<div style=\"border: 1px solid #9aa8b8; padding: 8px\">"
+         "<form action=\"to.htm\"><h3>Запись на обслуживание</h3>"
+         "<p>Имя: <input name=\"name\" size=\"24\"> Телефон: <input name=\"phone\" size=\"14\"></p>"
+         "<p>Двигатель: <input type=\"radio\" name=\"fuel\" value=\"petrol\" checked> бензиновый "
+         "<input type=\"radio\" name=\"fuel\" value=\"diesel\"> дизельный</p>"
+         "<p>Работы:<br><select name=\"works\" size=\"3\" multiple><option selected>Замена масла</option>"
+         "<option>Замена тормозных колодок</option><option>Развал-схождение</option></select></p>"
+         "<p><input type=\"checkbox\" name=\"wash\" checked> Вымыть автомобиль после работ</p>"
+         "<p>Пожелания:<br><textarea name=\"note\" rows=\"2\" cols=\"40\"></textarea></p>"
+         "<p><input type=\"submit\" value=\"Записаться\"> <input type=\"reset\" value=\"Очистить\"></p>"
+         "</form></div>"
+         "<p style=\"display: none\">Служебная пометка: этот абзац скрыт и на странице не виден.</p>"
+         "<p class=\"note\">Форма никуда не отправляется: кнопка «Записаться» открывает регламент "
+         "обслуживания.</p>";
+}
+
 BookFile Gallery() {
   const QString body =
       ChapterNav("faults.htm", "files.htm") +
@@ -171,8 +205,12 @@ BookFile Gallery() {
       "<td align=\"center\"><img src=\"filter.png\" width=\"128\" height=\"160\" "
       "title=\"Масляный фильтр\" alt=\"Масляный фильтр\"><br>"
       "<span class=\"caption\">Масляный фильтр</span></td>"
-      "</tr></table>" +
-      ChapterNav("faults.htm", "files.htm");
+      "</tr></table>"
+      "<a name=\"car\"></a><h2>Автомобиль по частям</h2>"
+      "<p>Нажмите на колесо, капот, багажник или кузов — откроется глава об этой части.</p>"
+      "<p><img src=\"car.png\" width=\"390\" height=\"130\" usemap=\"#car\" "
+      "title=\"Автомобиль — нажмите на его часть\" alt=\"Автомобиль\"></p>" +
+      CarMap() + BookingForm() + ChapterNav("faults.htm", "files.htm");
   return {"gallery.htm", HtmlPage("Рисунки деталей", body)};
 }
 
@@ -240,13 +278,28 @@ BookFile Glossary() {
 
 BookFile About() {
   const QString body =
-      ChapterNav("glossary.htm", QString()) +
+      ChapterNav("glossary.htm", "video.htm") +
       "<h1>О книге</h1>"
       "<p>Электронная книга «Ремонт и эксплуатация автомобиля», версия 2.0.</p>"
       "<p>Сведения в книге даны для ознакомления. Работы, от которых зависит безопасность — "
       "тормоза, рулевое управление, — доверяйте специалистам.</p>"
       "<p>Вопросы и пожелания: <a href=\"mailto:book@example.com\">book@example.com</a>.</p>";
   return {"about.htm", HtmlPage("О книге", body)};
+}
+
+// Shown beside the engine clip of the reading screen's clip panel.
+BookFile Video() {
+  const QString body =
+      ChapterNav("about.htm", QString()) + "<h1>Как работает двигатель</h1>"
+      "<p>Ролик справа показывает цилиндр четырёхтактного двигателя. За два оборота коленчатого "
+      "вала поршень проходит четыре такта:</p><ol>"
+      "<li><b>Впуск</b> — поршень идёт вниз, цилиндр наполняется рабочей смесью.</li>"
+      "<li><b>Сжатие</b> — поршень идёт вверх и сжимает смесь.</li>"
+      "<li><b>Рабочий ход</b> — свеча поджигает смесь, газы толкают поршень вниз.</li>"
+      "<li><b>Выпуск</b> — поршень идёт вверх и выталкивает отработавшие газы.</li></ol>"
+      "<p class=\"note\">Кнопки под роликом останавливают его и приостанавливают; кнопка "
+      "«Видео» запускает его снова.</p>";
+  return {"video.htm", HtmlPage("Как работает двигатель", body)};
 }
 
 }  // namespace
@@ -257,10 +310,11 @@ std::vector<std::pair<QString, QString>> ReferencePages() {
   return {{"to.htm", "Техническое обслуживание"}, {"specs.htm", "Технические характеристики"},
           {"faults.htm", "Неисправности"},        {"gallery.htm", "Рисунки деталей"},
           {"files.htm", "Файлы и программы"},     {"history.htm", "Из истории автомобиля"},
-          {"glossary.htm", "Словарь терминов"},   {"about.htm", "О книге"}};
+          {"glossary.htm", "Словарь терминов"},   {"about.htm", "О книге"},
+          {"video.htm", "Как работает двигатель"}};
 }
 
 std::vector<BookFile> ServicePages() {
   return {Index(),   Frameset(), FrameContents(), Maintenance(), Specs(), Faults(),
-          Gallery(), Files(),    History(),       Glossary(),    About()};
+          Gallery(), Files(),    History(),       Glossary(),    About(),    Video()};
 }

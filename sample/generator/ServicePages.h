@@ -1,6 +1,7 @@
 #pragma once
 // The pages around the chapters: welcome and contents, the framed reading view, tables for
-// service, downloads and programs, the picture gallery and two pages written in UTF-8.
+// service, downloads and programs, the picture gallery (with a map of the car and a small
+// form) and two pages written in UTF-8.
 
 #include "PageTemplate.h"
 

@@ -8,6 +8,9 @@ const QColor kPressed(205, 215, 228);
 const QColor kInk(30, 52, 80);
 
 const QString kClick = QStringLiteral("click.wav");
+// The page media buttons at the right end of the bar under the page.
+constexpr int kMediaButtonsLeft = 662;
+constexpr int kFindButtonLeft = kMediaButtonsLeft - 30;
 const QString kToggle = QStringLiteral("toggle.wav");
 
 SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect,
@@ -102,6 +105,35 @@ SkinLayout SampleLayout() {
                               QStringLiteral("Выход"), "exit",
                               QStringLiteral("Завершить работу с книгой")));
 
+  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_music", QRect(22, 97, 104, 28),
+                              QStringLiteral("Музыка"), "bgsound",
+                              QStringLiteral("Включить или выключить фоновую музыку")));
+
+  // Above the showroom's right corner: the still picture or the turning car in its place.
+  SkinElement still;
+  still.kind = ElementKind::Grouped;
+  still.face = FaceStyle::Tab;
+  still.screen = 0;
+  still.picture = "t_2d";
+  still.rect = QRect(600, 97, 48, 28);
+  still.captionUp = still.captionDn = QStringLiteral("2D");
+  still.colors = {kPressed, kAmber, kInk, kInk};
+  still.command = "2d";
+  still.hint = QStringLiteral("Автомобиль на картинке");
+  still.state = true;
+  still.store = true;
+  still.group = 2;
+  still.sound = kToggle;
+  s.elements.push_back(still);
+  SkinElement turning = still;
+  turning.picture = "t_3d";
+  turning.rect.moveLeft(648);
+  turning.captionUp = turning.captionDn = QStringLiteral("3D");
+  turning.command = "3d";
+  turning.hint = QStringLiteral("Автомобиль на поворотном круге");
+  turning.state = false;
+  s.elements.push_back(turning);
+
   struct Tool {
     const char* picture;
     QString caption;
@@ -154,6 +186,31 @@ SkinLayout SampleLayout() {
   s.elements.push_back(IconButton(0, "t_jump", QRect(510, 419, 28, 24), FaceIcon::DropDown, "contextmenu1",
                                   QStringLiteral("Сразу к главе")));
 
+  // At the top of the strip the clip panel; at the right end of the bar under the page, what
+  // plays in it and the music.
+  s.clips.push_back({1, QRect(716, 96, 64, 48), QColor(8, 12, 18), 20});
+  struct MediaButton {
+    const char* picture;
+    FaceIcon icon;
+    const char* command;
+    QString hint;
+  };
+  const MediaButton media[] = {
+      {"r_video", FaceIcon::PlayClip, "clip=man\\engine.avi=man\\video.htm",
+       QStringLiteral("Ролик: как работает двигатель")},
+      {"r_pause", FaceIcon::PauseClip, "pause", QStringLiteral("Приостановить или продолжить ролик")},
+      {"r_stop", FaceIcon::StopClip, "stop", QStringLiteral("Остановить ролик")},
+      {"r_music", FaceIcon::Music, "bgsound", QStringLiteral("Включить или выключить фоновую музыку")},
+  };
+  // Left of them, the search page of the dialog.
+  s.elements.push_back(IconButton(1, "r_find", QRect(kFindButtonLeft, 518, 28, 23), FaceIcon::Search, "findnext1",
+                                  QStringLiteral("Поиск по книге (Ctrl+F)")));
+  int left = kMediaButtonsLeft;
+  for (const MediaButton& b : media) {
+    s.elements.push_back(IconButton(1, b.picture, QRect(left, 518, 28, 23), b.icon, b.command, b.hint));
+    left += 30;
+  }
+
   SkinElement toc;
   toc.kind = ElementKind::Toggle;
   toc.face = FaceStyle::ToggleLed;
@@ -196,6 +253,8 @@ SkinLayout SampleLayout() {
   s.elements.push_back(index);
 
   s.sounds = {{kClick, 2400, 700, 40}, {kToggle, 1500, 420, 50}};
+  s.startClip = QStringLiteral("intro.avi");
+  s.songs = {QStringLiteral("song1.wav"), QStringLiteral("song2.wav")};
 
   SkinText version;
   version.screen = 0;
@@ -214,7 +273,8 @@ SkinLayout SampleLayout() {
 
   SkinText title;
   title.screen = 1;
-  title.area = s.pageHeader.adjusted(18, 0, -8, 0);
+  title.area = s.pageHeader.adjusted(18, 0, 0, 0);
+  title.area.setRight(kFindButtonLeft - 9);  // clear of the search and media buttons
   title.family = CaptionFontFamily();
   title.points = 10;
   title.bold = true;
@@ -234,6 +294,23 @@ SkinLayout SampleLayout() {
   status.ident = "statusline";
   status.number = 2;
   s.texts.push_back(status);
+
+  // On the dialog's search page (its coordinates): messages of the search, right of its title.
+  SkinText searchStatus;
+  searchStatus.screen = 1;
+  searchStatus.area = QRect(196, 6, 170, 20);
+  searchStatus.family = CaptionFontFamily();
+  searchStatus.points = 8;
+  searchStatus.color = QColor(240, 180, 80);
+  searchStatus.ident = "statusline";
+  searchStatus.number = 1000;
+  s.texts.push_back(searchStatus);
+
+  SkinFindTxt field;
+  field.box = QRect(24, 42, 262, 16);
+  field.frame = "text";  // the page frame of the framed reading view
+  field.hint = QStringLiteral("Слово или слова для поиска, Enter ищет");
+  s.findFields.push_back(field);
 
   SkinPath install;
   install.screen = 1;

@@ -18,7 +18,20 @@ enum class FaceStyle { TitleButton, ToolButton, ToggleLed, Tab, WindowMinimize, 
 
 // A sign drawn on a tool button's face where it has no caption: the history lists (a list
 // with an arrow), the favourites (a star: add, show, delete) and a drop-down arrow.
-enum class FaceIcon { None, HistoryBackList, HistoryForwardList, FavoriteAdd, FavoriteShow, FavoriteDelete, DropDown };
+enum class FaceIcon {
+  None,
+  HistoryBackList,
+  HistoryForwardList,
+  FavoriteAdd,
+  FavoriteShow,
+  FavoriteDelete,
+  DropDown,
+  PlayClip,
+  PauseClip,
+  StopClip,
+  Music,
+  Search
+};
 
 struct SkinElement {
   ElementKind kind = ElementKind::Button;
@@ -72,12 +85,31 @@ struct SkinHtml {
   int number = 0;
 };
 
+// A "_findtxt" element: a search field. It stands on the dialog's search page, so its box is
+// in the dialog's coordinates; `screen` is the main window's screen it belongs to.
+struct SkinFindTxt {
+  int screen = 1;
+  QRect box;
+  QString frame;  // the frame of a frameset page that the page search looks in
+  int number = 1;
+  QString hint;
+};
+
 // A "_tree" element: a contents tree at the left of the reading screen's page.
 struct SkinTree {
   int screen = 1;
   int right = 0, bottom = 0;  // window coordinates; the tree starts at the page's corner
   QColor select, selectText;
   QString file;  // the contents file, beside the descriptions
+};
+
+// A "_clip" element: a coloured panel where page media plays its video, with the document
+// pane that shows the clip's page.
+struct SkinClip {
+  int screen = 1;
+  QRect box;
+  QColor color;
+  int html = 0;  // the number of the "_html" declaration
 };
 
 // A "_popup" element: a list the reader opens as a window of its own. Lists of one look share
@@ -114,8 +146,12 @@ struct SkinLayout {
   std::vector<SkinPath> paths;
   std::vector<SkinHtml> htmls;
   std::vector<SkinTree> trees;  // the contents first, then the index of terms
+  std::vector<SkinFindTxt> findFields;
+  std::vector<SkinClip> clips;
   std::vector<SkinPopup> popups;
   std::vector<SkinSound> sounds;
+  QString startClip;            // "rolic": played before the window shows
+  QStringList songs;            // "bgsounddef": the background music
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.
   QRect pageHeader;   // above the page, for the page's title

@@ -8,13 +8,37 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 const QColor kAmber(232, 163, 58);
 const QColor kText(226, 232, 240);
 
-void DrawShowroom(QPainter& p, const QRectF& r) {
+const QRectF kShowroom(22, 126, 674, 276);
+
+// The car on its turntable, turned by `angle` from the side view: seen from further round,
+// its side narrows toward the width of its front, and past a quarter turn its other side
+// shows.
+void DrawTurnedCar(QPainter& p, const QRectF& box, qreal angle) {
+  const qreal c = std::cos(angle);
+  const qreal width = 0.38 + 0.62 * std::abs(c);
+  p.save();
+  QRadialGradient disc(box.center().x(), box.bottom() - 4, box.width() * 0.56);
+  disc.setColorAt(0, QColor(90, 104, 124, 150));
+  disc.setColorAt(1, QColor(40, 50, 64, 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(disc);
+  p.drawEllipse(QPointF(box.center().x(), box.bottom() - 4), box.width() * 0.56, 20);
+  p.translate(box.center().x(), 0);
+  p.scale(c < 0 ? -width : width, 1);
+  p.translate(-box.center().x(), 0);
+  DrawCar(p, box);
+  p.restore();
+}
+
+// `carAngle`: none for the still picture; the car on its turntable otherwise.
+void DrawShowroom(QPainter& p, const QRectF& r, std::optional<qreal> carAngle) {
   DrawInsetPanel(p, r, 10, QColor(20, 30, 44));
   p.save();
   QPainterPath clip;
@@ -43,7 +67,9 @@ void DrawShowroom(QPainter& p, const QRectF& r) {
   p.restore();
   p.save();
   p.setClipRect(r);
-  DrawCar(p, QRectF(r.center().x() - 250, r.top(), 500, r.height() - 26));
+  const QRectF car(r.center().x() - 250, r.top(), 500, r.height() - 26);
+  if (carAngle) DrawTurnedCar(p, car, *carAngle);
+  else DrawCar(p, car);
   p.restore();
 }
 
@@ -192,7 +218,7 @@ QImage DrawTitleScreen(const SkinLayout& layout) {
   p.drawText(QRectF(0, 96, titleBox.width(), 22), Qt::AlignCenter,
              QStringLiteral("устройство  •  обслуживание  •  ремонт"));
 
-  DrawShowroom(p, QRectF(22, 126, 674, 276));
+  DrawShowroom(p, kShowroom, std::nullopt);
 
   DrawPlate(p, QRectF(706, 126, 80, 276), 10);
   DrawGauge(p, QPointF(746, 174), 29, 0.32, QStringLiteral("об/мин"));
@@ -202,4 +228,14 @@ QImage DrawTitleScreen(const SkinLayout& layout) {
   DrawContentsList(p, QRectF(276, 412, 270, 162));
   DrawEngine(p, QRectF(558, 412, 228, 162), PistonWindow(layout));
   return img;
+}
+
+QImage DrawShowroomFrame(const SkinLayout& layout, double carAngle, const QRect& area) {
+  QImage img = NewCanvas(layout.screenSize);
+  img.fill(Qt::black);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawShowroom(p, kShowroom, carAngle);
+  p.end();
+  return img.copy(area);
 }

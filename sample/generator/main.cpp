@@ -4,11 +4,14 @@
 // when given, receives pictures of the screens and of every element's looks for checking
 // the design by eye.
 
+#include "AviWriter.h"
 #include "BookFolder.h"
 #include "Canvas.h"
 #include "ClickSound.h"
+#include "Clips.h"
 #include "ContentsFiles.h"
 #include "Descriptions.h"
+#include "DialogPages.h"
 #include "ElementFaces.h"
 #include "GifWriter.h"
 #include "HelpFile.h"
@@ -17,6 +20,7 @@
 #include "Preview.h"
 #include "Screens.h"
 #include "SkinLayout.h"
+#include "Songs.h"
 #include "WavWriter.h"
 
 #include <QDir>
@@ -86,7 +90,12 @@ int Run(const QStringList& args) {
   for (const SkinSound& sound : layout.sounds)
     WriteFile(out.filePath(sound.file), EncodeWav(ClickSamples(sound), kClickSampleRate));
 
-  WriteBookFolder(out, layout.sounds.front());
+  WriteBookFolder(out, layout.sounds.front(), layout.clips.at(0).box.size());
+  WriteFile(out.filePath(layout.startClip), EncodeMjpegAvi(IntroFrames(layout), kIntroFramesPerSecond));
+  WriteFile(out.filePath("car.avi"), EncodeMjpegAvi(TurningCarFrames(layout), kCarFramesPerSecond, 60));
+  for (int i = 0; i < layout.songs.size(); ++i)
+    WriteFile(out.filePath(layout.songs[i]), EncodeWav(SongSamples(i), kSongSampleRate));
+  const QImage dialog = WriteDialog(out);
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);
@@ -106,6 +115,7 @@ int Run(const QStringList& args) {
       SavePng(PreviewScreen(layout, static_cast<int>(i), backgrounds[i], pictures, piston.front()),
               preview.filePath(QStringLiteral("preview-screen%1.png").arg(i)));
     SavePng(PreviewLooks(pictures), preview.filePath("preview-looks.png"));
+    SavePng(dialog, preview.filePath("preview-dialog.png"));
   }
   return 0;
 }

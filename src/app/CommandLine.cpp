@@ -1,5 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "app/DiscImage.h"
+
+#include <QFileInfo>
+
 TRole TCommandLine::Role() const { return ParseRoleCommandLine(arguments).role; }
 
 TRoleArguments ParseRoleCommandLine(const QStringList& arguments) {
@@ -54,25 +58,38 @@ TCommandLine ParseCommandLine(const QStringList& args) {
       return cl;
     }
   }
+  // A folder or an image named alone is the book to open (the roles' own arguments are
+  // Windows names and "/t").
+  if (cl.book.isEmpty() && cl.arguments.size() == 1 &&
+      (IsDiscImageName(cl.arguments[0]) || QFileInfo(cl.arguments[0]).isDir()))
+    cl.book = cl.arguments.takeFirst();
   return cl;
 }
 
 QString CommandLineUsage() {
   return QStringLiteral(
-      "usage: skinbook [--book DIR] [--disc DIR] [--screenshot FILE] [--script FILE]\n"
-      "                [--print-to FILE] [--no-pdf-printer] [--verbose] [ARGUMENTS...]\n"
+      "usage: skinbook [--book PATH] [--disc DIR] [--screenshot FILE] [--script FILE]\n"
+      "                [--print-to FILE] [--no-pdf-printer] [--verbose] [PATH | ARGUMENTS...]\n"
       "\n"
-      "  --book DIR         the book folder (default: the program's folder when it holds a\n"
-      "                     book, else the sample book)\n"
+      "  --book PATH, PATH  the book: its folder, the folder of its disc (the book in its\n"
+      "                     \"run\" folder) or an ISO 9660 image of the disc (.iso), which\n"
+      "                     is unpacked once into the user's cache folder (default: the\n"
+      "                     program's folder when it holds a book, else the sample book)\n"
       "  --disc DIR         the folder that stands for the book's disc (default: the book\n"
       "                     folder above its \"run\" folder, else the book folder)\n"
       "  --screenshot FILE  save the main window as a PNG once it has opened, then exit\n"
       "  --script FILE      run the commands in FILE once the window has opened, then exit\n"
+      "                     (both run without a display, on Qt's offscreen platform)\n"
       "  --print-to FILE    a scripted run prints to the PDF printer into FILE\n"
       "  --no-pdf-printer   leave out the built-in \"PDF\" printer\n"
       "  --verbose          log discarded errors to stderr\n"
       "  --help, --version\n"
       "\n"
-      "Without arguments the book's main window opens. FILE /t opens the thesaurus at FILE;\n"
-      "any other FILE opens a picture window showing it (FILE /h: the help window).\n");
+      "Without arguments the book's main window opens; a second start of the same book\n"
+      "brings its window to the front. FILE /t opens the thesaurus at FILE; any other\n"
+      "FILE opens a picture window showing it (FILE /h: the help window).\n"
+      "\n"
+      "Exit status: 0 when the window closed or the screenshot was saved, 1 when the book\n"
+      "cannot start (the message says why) or is already open in a scripted run, 2 for\n"
+      "wrong options.\n");
 }

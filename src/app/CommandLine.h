@@ -21,6 +21,8 @@ struct TCommandLine {
   QString error;          // a "--" option that is unknown or lacks its value
 
   bool HasParams() const { return !arguments.isEmpty(); }
+  // A run that saves the window or drives it from a script, and then ends.
+  bool Scripted() const { return !screenshot.isEmpty() || !script.isEmpty(); }
   // "/t" among the arguments: thesaurus; any other argument: picture window.
   TRole Role() const;
 };

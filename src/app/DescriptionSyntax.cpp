@@ -40,16 +40,15 @@ bool ReadTextLine(TMemoryStream& stream, std::string& line) {
   line.clear();
   char c = 0;
   while (stream.ReadByte(c)) {
+    if (c == '\n') break;
     if (c == '\r') {
       // The line feed of a CR LF pair goes with its line, so a text ending in CR LF has no
-      // empty line after its last one, just like a text ending in CR.
+      // empty line after its last one, just like a text ending in CR or in LF.
       const std::string& data = stream.Data();
-      size_t next = stream.Position();
-      while (next < data.size() && data[next] == '\n') ++next;
-      stream.SetPosition(next);
+      if (stream.Position() < data.size() && data[stream.Position()] == '\n') stream.SetPosition(stream.Position() + 1);
       break;
     }
-    if (c != '\n') line.push_back(c);
+    line.push_back(c);
   }
   return true;
 }
@@ -76,14 +75,24 @@ TColor ParseColorAt(const std::string& line, int pos) {
 }
 
 std::vector<std::string> ParseBracketList(const TLines& lines, int& lineIndex) {
+  bool unclosed = false;
+  return ParseBracketList(lines, lineIndex, unclosed);
+}
+
+std::vector<std::string> ParseBracketList(const TLines& lines, int& lineIndex, bool& unclosed) {
   std::vector<std::string> items;
+  unclosed = false;
   if (lineIndex < 0 || static_cast<size_t>(lineIndex) >= lines.size()) return items;
   size_t pos = lines[lineIndex].find('[');
   if (pos == std::string::npos) return items;
   ++pos;
+  unclosed = true;
   for (;;) {
     const std::string& line = lines[lineIndex];
-    if (pos < line.size() && line[pos] == ']') break;
+    if (pos < line.size() && line[pos] == ']') {
+      unclosed = false;
+      break;
+    }
     const size_t end = std::min(line.find_first_of(";]", pos), line.size());
     items.emplace_back(TrimBlanks(std::string_view(line).substr(pos, end - pos)));
     if (end == line.size()) {
@@ -115,7 +124,9 @@ std::string ValueAfterLastEq(const std::string& text) {
 }
 
 std::vector<QPoint> ParseVertexList(const TLines& lines, int& lineIndex) {
-  const std::vector<std::string> items = ParseBracketList(lines, lineIndex);
+  bool unclosed = false;
+  const std::vector<std::string> items = ParseBracketList(lines, lineIndex, unclosed);
+  if (unclosed) throw EDataError("the list has no closing \"]\" before the end of the description");
   if (items.size() > kMaxVertexCount)
     throw EDataError("A vertex list holds " + std::to_string(items.size()) + " points; at most " +
                      std::to_string(kMaxVertexCount) + " are allowed");

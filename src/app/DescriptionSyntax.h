@@ -15,8 +15,10 @@
 
 using TLines = std::vector<std::string>;
 
-// A carriage return ends a line, line feeds are dropped; false at the end of the stream.
+// A line ends at CR LF, at a CR alone or at an LF alone; false at the end of the stream. A
+// last line needs no line end.
 bool ReadTextLine(TMemoryStream& stream, std::string& line);
+
 // The first run of '-' and digits at or after pos as a 32-bit integer; -1 when it is none.
 int ParseIntAt(const std::string& line, int pos);
 // The text from pos up to ';' or the end of the line, trimmed of characters up to 32.
@@ -26,12 +28,15 @@ TColor ParseColorAt(const std::string& line, int pos);
 // The items of the list opened by the first '[' of lines[lineIndex], path-resolved. lineIndex
 // ends on the line holding ']', or on the last line when the list is never closed.
 std::vector<std::string> ParseBracketList(const TLines& lines, int& lineIndex);
+// The same; `unclosed` is set when a '[' opens a list that no ']' closes.
+std::vector<std::string> ParseBracketList(const TLines& lines, int& lineIndex, bool& unclosed);
 std::string ValueAfterFirstEq(const std::string& text);
 std::string ValueAfterLastEq(const std::string& text);
 
 // The vertex list of `ApplyVertexRegion`: x,y items of the list on lines[lineIndex].
 // Each item splits at its first ','; blanks around either number are allowed.
-// Throws EConvertError for an item that is not two integers, EDataError past 2000 points.
+// Throws EConvertError for an item that is not two integers, EDataError past 2000 points or
+// for a list that never closes.
 std::vector<QPoint> ParseVertexList(const TLines& lines, int& lineIndex);
 
 std::string ResolvePath(const std::string& text);

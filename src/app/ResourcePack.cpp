@@ -18,6 +18,7 @@ using namespace PackFormat;
 
 struct TOpenPack {
   std::unique_ptr<QFile> file;
+  QString hostName;
   uint64_t dataStart;
   TPackDirectory directory;
 };
@@ -59,7 +60,7 @@ TDirectoryBlock ReadDirectoryBlock(QFile& file, uint64_t fileSize) {
   return block;
 }
 
-// `name` says which pack in messages (Windows-1251).
+// `name` is the Windows name (Windows-1251) the caller asked for.
 int OpenPack(const QString& hostFileName, const std::string& name) {
   PackClose();
   Global.PackPrefix.clear();
@@ -67,14 +68,16 @@ int OpenPack(const QString& hostFileName, const std::string& name) {
   // Members are read whole, so Qt's read buffer would only copy them twice.
   const bool opened = !hostFileName.isEmpty() && !QFileInfo(hostFileName).isDir() &&
                       file->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-  if (!opened) throw EFOpenError(name);
+  const std::string shown = hostFileName.isEmpty() ? Cp1251ToUtf8(name) : hostFileName.toStdString();
+  if (!opened) throw EFOpenError(name, shown, FileProblem(hostFileName));
   try {
     const uint64_t fileSize = static_cast<uint64_t>(file->size());
     TDirectoryBlock block = ReadDirectoryBlock(*file, fileSize);
     TPackDirectory directory(std::move(block.bytes), fileSize - block.dataStart);
-    Global.Pack = std::make_shared<TOpenPack>(TOpenPack{std::move(file), block.dataStart, std::move(directory)});
+    Global.Pack = std::make_shared<TOpenPack>(
+        TOpenPack{std::move(file), QFileInfo(hostFileName).absoluteFilePath(), block.dataStart, std::move(directory)});
   } catch (const EDataError& e) {
-    throw EDataError("Damaged resource pack " + Cp1251ToUtf8(name) + ": " + e.what());
+    throw EDataError("the resource pack " + shown + " is damaged: " + e.what());
   }
   return 0;
 }
@@ -128,6 +131,8 @@ int PackOpen(const std::string& fileName) { return OpenPack(HostPath::ToHost(fil
 int PackOpenHostFile(const QString& hostFileName) { return OpenPack(hostFileName, ToCp1251(hostFileName)); }
 
 void PackClose() { Global.Pack.reset(); }
+
+QString PackHostName() { return Global.Pack ? Global.Pack->hostName : QString(); }
 
 void PackSetRoot(const std::string& prefix) {
   Global.PackPrefix = prefix;

@@ -16,6 +16,8 @@ int PackOpen(const std::string& fileName);
 int PackOpenHostFile(const QString& hostFileName);
 // Forgets the open pack: every lookup finds nothing until the next PackOpen.
 void PackClose();
+// The host file of the open pack; empty when none is open.
+QString PackHostName();
 void PackSetRoot(const std::string& prefix);
 void PackNormalizeName(std::string& text);
 // Paths over 1024 bytes, or with a component over 100 bytes, are never found.

@@ -142,6 +142,11 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Tree;
       ok = words.size() >= 3 && ParseInt(words[1], line.number) && (line.number == 1 || line.number == 2);
       if (ok) line.text = rest.mid(words[1].size()).trimmed();
+    } else if (verb == u"field") {
+      // field N TEXT: the text may hold blanks.
+      line.kind = TScriptLine::Kind::Field;
+      ok = words.size() >= 3 && ParseInt(words[1], line.number);
+      if (ok) line.text = rest.mid(words[1].size()).trimmed();
     } else if (verb == u"await") {
       // await file NAME | await windows N CAPTION: other processes have got that far.
       const QString what = words.size() > 1 ? words[1].toLower() : QString();

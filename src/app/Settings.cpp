@@ -20,6 +20,10 @@ int TBookSettings::Read(const Settings::TInteger& value) const {
   return (opened_ ? registry_.ReadInteger(value.name) : std::nullopt).value_or(value.defaultValue);
 }
 
+std::optional<int> TBookSettings::ReadStored(const Settings::TInteger& value) const {
+  return opened_ ? registry_.ReadInteger(value.name) : std::nullopt;
+}
+
 std::string TBookSettings::Read(const Settings::TText& value) const {
   return (opened_ ? registry_.ReadString(value.name) : std::nullopt).value_or(value.defaultValue);
 }
@@ -60,4 +64,11 @@ void TBookSettings::DeleteValue(const std::string& name) {
 
 void TBookSettings::WriteStrings(const TRegistry::TStringChanges& changes) {
   if (opened_) registry_.WriteStrings(changes);
+}
+
+void ReadReaderOptions() {
+  TBookSettings settings;
+  Global.Options.Clip = settings.ReadOrCreate(Settings::Clip) != 0;
+  Global.Options.Wav = settings.ReadOrCreate(Settings::Wav) != 0;
+  Global.Options.BGSound = settings.ReadOrCreate(Settings::BGSound) != 0;
 }

@@ -66,6 +66,8 @@ class TBookSettings {
   bool Opened() const { return opened_; }
 
   int Read(const Settings::TInteger& value) const;
+  // Nothing when the value is missing or of another type.
+  std::optional<int> ReadStored(const Settings::TInteger& value) const;
   std::string Read(const Settings::TText& value) const;
   // The stored value; when there is none, the default is written and returned.
   int ReadOrCreate(const Settings::TInteger& value);
@@ -85,3 +87,6 @@ class TBookSettings {
   TRegistry registry_;
   bool opened_ = false;
 };
+
+// Fills Global.Options from the book's settings; a missing value gets its default written.
+void ReadReaderOptions();

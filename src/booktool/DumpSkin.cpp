@@ -3,17 +3,17 @@
 // edges are left out, since they come from the pictures when the window loads them.
 // "vertexmain" is null when the description gives no window shape.
 
+#include "app/ComprStream.h"
 #include "app/Description.h"
 #include "app/Errors.h"
-#include "app/Folders.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "booktool/BookOpening.h"
 #include "booktool/Command.h"
+#include "booktool/OpenBook.h"
 #include "platform/Cp1251.h"
-#include "platform/HostPath.h"
 #include "skin/SkinReader.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -229,29 +229,15 @@ QJsonObject SkinJson(const TSkinModel& m) {
           {"vertexmain", m.HasVertexMain ? QJsonValue(Points(m.VertexMain)) : QJsonValue()}};
 }
 
-// Errors of the data layer name files in Windows-1251; the terminal wants UTF-8.
-
-void OpenBook(const std::string& arg) {
-  const QString book = QString::fromLocal8Bit(arg.c_str());
-  if (!QFileInfo(book).isDir()) throw InputError("not a folder: " + arg);
-  ApplyFolders(ComputeFolders(book));
-  const std::string pack = Global.ProgramFolder + "interface.dat";
-  try {
-    if (HostPath::FileExists(pack)) PackOpen(pack);
-  } catch (const std::runtime_error& e) {
-    throw InputError(e.what());
-  }
-  PackSetRoot(Global.PackRoot);
-}
-
 int DumpSkin(const std::vector<std::string>& args) {
   if (args.size() != 1) throw UsageError("expected 1 argument");
-  OpenBook(args[0]);
+  SetBookFolders(args[0]);
+  OpenBookPack();
   const std::string structName = Global.ProgramFolder + "Struct.txt";
   if (!FileOrPackExists(structName)) throw InputError("no Struct.txt in " + args[0]);
   TSkinModel model;
   try {
-    model = ReadSkin(ReadDescriptionLines(structName, true), "Struct.txt");
+    model = ReadSkin(ReadDescriptionLines(structName, true), ShownFileName(structName));
   } catch (const std::runtime_error& e) {
     throw InputError(e.what());
   }

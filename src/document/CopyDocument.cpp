@@ -1,7 +1,8 @@
 // "copyhtml": the page shown, and the folder of its pictures saved beside it, copied into the
-// folder of the path box.
+// folder of the path box. The reader hears of a copy that failed, never of a success then.
 
-#include "document/FileCopy.h"
+#include "app/FileCopy.h"
+#include "app/Log.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -17,8 +18,16 @@ void THtmlFrame::CopyDocument() {
   const std::string installFolder = host_.InstallFolder().value_or(std::string());
   if (installFolder.empty()) return;
 
-  FileCopy::CopyReplacing(file, installFolder + FileNamePart(file));
+  std::string problem;
+  bool copied = FileCopy::CopyReplacing(file, installFolder + FileNamePart(file), &problem);
   const std::string companion = WithoutExtension(file) + ".files";
-  if (HostPath::FolderExists(companion)) FileCopy::CopyFolderTree(companion + '\\', FolderPart(file), installFolder);
-  host_.SetStatusText(ToCp1251(u"Файл скопирован"));
+  if (copied && HostPath::FolderExists(companion))
+    copied = FileCopy::CopyFolderTree(companion + '\\', FolderPart(file), installFolder, &problem);
+  if (copied) host_.SetStatusText(ToCp1251(u"Файл скопирован"));
+  else ReportCopyFailure(installFolder, problem);
+}
+
+void THtmlFrame::ReportCopyFailure(const std::string& targetFolder, const std::string& problem) {
+  qCWarning(lcErrors).noquote() << "copy failed:" << QString::fromStdString(problem);
+  host_.SetStatusText(ToCp1251(QStringLiteral("Не удалось скопировать файл в ") + HostPath::ToHost(targetFolder)));
 }

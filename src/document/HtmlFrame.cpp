@@ -6,6 +6,7 @@
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "html/FrameViewer.h"
+#include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
 #include "document/PaneHost.h"
@@ -196,6 +197,15 @@ void THtmlFrame::ShowScreenPane(int screen) {
   UpdateHistoryControls();
 }
 
+// A page shown again goes to its top, or to its anchor when the name has one (a contents
+// entry that leads into a page).
+void THtmlFrame::ScrollToTopOrAnchor(TFrameViewer* viewer, const std::string& file) {
+  THTMLViewer* active = viewer->ActiveViewer();
+  if (!active) return;
+  const std::string anchor = AnchorOf(file);
+  if (anchor.empty() || !active->ScrollToAnchor(FromCp1251(anchor))) active->SetPosition(0);
+}
+
 void THtmlFrame::ShowInViewer(TFrameViewer* viewer, const std::string& file) {
   const auto& history = viewer->History;
   const auto entry =
@@ -217,8 +227,8 @@ void THtmlFrame::ShowInElement(int number, const std::string& file) {
     if (element->screen == screen_) {
       ShowInViewer(viewer, name);
       Place(viewer, *element);
-      if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);
       viewer->show();
+      ScrollToTopOrAnchor(viewer, name);
       curElement_ = static_cast<int>(element - elements_.begin());
     } else {
       // Ready for when that screen is shown.
@@ -254,7 +264,7 @@ void THtmlFrame::ShowFile(const std::string& file) {
       std::find_if(history.begin(), history.end(), [&](const std::string& name) { return SameName(name, file); });
   if (entry != history.end()) {
     viewer->SetHistoryIndex(static_cast<int>(entry - history.begin()));
-    if (THTMLViewer* active = viewer->ActiveViewer()) active->SetPosition(0);
+    ScrollToTopOrAnchor(viewer, file);
     return;
   }
   viewer->AddVisitedLink(file);

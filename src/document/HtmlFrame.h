@@ -126,6 +126,7 @@ class THtmlFrame : public QObject {
   void Place(TFrameViewer* viewer, const TElement& element);
   // The history entry of `file`, or a new load.
   void ShowInViewer(TFrameViewer* viewer, const std::string& file);
+  void ScrollToTopOrAnchor(TFrameViewer* viewer, const std::string& file);
   void StepHistory(bool forward, const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups);
   void ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, const TDynamicSwthGrpArray& groups);
   void HideHint();
@@ -138,6 +139,9 @@ class THtmlFrame : public QObject {
   void CopyListSelection(TFrameViewer* viewer, const QString& name);
   void OrdinaryLink(TFrameViewer* viewer, const std::string& url, const std::string& expanded, bool& handled);
   void SaveZip(const std::string& file);
+  // Tells the reader that nothing (or not all) landed in `targetFolder` (a Windows name), and
+  // logs why.
+  void ReportCopyFailure(const std::string& targetFolder, const std::string& problem);
 
   TPaneHost& host_;
   int screen_;  // the screen the window shows

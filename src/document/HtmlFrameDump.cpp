@@ -6,6 +6,22 @@
 
 #include <QJsonArray>
 
+namespace {
+
+QString KindName(TFormControlKind kind) {
+  switch (kind) {
+    case TFormControlKind::Select: return QStringLiteral("select");
+    case TFormControlKind::Input: return QStringLiteral("input");
+    case TFormControlKind::TextArea: return QStringLiteral("textarea");
+    case TFormControlKind::Button: return QStringLiteral("button");
+    case TFormControlKind::CheckBox: return QStringLiteral("checkbox");
+    case TFormControlKind::Radio: return QStringLiteral("radio");
+  }
+  return {};
+}
+
+}  // namespace
+
 QJsonObject THtmlFrame::StateForDump() const {
   QJsonObject state;
   if (const TFrameViewer* viewer = CurrentViewer()) {
@@ -17,6 +33,28 @@ QJsonObject THtmlFrame::StateForDump() const {
     state["history"] = history;
     state["titleHistory"] = titles;
     const THTMLViewer* active = viewer->ActiveViewer();
+    QJsonArray frames;
+    const std::vector<QString> names = viewer->FrameNames();
+    const std::vector<THTMLViewer*> shown = viewer->Viewers();
+    for (size_t i = 0; i < shown.size() && i < names.size(); ++i)
+      frames.append(QJsonObject{{"name", names[i]},
+                                {"currentFile", FromCp1251(shown[i]->CurrentFile())},
+                                {"title", shown[i]->DocumentTitle()},
+                                {"active", shown[i] == active}});
+    state["frames"] = frames;
+    QJsonArray controls;
+    if (active)
+      for (const TFormControl& control : active->FormControlList()) {
+        QJsonArray chosen;
+        for (int index : control.chosen) chosen.append(index);
+        controls.append(QJsonObject{{"name", control.name},
+                                    {"kind", KindName(control.kind)},
+                                    {"value", control.value},
+                                    {"checked", control.checked},
+                                    {"chosen", chosen},
+                                    {"drawn", control.widget != nullptr}});
+      }
+    state["formControls"] = controls;
     state["selText"] = active ? active->SelText() : QString();
     state["vScrollBarPosition"] = active ? active->VScrollBarPosition() : 0;
     QJsonArray groups;

@@ -5,9 +5,9 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/FileCopy.h"
 #include "app/ui/OtherInstances.h"
 #include "document/ArchiveLinks.h"
-#include "document/FileCopy.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
 #include "html/FrameViewer.h"
@@ -81,8 +81,9 @@ void THtmlFrame::CopyToInstallFolder(TFrameViewer* viewer, const std::string& ur
   if (!installFolder || installFolder->empty()) return;
   const std::string written = url.substr(std::min<size_t>(5, url.size()));
   const std::string source = NameLower(viewer->HTMLExpandFilename(FromCp1251(written)));
-  if (const auto target = CopyDestination(*installFolder, written, source))
-    FileCopy::CopyReplacing(source, *target);
+  std::string problem;
+  if (const auto target = CopyDestination(*installFolder, source))
+    if (!FileCopy::CopyReplacing(source, *target, &problem)) ReportCopyFailure(*installFolder, problem);
 }
 
 void THtmlFrame::CopyListSelection(TFrameViewer* viewer, const QString& name) {
@@ -123,12 +124,16 @@ void THtmlFrame::OrdinaryLink(TFrameViewer* viewer, const std::string& url, cons
     archive_->OpenArchive(file, viewer->CurrentFile());
     return;
   }
-  // Sounds go to the media player once it exists; until then the desktop opens them like
-  // any other file.
-  const std::string folder = FolderPart(file);
+  if (extension.find(".wav") != std::string::npos) {
+    host_.PlayMedia(file);
+    return;
+  }
+  // Any other file is opened by the desktop, which sees only files on disk.
+  const std::string onDisk = FileCopy::OnDiskForDesktop(file);
+  const std::string folder = FolderPart(onDisk);
   const QString hostFolder = HostPath::ToHost(folder);
   if (!hostFolder.isEmpty() && QFileInfo(hostFolder).isDir()) QDir::setCurrent(hostFolder);
-  Shell::Open(file, {}, folder);
+  Shell::Open(onDisk, {}, folder);
 }
 
 void THtmlFrame::SaveZip(const std::string& file) {
@@ -141,5 +146,7 @@ void THtmlFrame::SaveZip(const std::string& file) {
   if (chosen.isEmpty()) return;
   const QFileInfo info(chosen);
   lastFolder = HostPath::ToWindows(info.absolutePath() + QLatin1Char('/'));
-  FileCopy::CopyReplacing(file, HostPath::ToWindows(info.absoluteFilePath()));
+  std::string problem;
+  if (!FileCopy::CopyReplacing(file, HostPath::ToWindows(info.absoluteFilePath()), &problem))
+    ReportCopyFailure(lastFolder, problem);
 }

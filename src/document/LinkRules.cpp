@@ -66,14 +66,8 @@ std::string WithoutScheme(const std::string& url, const std::string& scheme) {
   return url.substr(0, at) + url.substr(at + scheme.size());
 }
 
-std::optional<std::string> CopyDestination(const std::string& installFolder, const std::string& written,
-                                           const std::string& source) {
-  size_t start = 0;
-  while (start <= written.size()) {
-    const size_t end = std::min(written.find_first_of("\\/", start), written.size());
-    if (written.compare(start, end - start, "..") == 0) return std::nullopt;
-    start = end + 1;
-  }
+std::optional<std::string> CopyDestination(const std::string& installFolder, const std::string& source) {
+  // The name part ends at the last separator, so it holds none.
   const std::string name = FileNamePart(source);
   if (name.empty() || name == "." || name == "..") return std::nullopt;
   return installFolder + name;

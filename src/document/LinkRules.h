@@ -40,12 +40,10 @@ bool ArchivePageShownByPane(const std::string& url, const std::string& expandedN
 // `url` without the first occurrence of `scheme`, letter case ignored.
 std::string WithoutScheme(const std::string& url, const std::string& scheme);
 
-// Where a "copy:" link copies `source` (the expanded name): `installFolder` (ending in '\')
-// followed by the source's file name. Refused (nullopt) when the name written in the link
-// (`written`, the URL after "copy:") has a ".." component, or when the file name is empty or
-// a folder reference, so that nothing lands outside the install folder.
-std::optional<std::string> CopyDestination(const std::string& installFolder, const std::string& written,
-                                           const std::string& source);
+// Where a "copy:" link copies `source` (the expanded name, from wherever the book can read
+// it): `installFolder` (ending in '\') followed by the source's file name. Refused (nullopt)
+// only when that name could leave the folder: empty, "." or "..".
+std::optional<std::string> CopyDestination(const std::string& installFolder, const std::string& source);
 
 // What a file dropped on the window does; the name is tested lower-cased.
 enum class TDropAction { Show, Archive, Media, Ignore };

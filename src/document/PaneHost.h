@@ -45,6 +45,9 @@ class TPaneHost {
   virtual void PointerLeftSkin() = 0;
   // The buttons of the screen shown that run a chapter command.
   virtual std::vector<TChapterButton> ChapterButtons() = 0;
+  // The page media player plays `file` (a sound a link names, or a file dropped on the
+  // window), a full Windows name.
+  virtual void PlayMedia(const std::string& file) = 0;
 
   // The history of the page shown changed: the standard window's tool bar follows it.
   virtual void HistoryControlsChanged() = 0;

@@ -3,8 +3,8 @@
 #include "document/ControlPopupWindow.h"
 #include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
-#include "document/PaneHost.h"
 #include "document/LinkRules.h"
+#include "document/PaneHost.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
@@ -41,7 +41,6 @@ void THtmlFrame::PaneMouseDown(TFrameViewer* viewer, Qt::MouseButtons buttons, Q
 void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
   if (hostFiles.isEmpty()) return;
   const std::string name = NameLower(HostPath::ToWindows(hostFiles.first()));
-  // Sounds go to the media player once it exists.
   switch (ClassifyDrop(name)) {
     case TDropAction::Show:
       ShowFile(name);
@@ -51,6 +50,9 @@ void THtmlFrame::WMDropFiles(const QStringList& hostFiles) {
         const TFrameViewer* viewer = CurrentViewer();
         archive_->OpenArchive(name, viewer ? viewer->CurrentFile() : std::string());
       }
+      break;
+    case TDropAction::Media:
+      host_.PlayMedia(name);
       break;
     default:
       break;

@@ -8,6 +8,7 @@
 #include "platform/Cp1251.h"
 #include "platform/WinNames.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace {
@@ -24,25 +25,13 @@ bool IsMarkup(const std::string& name) {
   return true;
 }
 
-void CollectFrames(const TFramesetNode& node, std::vector<const TFramesetNode*>& frames) {
-  for (const TFramesetNode& child : node.children) {
-    if (child.isFrameset)
-      CollectFrames(child, frames);
-    else
-      frames.push_back(&child);
-  }
-}
-
 }  // namespace
 
 struct TFrameViewer::State {
   std::string mainFile;
   QString title;
-  bool isFrameset = false;
-  TFramesetNode frameset;
-  std::vector<std::string> frameFiles;  // one per frame, in document order
-  std::vector<int> positions;           // one per viewer
-  int active = 0;
+  TFrameNode root;  // a single frame for a page
+  int active = 0;   // the active frame, counted in document order
 };
 
 TFrameViewer::TFrameViewer(QWidget* parent)
@@ -52,79 +41,86 @@ TFrameViewer::~TFrameViewer() = default;
 
 std::string TFrameViewer::CurrentFile() const { return shown_ ? shown_->mainFile : std::string(); }
 
+const TPreparsedPage& TFrameViewer::Prepared(const std::string& file) {
+  const std::string key = NameLower(WithoutAnchor(file));
+  const auto found = prepared_.find(key);
+  if (found != prepared_.end()) return found->second;
+  const std::string bytes = THtmlDocument::ReadFile(file);
+  return prepared_.emplace(key, THTMLViewer::Preparse(file, bytes)).first->second;
+}
+
+TFrameNode TFrameViewer::FrameTreeOf(const QString& name, const std::string& file) {
+  return BuildFrameTree(name, file, [this](const std::string& page) -> const TFramesetNode* {
+    if (!IsMarkup(page)) return nullptr;
+    try {
+      const TPreparsedPage& prepared = Prepared(page);
+      return prepared.isFrameset ? &prepared.frameset : nullptr;
+    } catch (const EHtmlLoadError&) {
+      return nullptr;
+    }
+  });
+}
+
 void TFrameViewer::LoadFromFile(const std::string& name) {
-  const std::string bytes = THtmlDocument::ReadFile(name);
+  prepared_.clear();
+  const auto forget = qScopeGuard([this] { prepared_.clear(); });
   State state;
   state.mainFile = WithoutAnchor(name);
-  if (IsMarkup(name)) {
-    const TPreparsedPage page = PreparsePage(DecodePage(bytes), nullptr);
-    state.title = page.title;
-    if (page.isFrameset) {
-      state.isFrameset = true;
-      state.frameset = page.frameset;
-      std::vector<const TFramesetNode*> frames;
-      CollectFrames(state.frameset, frames);
-      for (const TFramesetNode* frame : frames)
-        state.frameFiles.push_back(frame->src.isEmpty() ? std::string() : ExpandHtmlName(state.mainFile, ToCp1251(frame->src)));
-    }
-  }
+  state.title = Prepared(name).title;
+  state.root = FrameTreeOf({}, name);
   SavePositions();
   Show(state, false);
-  const std::string anchor = AnchorOf(name);
-  if (!anchor.empty() && ActiveViewer()) ActiveViewer()->ScrollToAnchor(FromCp1251(anchor));
   PushHistory(state, name, state.title);
   HistoryChanged();
 }
 
 void TFrameViewer::Show(const State& state, bool restorePositions) {
-  const bool sameLayout = shown_ && content_ && shown_->mainFile == state.mainFile &&
-                          shown_->isFrameset && state.isFrameset && viewers_.size() == state.frameFiles.size();
-  std::vector<bool> load(state.isFrameset ? state.frameFiles.size() : 1, true);
-  if (sameLayout) {
-    for (size_t i = 0; i < load.size(); ++i) load[i] = shown_->frameFiles[i] != state.frameFiles[i];
-  } else {
+  auto next = std::make_unique<State>(state);
+  const std::vector<TFrameNode*> leaves = FrameLeaves(next->root);
+  const bool sameLayout = shown_ && content_ && shown_->root.isFrameset && SameShape(shown_->root, next->root);
+  const std::vector<TFrameNode*> shownLeaves = sameLayout ? FrameLeaves(shown_->root) : std::vector<TFrameNode*>();
+  if (!sameLayout) {
     // The old frames may be in the middle of their own mouse event (a clicked link).
     if (content_) {
       content_->hide();
       content_->deleteLater();
     }
     viewers_.clear();
-    frameNames_.clear();
     active_ = nullptr;
-    content_ = state.isFrameset ? BuildFrames(state.frameset, this) : MakeViewer(this);
-    if (!state.isFrameset) frameNames_.push_back(QString());
+    content_ = BuildFrames(next->root, this);
     content_->setGeometry(rect());
+    // Shown before loading, so that each page is laid out once, at its frame's width.
     content_->show();
   }
-  for (size_t i = 0; i < viewers_.size() && i < load.size(); ++i) {
-    if (!load[i]) continue;
-    const std::string file = state.isFrameset ? state.frameFiles[i] : state.mainFile;
-    try {
-      if (file.empty())
+  for (size_t i = 0; i < viewers_.size() && i < leaves.size(); ++i) {
+    const TFrameNode& leaf = *leaves[i];
+    const bool load = !sameLayout || shownLeaves[i]->file != leaf.file;
+    if (load) {
+      const auto found = leaf.file.empty() ? prepared_.end() : prepared_.find(NameLower(WithoutAnchor(leaf.file)));
+      try {
+        if (leaf.file.empty()) {
+          viewers_[i]->Clear();
+        } else if (found != prepared_.end()) {
+          viewers_[i]->ShowPreparsed(leaf.file, std::move(found->second));
+          prepared_.erase(found);
+        } else {
+          viewers_[i]->LoadFromFile(leaf.file);
+        }
+      } catch (const EHtmlLoadError&) {
         viewers_[i]->Clear();
-      else
-        viewers_[i]->LoadFromFile(file);
-    } catch (const EHtmlLoadError&) {
-      viewers_[i]->Clear();
+      }
     }
+    // A new page keeps the place its anchor scrolled to.
+    if (restorePositions || leaf.position != 0) viewers_[i]->SetPosition(leaf.position);
   }
-  if (restorePositions || !sameLayout)
-    for (size_t i = 0; i < viewers_.size() && i < state.positions.size(); ++i)
-      viewers_[i]->SetPosition(state.positions[i]);
-  if (state.active >= 0 && state.active < static_cast<int>(viewers_.size())) active_ = viewers_[state.active];
-  shown_ = std::make_unique<State>(state);
+  if (next->active >= 0 && next->active < static_cast<int>(viewers_.size())) active_ = viewers_[next->active];
+  shown_ = std::move(next);
 }
 
-QWidget* TFrameViewer::BuildFrames(const TFramesetNode& node, QWidget* parent) {
+QWidget* TFrameViewer::BuildFrames(const TFrameNode& node, QWidget* parent) {
+  if (!node.isFrameset) return MakeViewer(parent);
   auto* panel = new TFramesetPanel(ToCp1251(node.rows), ToCp1251(node.cols), NoBorder ? 0 : kFrameGap, parent);
-  for (const TFramesetNode& child : node.children) {
-    if (child.isFrameset) {
-      panel->AddPart(BuildFrames(child, panel));
-    } else {
-      panel->AddPart(MakeViewer(panel));
-      frameNames_.push_back(child.name);
-    }
-  }
+  for (const TFrameNode& child : node.children) panel->AddPart(BuildFrames(child, panel));
   return panel;
 }
 
@@ -175,59 +171,78 @@ void TFrameViewer::Reload() {
 
 void TFrameViewer::LinkClicked(THTMLViewer* viewer, const QString& target, const QString& url, bool& handled) {
   if (OnHotSpotTargetClick) OnHotSpotTargetClick(this, target, url, handled);
-  if (!handled) FollowLink(viewer, target, url);
+  if (!handled) {
+    // A missing page leaves everything as it was.
+    try {
+      FollowLinkOf(viewer, target, url);
+    } catch (const EHtmlLoadError&) {
+    }
+  }
   handled = true;
 }
 
-void TFrameViewer::FollowLink(THTMLViewer* viewer, const QString& target, const QString& url) {
+void TFrameViewer::FollowLink(const QString& target, const QString& url) {
+  if (THTMLViewer* viewer = ActiveViewer())
+    FollowLinkOf(viewer, target, url);
+  else if (!url.startsWith('#'))
+    LoadFromFile(HTMLExpandFilename(url));
+}
+
+void TFrameViewer::FollowLinkOf(THTMLViewer* viewer, const QString& target, const QString& url) {
   if (url.startsWith('#')) {
     viewer->ScrollToAnchor(url.mid(1));
     return;
   }
   const std::string expanded = viewer->HTMLExpandFilename(url);
   if (HasUrlScheme(expanded)) return;
-  const QString frame = target.toLower();
-  THTMLViewer* destination = nullptr;
-  if (frame.isEmpty() || frame == "_self")
-    destination = shown_ && shown_->isFrameset ? viewer : nullptr;
-  else if (frame != "_top" && frame != "_parent" && frame != "_blank")
-    destination = ViewerOfFrame(target);
-  // A missing page leaves everything as it was.
-  if (destination && std::find(viewers_.begin(), viewers_.end(), destination) == viewers_.end()) destination = nullptr;
-  try {
-    if (!destination) {
-      LoadFromFile(expanded);
-      return;
-    }
-    THtmlDocument::ReadFile(expanded);
-    SavePositions();
-    State state = *shown_;
-    state.positions = CurrentPositions();
-    const auto index = std::find(viewers_.begin(), viewers_.end(), destination) - viewers_.begin();
-    state.frameFiles[index] = WithoutAnchor(expanded);
-    state.positions[index] = 0;
-    state.active = static_cast<int>(index);
-    Show(state, false);
-    const std::string anchor = AnchorOf(expanded);
-    if (!anchor.empty()) destination->ScrollToAnchor(FromCp1251(anchor));
-    PushHistory(state, expanded, destination->DocumentTitle());
-    HistoryChanged();
-  } catch (const EHtmlLoadError&) {
+  if (!shown_ || !shown_->root.isFrameset) {
+    LoadFromFile(expanded);
+    return;
   }
+  State state = *shown_;
+  StorePositions(state);
+  const std::vector<TFrameNode*> leaves = FrameLeaves(state.root);
+  const size_t index = std::find(viewers_.begin(), viewers_.end(), viewer) - viewers_.begin();
+  TFrameNode* self = index < leaves.size() ? leaves[index] : nullptr;
+  const QString frame = target.toLower();
+  TFrameNode* destination = nullptr;
+  if (frame.isEmpty() || frame == "_self")
+    destination = self;
+  else if (frame == "_parent")
+    destination = self ? ParentFrame(state.root, self) : nullptr;
+  else if (frame != "_top" && frame != "_blank")
+    destination = FindFrame(state.root, target);
+  if (!destination || destination == &state.root) {
+    LoadFromFile(expanded);
+    return;
+  }
+
+  prepared_.clear();
+  const auto forget = qScopeGuard([this] { prepared_.clear(); });
+  const QString title = Prepared(expanded).title;
+  *destination = FrameTreeOf(destination->name, expanded);
+  // The frame that got the page (the first of a frameset) becomes the active one.
+  const std::vector<TFrameNode*> inside = FrameLeaves(*destination);
+  const std::vector<TFrameNode*> after = FrameLeaves(state.root);
+  const auto first = inside.empty() ? after.end() : std::find(after.begin(), after.end(), inside.front());
+  state.active = first == after.end() ? 0 : static_cast<int>(first - after.begin());
+  SavePositions();
+  Show(state, false);
+  PushHistory(state, expanded, title);
+  HistoryChanged();
 }
 
-std::vector<int> TFrameViewer::CurrentPositions() const {
-  std::vector<int> positions;
-  for (THTMLViewer* viewer : viewers_) positions.push_back(viewer->Position());
-  return positions;
+void TFrameViewer::StorePositions(State& state) const {
+  const std::vector<TFrameNode*> leaves = FrameLeaves(state.root);
+  if (leaves.size() != viewers_.size()) return;
+  for (size_t i = 0; i < leaves.size(); ++i) leaves[i]->position = viewers_[i]->Position();
+  const auto active = std::find(viewers_.begin(), viewers_.end(), active_) - viewers_.begin();
+  state.active = active < static_cast<long>(viewers_.size()) ? static_cast<int>(active) : 0;
 }
 
 void TFrameViewer::SavePositions() {
   if (historyIndex_ < 0 || historyIndex_ >= static_cast<int>(states_.size())) return;
-  State& state = *states_[historyIndex_];
-  state.positions = CurrentPositions();
-  const auto active = std::find(viewers_.begin(), viewers_.end(), active_) - viewers_.begin();
-  state.active = active < static_cast<long>(viewers_.size()) ? static_cast<int>(active) : 0;
+  StorePositions(*states_[historyIndex_]);
 }
 
 void TFrameViewer::PushHistory(const State& state, const std::string& file, const QString& title) {
@@ -276,12 +291,20 @@ THTMLViewer* TFrameViewer::ActiveViewer() const {
 }
 
 THTMLViewer* TFrameViewer::ViewerOfFrame(const QString& name) const {
-  for (size_t i = 0; i < viewers_.size() && i < frameNames_.size(); ++i)
-    if (!frameNames_[i].isEmpty() && frameNames_[i].compare(name, Qt::CaseInsensitive) == 0) return viewers_[i];
+  const std::vector<QString> names = FrameNames();
+  for (size_t i = 0; i < viewers_.size() && i < names.size(); ++i)
+    if (!names[i].isEmpty() && names[i].compare(name, Qt::CaseInsensitive) == 0) return viewers_[i];
   return nullptr;
 }
 
 std::vector<THTMLViewer*> TFrameViewer::Viewers() const { return viewers_; }
+
+std::vector<QString> TFrameViewer::FrameNames() const {
+  std::vector<QString> names;
+  if (!shown_) return names;
+  for (const TFrameNode* leaf : FrameLeaves(shown_->root)) names.push_back(leaf->name);
+  return names;
+}
 
 void TFrameViewer::AddVisitedLink(const std::string& name) {
   const std::string lower = VisitedKey(name);

@@ -1,15 +1,19 @@
 #pragma once
-// The frame-set viewer: shows a page, or a frameset with one THTMLViewer per frame, routes
-// links to their target frames and keeps the history of what was shown (newest first).
-// File names are Windows names in Windows-1251; titles and URLs from pages are QString.
+// The frame-set viewer: shows a page, or a frameset with one THTMLViewer per frame (frames
+// whose source is a frameset page become framesets in their turn), routes links to their
+// target frames through the whole tree of frames and keeps the history of what was shown
+// (newest first). Each page is read and pre-parsed once per load. File names are Windows
+// names in Windows-1251; titles and URLs from pages are QString.
 
 #include "app/DescriptionSyntax.h"
+#include "html/FrameTree.h"
 #include "html/HTMLViewer.h"
 
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -17,7 +21,6 @@
 
 class QKeyEvent;
 class QPainter;
-struct TFramesetNode;
 
 class TFrameViewer : public QWidget {
   Q_OBJECT
@@ -57,6 +60,13 @@ class TFrameViewer : public QWidget {
   THTMLViewer* ViewerOfFrame(const QString& name) const;
   // Every viewer shown, frames in document order.
   std::vector<THTMLViewer*> Viewers() const;
+  // The names of the frames, in step with Viewers() (empty for the single viewer of a page).
+  std::vector<QString> FrameNames() const;
+
+  // Follows a link of the active viewer as a click on it does when nobody handled it: a page
+  // goes into its target frame (found in the whole tree of frames) or fills the viewer, a bare
+  // "#anchor" scrolls. Throws EHtmlLoadError for a page that does not exist.
+  void FollowLink(const QString& target, const QString& url);
 
   // Visited links: the newest VisitedMaxCount names are kept (lower-cased, expanded).
   void AddVisitedLink(const std::string& name);
@@ -110,13 +120,16 @@ class TFrameViewer : public QWidget {
 
  private:
   struct State;
+  // A page read and pre-parsed once for this load; throws EHtmlLoadError.
+  const TPreparsedPage& Prepared(const std::string& file);
+  TFrameNode FrameTreeOf(const QString& name, const std::string& file);
   void Show(const State& state, bool restorePositions);
   void SavePositions();
-  std::vector<int> CurrentPositions() const;
-  QWidget* BuildFrames(const TFramesetNode& node, QWidget* parent);
+  void StorePositions(State& state) const;
+  QWidget* BuildFrames(const TFrameNode& node, QWidget* parent);
   THTMLViewer* MakeViewer(QWidget* parent);
   void LinkClicked(THTMLViewer* viewer, const QString& target, const QString& url, bool& handled);
-  void FollowLink(THTMLViewer* viewer, const QString& target, const QString& url);
+  void FollowLinkOf(THTMLViewer* viewer, const QString& target, const QString& url);
   void PushHistory(const State& state, const std::string& file, const QString& title);
   void ApplyAppearance(THTMLViewer* viewer) const;
   void HistoryChanged();
@@ -126,8 +139,9 @@ class TFrameViewer : public QWidget {
   std::unique_ptr<State> shown_;  // what the viewers show now
   QWidget* content_ = nullptr;
   std::vector<THTMLViewer*> viewers_;  // frames in document order
-  std::vector<QString> frameNames_;    // in step with viewers_
   THTMLViewer* active_ = nullptr;
+  // Pages pre-parsed during one load, by lower-cased name without anchor.
+  std::map<std::string, TPreparsedPage> prepared_;
   std::shared_ptr<std::set<std::string>> visited_;
   std::vector<std::string> visitedOrder_;  // newest first
 

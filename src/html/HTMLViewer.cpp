@@ -4,6 +4,7 @@
 #include "html/HTMLViewerPage.h"
 #include "html/HtmlDocument.h"
 #include "html/HtmlNames.h"
+#include "html/FormWidgets.h"
 #include "html/InlineObjects.h"
 #include "html/PageCharset.h"
 #include "html/PagePreparser.h"
@@ -12,16 +13,15 @@
 #include "platform/WinNames.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QButtonGroup>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QPointer>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -39,18 +39,11 @@ QString WrapNonHtml(const std::string& name, const std::string& bytes, bool& wra
   return {};
 }
 
-QSize ComboSize(const QStringList& items) {
-  QComboBox combo;
-  combo.addItems(items);
-  return combo.sizeHint();
-}
-
 }  // namespace
 
 QString TFormControl::SelectedText() const {
   return selectedIndex >= 0 && selectedIndex < items.size() ? items[selectedIndex] : QString();
 }
-
 
 THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent), page_(std::make_unique<Page>()) {
   browser_ = new QTextBrowser(this);
@@ -61,13 +54,14 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent), page_(std::make_uni
   browser_->setContextMenuPolicy(Qt::NoContextMenu);
   browser_->setMouseTracking(true);
   browser_->viewport()->setMouseTracking(true);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(browser_);
+  browser_->setGeometry(rect());
+  document_ = new THtmlDocument(browser_);
+  browser_->setDocument(document_);
+  connect(document_->documentLayout(), &QAbstractTextDocumentLayout::update, this, [this] { PlaceControls(); });
   browser_->installEventFilter(this);
   browser_->viewport()->installEventFilter(this);
-  connect(browser_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceCombos(); });
-  connect(browser_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceCombos(); });
+  connect(browser_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceControls(); });
+  connect(browser_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceControls(); });
   Clear();
 }
 
@@ -76,67 +70,109 @@ THTMLViewer::~THTMLViewer() = default;
 void THTMLViewer::Clear() {
   currentFile_.clear();
   title_.clear();
-  *page_ = Page();
-  ShowPage(QString());
+  ShowPreparsed({}, {});
 }
 
 void THTMLViewer::LoadFromFile(const std::string& name) {
-  const std::string bytes = THtmlDocument::ReadFile(name);
+  ShowPreparsed(name, Preparse(name, THtmlDocument::ReadFile(name)));
+}
+
+TPreparsedPage THTMLViewer::Preparse(const std::string& name, const std::string& bytes) {
   bool wrapped = false;
   const QString html = WrapNonHtml(name, bytes, wrapped);
+  return PreparseHtml(WithoutAnchor(name), wrapped ? html : DecodePage(bytes));
+}
+
+TPreparsedPage THTMLViewer::PreparseHtml(const std::string& baseFile, const QString& html) {
+  TPreparseOptions options;
+  options.controlSize = FormControlSize;
+  options.styleSheet = [baseFile](const QString& href) {
+    const auto bytes = THtmlDocument::ReadLinked(baseFile, href);
+    return bytes ? FromCp1251(*bytes) : QString();
+  };
+  return PreparsePage(html, options);
+}
+
+void THTMLViewer::ShowPreparsed(const std::string& name, TPreparsedPage page) {
   currentFile_ = WithoutAnchor(name);
-  page_ = std::make_unique<Page>();
-  page_->preparsed = PreparsePage(wrapped ? html : DecodePage(bytes), ComboSize);
-  title_ = page_->preparsed.title;
-  ShowPage(page_->preparsed.html);
+  auto next = std::make_unique<Page>();
+  next->preparsed = std::move(page);
+  title_ = next->preparsed.title;
+  ShowPage(next->preparsed.html);
+  page_ = std::move(next);
+  IndexDocument();
+  BuildControls();
+  ColourLinks();
   const std::string anchor = AnchorOf(name);
   if (!anchor.empty()) ScrollToAnchor(FromCp1251(anchor));
 }
 
 void THTMLViewer::LoadFromBuffer(const std::string& text, const std::string& baseFile) {
-  currentFile_ = baseFile;
-  page_ = std::make_unique<Page>();
-  page_->preparsed = PreparsePage(DecodePage(text), ComboSize);
-  title_ = page_->preparsed.title;
-  ShowPage(page_->preparsed.html);
+  ShowPreparsed(baseFile, PreparseHtml(baseFile, DecodePage(text)));
 }
 
 void THTMLViewer::Reload() {
   const int position = Position();
   ShowPage(page_->preparsed.html);
+  IndexDocument();
+  BuildControls();
+  ColourLinks();
   SetPosition(position);
 }
 
 void THTMLViewer::ShowPage(const QString& html) {
-  for (QComboBox* combo : page_->combos) delete combo;
-  page_->combos.clear();
-  page_->linkBrushes.clear();
+  // The old page's widgets may be in the middle of their own signal (a submit button).
+  for (QWidget* control : page_->controls)
+    if (control) {
+      control->hide();
+      control->deleteLater();
+    }
+  for (QObject* group : page_->radioGroups) group->deleteLater();
+  page_->controls.clear();
+  page_->radioGroups.clear();
+  page_->links.clear();
   hoverHref_.clear();
 
-  const QPointer<QTextDocument> old = browser_->document();
-  auto* document = new THtmlDocument(currentFile_, viewImages_, browser_);
+  // Emptied first: a new font would lay the old page out again.
+  document_->Reset(currentFile_, viewImages_);
   QFont font(defFontName_);
   font.setPointSize(std::max(1, defFontSize_));
-  document->setDefaultFont(font);
-  document->setDefaultStyleSheet(
-      QStringLiteral("body { color: %1; } a { color: %2; text-decoration: %3; }")
-          .arg(ToQColor(defFontColor_).name(), ToQColor(defHotSpotColor_).name(),
-               noLinkUnderline_ ? QStringLiteral("none") : QStringLiteral("underline")));
-  document->setUndoRedoEnabled(false);
+  document_->setDefaultFont(font);
   ApplyAppearance();
-  document->setHtml(html);
-  browser_->setDocument(document);
-  if (old && old->parent() == browser_) old->deleteLater();
-  connect(document->documentLayout(), &QAbstractTextDocumentLayout::update, this, [this] { PlaceCombos(); });
+  // Through the text browser, which lets go of its caret while the page goes in: a caret that
+  // went along with the text would have the whole page laid out at once.
+  browser_->setHtml(html);
+  browser_->horizontalScrollBar()->setValue(0);
+  browser_->verticalScrollBar()->setValue(0);
+}
 
+// One walk over the document for what the viewer looks up later: link stretches and where
+// the controls' placeholders are. (A default style sheet for the links' colours would cost
+// the importer a third of its time on long pages.)
+void THTMLViewer::IndexDocument() {
+  QTextDocument* document = browser_->document();
+  page_->links.clear();
+  page_->controlPositions.assign(page_->preparsed.controls.size(), -1);
   for (auto block = document->begin(); block.isValid(); block = block.next())
     for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextCharFormat format = it.fragment().charFormat();
-      if (format.isAnchor() && !format.anchorHref().isEmpty() && !page_->linkBrushes.count(format.anchorHref()))
-        page_->linkBrushes[format.anchorHref()] = format.foreground();
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat format = fragment.charFormat();
+      if (format.isImageFormat()) {
+        const int control = PlaceholderControl(format.toImageFormat().name());
+        if (control >= 0 && control < static_cast<int>(page_->controlPositions.size()))
+          page_->controlPositions[control] = fragment.position();
+      }
+      const QString href = format.anchorHref();
+      if (!format.isAnchor() || href.isEmpty()) continue;
+      QString target, url;
+      DecodeLinkTarget(href, target, url);
+      const std::string key = url.startsWith('#') ? std::string() : VisitedKey(HTMLExpandFilename(url));
+      // The importer gives links the application's link colour unless the page gives its own.
+      const QBrush own = format.foreground() == QGuiApplication::palette().link() ? QBrush(ToQColor(defHotSpotColor_))
+                                                                                   : format.foreground();
+      page_->links.push_back({fragment.position(), fragment.position() + fragment.length(), href, key, own,
+                              format.foreground(), format.fontUnderline(), format.fontUnderline()});
     }
-  BuildCombos();
-  ColourLinks();
 }
 
 void THTMLViewer::ApplyAppearance() {
@@ -147,44 +183,27 @@ void THTMLViewer::ApplyAppearance() {
   browser_->setPalette(palette);
 }
 
-void THTMLViewer::BuildCombos() {
-  const auto& controls = page_->preparsed.controls;
-  page_->combos.assign(controls.size(), nullptr);
-  for (size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].placeholder.isEmpty()) continue;
-    auto* combo = new QComboBox(browser_->viewport());
-    combo->addItems(controls[i].items);
-    combo->setCurrentIndex(controls[i].selectedIndex);
-    combo->hide();
-    page_->combos[i] = combo;
-  }
-  PlaceCombos();
-}
-
-void THTMLViewer::PlaceCombos() {
-  if (!page_ || std::none_of(page_->combos.begin(), page_->combos.end(), [](QComboBox* c) { return c; })) return;
-  const QPoint scroll(browser_->horizontalScrollBar()->value(), browser_->verticalScrollBar()->value());
-  const auto& controls = page_->preparsed.controls;
-  for (const ObjectPlace& place : InlineObjects(browser_->document())) {
-    const QString name = place.format.toImageFormat().name();
-    for (size_t i = 0; i < controls.size(); ++i) {
-      if (!page_->combos[i] || controls[i].placeholder != name) continue;
-      page_->combos[i]->setGeometry(QRect(place.rect.topLeft().toPoint() - scroll, place.rect.size().toSize()));
-      page_->combos[i]->show();
-    }
-  }
-}
-
 bool THTMLViewer::ScrollToAnchor(const QString& name) {
   const QString anchor = name.startsWith('#') ? name.mid(1) : name;
+  if (anchor.isEmpty()) return false;
+  QString nearly;
   for (auto block = browser_->document()->begin(); block.isValid(); block = block.next())
     for (auto it = block.begin(); !it.atEnd(); ++it)
-      if (it.fragment().charFormat().anchorNames().contains(anchor)) {
-        if (!browser_->isVisible()) anchorBeforeShow_ = true;
-        browser_->scrollToAnchor(anchor);
-        return true;
+      for (const QString& found : it.fragment().charFormat().anchorNames()) {
+        if (found == anchor) {
+          ScrollBrowserToAnchor(found);
+          return true;
+        }
+        if (nearly.isEmpty() && found.compare(anchor, Qt::CaseInsensitive) == 0) nearly = found;
       }
-  return false;
+  if (nearly.isEmpty()) return false;
+  ScrollBrowserToAnchor(nearly);
+  return true;
+}
+
+void THTMLViewer::ScrollBrowserToAnchor(const QString& name) {
+  if (!browser_->isVisible()) anchorBeforeShow_ = true;
+  browser_->scrollToAnchor(name);
 }
 
 int THTMLViewer::Position() const { return browser_->verticalScrollBar()->value(); }
@@ -194,29 +213,30 @@ void THTMLViewer::SetVScrollBarPosition(int position) { browser_->verticalScroll
 
 QPoint THTMLViewer::ToViewport(QPoint viewerPoint) const { return browser_->viewport()->mapFrom(this, viewerPoint); }
 
+QPointF THTMLViewer::ToDocument(QPoint viewportPoint) const {
+  return viewportPoint + QPoint(browser_->horizontalScrollBar()->value(), browser_->verticalScrollBar()->value());
+}
+
 bool THTMLViewer::PtInObject(QPoint point, TImageObj& object) const {
-  const QPoint scroll(browser_->horizontalScrollBar()->value(), browser_->verticalScrollBar()->value());
-  const QPointF documentPoint = ToViewport(point) + scroll;
-  for (const ObjectPlace& place : InlineObjects(browser_->document())) {
-    const QString source = place.format.toImageFormat().name();
-    if (!place.rect.contains(documentPoint) || THtmlDocument::IsPlaceholder(source)) continue;
-    object.source = source;
-    object.title = place.format.toolTip();
-    if (object.title.isEmpty())
-      for (const TPreparsedImage& image : page_->preparsed.images)
-        if (image.source == source && !image.title.isEmpty()) {
-          object.title = image.title;
-          break;
-        }
-    object.rect = QRect(browser_->viewport()->mapTo(this, (place.rect.topLeft() - scroll).toPoint()),
-                        place.rect.size().toSize());
-    return true;
-  }
-  return false;
+  const auto place = ObjectAt(browser_->document(), ToDocument(ToViewport(point)));
+  if (!place || PlaceholderControl(place->format.name()) >= 0) return false;
+  int index = -1;
+  DecodeMappedImage(place->format.name(), index, object.source);
+  object.title = place->format.toolTip();
+  if (object.title.isEmpty())
+    for (const TPreparsedImage& image : page_->preparsed.images)
+      if (image.source == object.source && !image.title.isEmpty()) {
+        object.title = image.title;
+        break;
+      }
+  const QPointF scroll = ToDocument(QPoint());
+  object.rect = QRect(browser_->viewport()->mapTo(this, (place->rect.topLeft() - scroll).toPoint()),
+                      place->rect.size().toSize());
+  return true;
 }
 
 bool THTMLViewer::LinkAt(QPoint point, QString& url, QString& target) const {
-  const QString href = browser_->anchorAt(ToViewport(point));
+  const QString href = HotSpotAt(ToViewport(point));
   if (href.isEmpty()) return false;
   DecodeLinkTarget(href, target, url);
   return true;
@@ -257,24 +277,6 @@ void THTMLViewer::SetSelStart(int position) {
 
 int THTMLViewer::CaretPos() const { return browser_->textCursor().position(); }
 
-std::vector<TFormControl> THTMLViewer::FormControlList() const {
-  std::vector<TFormControl> out;
-  const auto& controls = page_->preparsed.controls;
-  for (size_t i = 0; i < controls.size(); ++i) {
-    TFormControl control;
-    control.name = controls[i].name;
-    control.kind = static_cast<TFormControlKind>(controls[i].kind);
-    control.items = controls[i].items;
-    control.selectedIndex = controls[i].selectedIndex;
-    if (i < page_->combos.size() && page_->combos[i]) {
-      control.combo = page_->combos[i];
-      control.selectedIndex = control.combo->currentIndex();
-    }
-    out.push_back(control);
-  }
-  return out;
-}
-
 void THTMLViewer::SetVisitedLinks(std::shared_ptr<const std::set<std::string>> visited) {
   visited_ = std::move(visited);
 }
@@ -291,7 +293,8 @@ QTextDocument* THTMLViewer::Document() const { return browser_->document(); }
 
 void THTMLViewer::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  PlaceCombos();
+  browser_->setGeometry(rect());
+  PlaceControls();
 }
 
 // Children are shown before their parent: the text view has had its first show here.

@@ -4,7 +4,9 @@
 // in the pack or on disk. File names are Windows names in Windows-1251; page texts are QString.
 
 #include "app/DescriptionSyntax.h"
+#include "html/PagePreparser.h"
 
+#include <QCursor>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -21,9 +23,10 @@
 class QKeyEvent;
 class QPainter;
 class TPageTarget;
+class QMouseEvent;
 class QTextDocument;
 class QTextBrowser;
-class QComboBox;
+class THtmlDocument;
 
 // A page found neither on disk nor in the pack: "Can't locate file: " + name.
 struct EHtmlLoadError : std::runtime_error {
@@ -37,16 +40,19 @@ struct TImageObj {
   QRect rect;      // where it is drawn, in viewer coordinates
 };
 
-enum class TFormControlKind { Select, Input, TextArea, Button };
-
-// A form control of the page. Drop-down lists are real combo boxes over the page; the other
-// kinds are listed with their name but not drawn.
+// A form control of the page, drawn as a real widget inside the page (beyond a few hundred
+// controls they are listed only).
 struct TFormControl {
   QString name;  // the name attribute as written
   TFormControlKind kind = TFormControlKind::Input;
-  QStringList items;       // the entries of a drop-down list
-  int selectedIndex = -1;  // the entry chosen now, -1 when none
-  QComboBox* combo = nullptr;  // the drop-down list's widget, owned by the viewer
+  QString type;            // input or button type, lower-cased
+  QString value;           // text input and text area: the text now; check box and radio: the
+                           // value attribute; button: its caption
+  bool checked = false;    // check box and radio: checked now
+  QStringList items;       // the entries of a list
+  int selectedIndex = -1;  // the entry chosen now (a list box: the first), -1 when none
+  std::vector<int> chosen; // every entry chosen now
+  QWidget* widget = nullptr;  // owned by the viewer; null when not drawn
   // The text of the chosen entry; empty when none.
   QString SelectedText() const;
 };
@@ -61,6 +67,11 @@ class THTMLViewer : public QWidget {
   // Reads and shows a page. Throws EHtmlLoadError "Can't locate file: " + name when it is
   // neither on disk nor in the pack. An anchor "#x" after the name scrolls to it.
   void LoadFromFile(const std::string& name);
+  // The pre-parse of a file's bytes as a viewer shows it: pictures and plain texts become
+  // pages, pages are read in their charset, controls get the size of their widgets.
+  static TPreparsedPage Preparse(const std::string& name, const std::string& bytes);
+  // Shows a page pre-parsed with Preparse (so that a frame viewer parses each page once).
+  void ShowPreparsed(const std::string& name, TPreparsedPage page);
   // Shows page bytes in their own charset (meta tag, else Windows-1251); relative names in it
   // resolve against the folder of `baseFile` (may be empty: the program's current folder).
   void LoadFromBuffer(const std::string& text, const std::string& baseFile = {});
@@ -70,7 +81,8 @@ class THTMLViewer : public QWidget {
 
   std::string CurrentFile() const { return currentFile_; }
   QString DocumentTitle() const { return title_; }
-  // Scrolls to a named anchor ("x" or "#x"); false when the page has none of that name.
+  // Scrolls to a named anchor ("x" or "#x"); false when the page has none of that name. Names
+  // that differ only in letter case are found when no name is exactly it.
   bool ScrollToAnchor(const QString& name);
 
   // Vertical scroll, in pixels; 0 is the top.
@@ -81,7 +93,8 @@ class THTMLViewer : public QWidget {
 
   // `point` in viewer coordinates. True when a picture lies there; `object` then describes it.
   bool PtInObject(QPoint point, TImageObj& object) const;
-  // The link under `point` (viewer coordinates): its URL as written and its target frame.
+  // The link under `point` (viewer coordinates), a text link or an area of an image map: its
+  // URL as written and its target frame.
   bool LinkAt(QPoint point, QString& url, QString& target) const;
 
   QString SelText() const;
@@ -150,6 +163,9 @@ class THTMLViewer : public QWidget {
 
   // Events. A link click comes before anything is followed; the viewer itself follows only
   // bare "#anchor" links when nobody set `handled`.
+  // Events. A link click (an area of an image map, a submit button whose form names a page of
+  // the book) comes before anything is followed; the viewer itself follows only bare
+  // "#anchor" links when nobody set `handled`.
   std::function<void(THTMLViewer*, const QString& target, const QString& url, bool& handled)> OnLinkClick;
   // The mouse entered a link; `url` is empty when it left.
   std::function<void(THTMLViewer*, const QString& target, const QString& url)> OnLinkCovered;
@@ -166,20 +182,33 @@ class THTMLViewer : public QWidget {
 
  private:
   struct Page;
+  static TPreparsedPage PreparseHtml(const std::string& baseFile, const QString& html);
   void ShowPage(const QString& html);
   void ApplyAppearance();
-  void BuildCombos();
-  void PlaceCombos();
+  void IndexDocument();
+  void BuildControls();
+  void PlaceControls();
+  void ButtonClicked(int control);
   void ColourLinks();
+  void ScrollBrowserToAnchor(const QString& name);
   void SetHoverLink(const QString& href);
+  // The href under a viewport point, as the page encodes it: a text link or a map's area.
+  QString HotSpotAt(QPoint viewportPoint) const;
+  bool AreaAt(QPoint viewportPoint, QString& href, QString& title) const;
+  bool MouseMoved(QMouseEvent* event);
+  void MouseReleased(QMouseEvent* event);
   QPoint ToViewport(QPoint viewerPoint) const;
+  QPointF ToDocument(QPoint viewportPoint) const;
 
   QTextBrowser* browser_ = nullptr;
+  THtmlDocument* document_ = nullptr;
   std::unique_ptr<Page> page_;
   std::string currentFile_;
   QString title_;
   QString hoverHref_;
   QString pressHref_;
+  bool areaCursor_ = false;  // the hand is shown over an area of an image map
+  QCursor savedCursor_;
   std::shared_ptr<const std::set<std::string>> visited_;
 
   QString defFontName_ = QStringLiteral("Times New Roman");

@@ -6,13 +6,23 @@
 
 #include <QBrush>
 #include <QString>
-#include <map>
+#include <string>
 #include <vector>
 
-class QComboBox;
+class QButtonGroup;
 
 struct THTMLViewer::Page {
   TPreparsedPage preparsed;
-  std::vector<QComboBox*> combos;  // in step with preparsed.controls
-  std::map<QString, QBrush> linkBrushes;  // href -> colour the page gave it
+  std::vector<QWidget*> controls;     // in step with preparsed.controls; null when not drawn
+  std::vector<int> controlPositions;  // where each control's placeholder is in the document
+  std::vector<QButtonGroup*> radioGroups;
+  // Each stretch of a link in the document, to colour links without walking the page.
+  struct Link {
+    int start, end;
+    QString href;            // as the document has it (with its target)
+    std::string visitedKey;  // the expanded, lower-cased name; empty for bare anchors
+    QBrush own, shown;       // the colour the page gave it and the one it has now
+    bool underlined, shownUnderlined;  // as the page has it, and now
+  };
+  std::vector<Link> links;
 };

@@ -4,6 +4,7 @@
 #include "app/ResourcePack.h"
 #include "html/HTMLViewer.h"
 #include "html/HtmlNames.h"
+#include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 
@@ -19,10 +20,15 @@ QImage Blank() {
 
 }  // namespace
 
-THtmlDocument::THtmlDocument(const std::string& baseFile, bool viewImages, QObject* parent)
-    : QTextDocument(parent), baseFile_(baseFile), viewImages_(viewImages) {}
+THtmlDocument::THtmlDocument(QObject* parent) : QTextDocument(parent) { setUndoRedoEnabled(false); }
 
-bool THtmlDocument::IsPlaceholder(const QString& name) { return name.startsWith(QStringLiteral("skbform:")); }
+void THtmlDocument::Reset(const std::string& baseFile, bool viewImages) {
+  clear();
+  baseFile_ = baseFile;
+  viewImages_ = viewImages;
+}
+
+bool THtmlDocument::IsPlaceholder(const QString& name) { return PlaceholderControl(name) >= 0; }
 
 std::string THtmlDocument::ReadFile(const std::string& name) {
   const std::string file = WithoutAnchor(name);
@@ -35,22 +41,35 @@ std::string THtmlDocument::ReadFile(const std::string& name) {
   }
 }
 
+std::optional<std::string> THtmlDocument::ReadLinked(const std::string& baseFile, const QString& name) {
+  const std::string file = WithoutAnchor(ExpandHtmlName(baseFile, ToCp1251(name)));
+  if (file.empty() || HasUrlScheme(file) || !FileOrPackExists(file)) return std::nullopt;
+  try {
+    return TComprStream(file).Data();
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
 QVariant THtmlDocument::loadResource(int type, const QUrl& name) {
-  const QString text = name.toString();
+  QString text = name.toString();
   if (type == QTextDocument::ImageResource && (IsPlaceholder(text) || !viewImages_)) return Blank();
   if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource) return {};
-  const std::string file = WithoutAnchor(ExpandHtmlName(baseFile_, ToCp1251(text)));
-  if (HasUrlScheme(file) || !FileOrPackExists(file)) return type == QTextDocument::ImageResource ? QVariant(Blank()) : QVariant();
-  std::string bytes;
-  try {
-    TComprStream stream(file);
-    bytes = stream.Data();
-  } catch (const std::exception&) {
-    return {};
+  int mapped = -1;
+  DecodeMappedImage(text, mapped, text);
+  QVariant resource;
+  const auto bytes = ReadLinked(baseFile_, text);
+  if (type == QTextDocument::StyleSheetResource) {
+    if (bytes) resource = FromCp1251(*bytes);
+  } else {
+    QImage image;
+    if (bytes && image.loadFromData(QByteArrayView(bytes->data(), static_cast<qsizetype>(bytes->size()))))
+      Global.LastPictureSize = image.size();
+    else
+      image = Blank();
+    resource = image;
   }
-  if (type == QTextDocument::StyleSheetResource) return FromCp1251(bytes);
-  QImage image;
-  if (!image.loadFromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))) return Blank();
-  Global.LastPictureSize = image.size();
-  return image;
+  // Read once per page: the layout asks for a picture each time it is drawn.
+  if (resource.isValid()) addResource(type, name, resource);
+  return resource;
 }

@@ -5,28 +5,40 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-// Every inline picture of the document and where the layout put it.
-std::vector<ObjectPlace> InlineObjects(QTextDocument* document) {
-  std::vector<ObjectPlace> out;
-  QAbstractTextDocumentLayout* layout = document->documentLayout();
-  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-    const QRectF blockRect = layout->blockBoundingRect(block);
-    QTextLayout* textLayout = block.layout();
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      if (!fragment.isValid() || !fragment.charFormat().isImageFormat()) continue;
-      const QTextImageFormat image = fragment.charFormat().toImageFormat();
-      for (int i = 0; i < fragment.length(); ++i) {
-        const int pos = fragment.position() + i - block.position();
-        const QTextLine line = textLayout ? textLayout->lineForTextPosition(pos) : QTextLine();
-        if (!line.isValid()) continue;
-        const qreal x = line.cursorToX(pos);
-        const qreal w = line.cursorToX(pos + 1) - x;
-        const qreal h = image.height() > 0 ? image.height() : line.ascent();
-        const qreal top = line.y() + line.ascent() - h;
-        out.push_back({image, QRectF(blockRect.left() + x, blockRect.top() + top, w, h)});
-      }
+std::optional<ObjectPlace> ObjectAtPosition(QTextDocument* document, int position, bool onlyLaidOut) {
+  const QTextBlock block = document->findBlock(position);
+  if (!block.isValid()) return std::nullopt;
+  QTextCharFormat format;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    if (position >= fragment.position() && position < fragment.position() + fragment.length()) {
+      format = fragment.charFormat();
+      break;
     }
   }
-  return out;
+  if (!format.isImageFormat()) return std::nullopt;
+  const QTextLayout* textLayout = block.layout();
+  if (!textLayout || (onlyLaidOut && textLayout->lineCount() == 0)) return std::nullopt;
+  const QRectF blockRect = document->documentLayout()->blockBoundingRect(block);
+  const int inBlock = position - block.position();
+  const QTextLine line = textLayout->lineForTextPosition(inBlock);
+  if (!line.isValid()) return std::nullopt;
+  const QTextImageFormat image = format.toImageFormat();
+  const qreal x = line.cursorToX(inBlock);
+  const qreal w = line.cursorToX(inBlock + 1) - x;
+  const qreal h = image.height() > 0 ? image.height() : line.ascent();
+  const qreal top = line.y() + line.ascent() - h;
+  return ObjectPlace{image, QRectF(blockRect.left() + x, blockRect.top() + top, w, h), position};
+}
+
+std::optional<ObjectPlace> ObjectAt(QTextDocument* document, QPointF point) {
+  const int hit = document->documentLayout()->hitTest(point, Qt::FuzzyHit);
+  if (hit < 0) return std::nullopt;
+  // The hit is the cursor place nearest to the point: the picture lies after or before it.
+  for (const int position : {hit, hit - 1}) {
+    if (position < 0) continue;
+    const auto place = ObjectAtPosition(document, position, false);
+    if (place && place->rect.contains(point)) return place;
+  }
+  return std::nullopt;
 }

@@ -7,12 +7,21 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 
 class QPrinter;   // the printer the process prints on
 struct TOpenPack;  // the resource pack's open file and directory
 class TWindowBus;  // the windows of the program's processes and the messages between them
+
+// The reader's settings in memory, read from the book's settings at the build. The settings
+// dialog changes them; the music commands switch BGSound (the music is on).
+struct TReaderOptions {
+  bool Clip = true;     // the start clip plays
+  bool Wav = true;      // buttons click
+  bool BGSound = true;  // background music
+};
 
 struct TGlobals {
   // Folders are Windows names in Windows-1251, ending in '\'.
@@ -27,6 +36,7 @@ struct TGlobals {
   bool OtherInstance = false;
   bool BusyFlag = false;  // a long operation runs; commands are refused
   int CurrentScreen = 0;
+  TReaderOptions Options;
 
   // The resource pack: none is open when null. PackPrefix is PackRoot as pack names spell it.
   std::shared_ptr<TOpenPack> Pack;
@@ -39,7 +49,15 @@ struct TGlobals {
   bool Unattended = false;
   QStringList DialogsAnswered;
 
+  // The text search: letter case counts ("caseon", "caseoff"); the page a walk through the
+  // book began on, empty when no walk is under way.
+  bool CaseSensitive = false;
+  std::string SearchStartPage;
+
   std::string LastSaveFolder;  // where the reader last saved a linked zip file
+  // Files held only in the pack that links handed to the desktop this run: lower-cased name
+  // in the pack -> the copy in TempFolder.
+  std::map<std::string, std::string> DesktopCopies;
   QSize LastPictureSize;       // of the picture the HTML engine loaded last
 
   // Printing: the printer the process prints on, made on first use (its orientation stays

@@ -63,6 +63,15 @@ QString FindInFolder(const QString& folder, const QString& component) {
   return *found;
 }
 
+// Whether the clean absolute path `path` is `folder` or lies inside it.
+bool Below(const QString& path, const QString& folder) {
+  return folder == u"/" || path == folder || path.startsWith(folder + u'/');
+}
+
+QString RestBelow(const QString& path, const QString& folder) {
+  return path.mid(folder == u"/" ? 1 : folder.size() + 1);
+}
+
 QString JoinHost(const QString& folder, const QString& name) {
   return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
@@ -87,6 +96,8 @@ QString ToHost(std::string_view windowsName) {
       if (Global.DiscRootHost.isEmpty()) return {};
       base = Global.DiscRootHost;
     } else if (drive == u'c') {
+      base = QDir::homePath();
+    } else if (drive == u'z') {
       base = QStringLiteral("/");
     } else {
       return {};
@@ -127,11 +138,12 @@ std::string ToWindows(const QString& hostName) {
   const QString absolute = QDir::cleanPath(QFileInfo(hostName).absoluteFilePath());
   const bool folder = hostName.endsWith(u'/');
   QString windows;
-  if (!Global.DiscRootHost.isEmpty() && (absolute == Global.DiscRootHost || absolute.startsWith(Global.DiscRootHost + u'/') ||
-                              Global.DiscRootHost == u"/")) {
-    windows = QStringLiteral("d:\\") + absolute.mid(Global.DiscRootHost == u"/" ? 1 : Global.DiscRootHost.size() + 1);
+  if (!Global.DiscRootHost.isEmpty() && Below(absolute, Global.DiscRootHost)) {
+    windows = QStringLiteral("d:\\") + RestBelow(absolute, Global.DiscRootHost);
+  } else if (const QString home = QDir::cleanPath(QDir::homePath()); Below(absolute, home)) {
+    windows = QStringLiteral("c:\\") + RestBelow(absolute, home);
   } else {
-    windows = QStringLiteral("c:\\") + absolute.mid(1);
+    windows = QStringLiteral("z:\\") + absolute.mid(1);
   }
   windows.replace(u'/', u'\\');
   if (folder && !windows.endsWith(u'\\')) windows += u'\\';

@@ -96,10 +96,12 @@ TRegKeys ParseRegistryText(const QByteArray& text) {
       current = &key;
       continue;
     }
-    if (!current || !line.startsWith(u'"')) continue;
+    if (!current) continue;
     qsizetype pos = 0;
     QString name;
-    if (!Unquote(line, pos, name) || pos >= line.size() || line[pos] != u'=') continue;
+    // A key's default value has the empty name, written "@".
+    if (line.startsWith(QStringLiteral("@="))) pos = 1;
+    else if (!line.startsWith(u'"') || !Unquote(line, pos, name) || pos >= line.size() || line[pos] != u'=') continue;
     TRegValue value;
     if (!ParseValue(line.mid(pos + 1), value)) continue;
     const std::string cpName = ToCp1251(name);
@@ -113,7 +115,7 @@ QByteArray FormatRegistryText(const TRegKeys& keys) {
   for (const auto& [folded, key] : keys) {
     out += QStringLiteral("\n[") + FromCp1251(key.name) + QStringLiteral("]\n");
     for (const auto& [foldedName, entry] : key.values)
-      out += Quote(entry.first) + u'=' + FormatValue(entry.second) + u'\n';
+      out += (entry.first.empty() ? QStringLiteral("@") : Quote(entry.first)) + u'=' + FormatValue(entry.second) + u'\n';
   }
   return out.toUtf8();
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/Dialogs.h"
 #include "skin/MainForm.h"
 #include "tools/StatusLine.h"
+#include "windows/CoolDialog.h"
 
 #include <QJsonArray>
 
@@ -37,9 +38,10 @@ void TArchiveBrowser::Unarc() {
 }
 
 // Every message of the browser, and of "unarc", passes here. The skinned dialog's message
-// page takes them once the dialog exists; until then they go to a message box (answered at
+// page takes them when the book has a dialog; otherwise they go to a message box (answered at
 // once in unattended runs, where the dump lists them).
 void TArchiveBrowser::ShowArchiveMessage(const std::string& text) {
+  if (form_.Dialog) return form_.ShowDialogMessage(text);
   Dialogs::Message(&form_, QMessageBox::Information, FromCp1251(Global.BookTitle), FromCp1251(text));
 }
 

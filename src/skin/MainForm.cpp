@@ -11,13 +11,18 @@
 #include "document/ControlPopupWindow.h"
 #include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "media/BackgroundMusic.h"
+#include "media/MyAviPlayer.h"
+#include "media/Sound.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
+#include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowBus.h"
 #include "platform/ui/WindowShape.h"
 #include "app/ui/OtherInstances.h"
+#include "search/FindTxtHtml.h"
 #include "windows/InstanceMessages.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
@@ -27,6 +32,7 @@
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/CoolDialog.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -47,14 +53,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate() {
   ApplyFolders(ComputeFolders(commandLine_.book, commandLine_.disc));
-  try {
-    PackOpen(Global.ProgramFolder + "interface.dat");
-  } catch (const EFOpenError&) {
-    // No pack: every file comes from the disk.
-  } catch (const EDataError& e) {
-    qCWarning(lcErrors) << e.what();
-  }
-  PackSetRoot(Global.PackRoot);
+  OpenBookPack();
 
   Global.HasParams = commandLine_.HasParams();
   // Messages of other processes wait for the document pane; they are taken from now on.
@@ -69,13 +68,16 @@ void TMainForm::FormCreate() {
   setPalette(white);
 
   const std::string structName = Global.ProgramFolder + "Struct.txt";
-  if (!FileOrPackExists(structName))
-    throw TStartFailure("the book in " + QFileInfo(commandLine_.book).absoluteFilePath().toStdString() +
-                        " has no \"interface.dat\" with \"Struct.txt\" and no \"Struct.txt\" beside it");
+  if (!FileOrPackExists(structName)) throw TStartFailure(NoDescriptionMessage());
   try {
     lines_ = ReadDescriptionLines(structName, true);
     ReadBookTitle();
-    Skin = ReadSkin(lines_, "Struct.txt");
+    const std::string shownName = ShownFileName(structName);
+    Skin = ReadSkin(lines_, shownName);
+    if (Skin.ScreenCount() == 0)
+      throw TStartFailure(shownName + " declares no screen: the window needs a \"_screen\" line");
+  } catch (const TStartFailure&) {
+    throw;
   } catch (const std::exception& e) {
     throw TStartFailure(e.what());
   }
@@ -86,6 +88,14 @@ void TMainForm::FormCreate() {
     Global.OtherInstance = true;
     Global.HasParams = true;
     terminating_ = true;
+    // The reader asked for the book again: show the window that has it. Scripted runs only
+    // report that the book is taken.
+    if (!commandLine_.Scripted()) {
+      if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) {
+        WindowBus().ShowNormal(window);
+        WindowBus().SetForegroundWindow(window);
+      }
+    }
     return;
   }
 
@@ -93,6 +103,30 @@ void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(title);
   setWindowTitle(title);
   BuildWindow();
+  if (!Global.HasParams) CreateDialog();
+}
+
+// A book without its pack can still open from loose files, as authors keep it while they
+// work; a pack that is there but cannot be read or is damaged stops the start.
+void TMainForm::OpenBookPack() {
+  const std::string packName = Global.ProgramFolder + "interface.dat";
+  try {
+    PackOpen(packName);
+  } catch (const EFOpenError& e) {
+    if (QFileInfo::exists(HostPath::ToHost(packName))) throw TStartFailure(e.what());
+  } catch (const EDataError& e) {
+    throw TStartFailure(e.what());
+  }
+  PackSetRoot(Global.PackRoot);
+}
+
+std::string TMainForm::NoDescriptionMessage() const {
+  const std::string folder = HostNameForMessage(Global.ProgramFolder);
+  if (!QFileInfo(HostPath::ToHost(Global.ProgramFolder)).isDir()) return "the book folder " + folder + " does not exist";
+  if (Global.Pack)
+    return "the resource pack " + PackHostName().toStdString() +
+           " holds no \"Struct.txt\", and there is no \"Struct.txt\" beside it in " + folder;
+  return "the book folder " + folder + " has neither \"interface.dat\" nor \"Struct.txt\"";
 }
 
 void TMainForm::ReadBookTitle() {
@@ -124,6 +158,10 @@ bool TMainForm::OpeningRunning() const { return openingTimer_ && openingTimer_->
 void TMainForm::FinishStartup() {
   WindowShape::SetWindowRegion(this, QRegion(), false);
   show();
+  Start3dViewShownOnStart();
+  // The music's file is read before the opening effect runs, so that the effect's end (which
+  // lets a scripted run begin) never falls inside that read.
+  StartMusic();
   openingX_ = width() / 2;
   openingY_ = height() / 2;
   openingTicks_ = 0;
@@ -133,7 +171,6 @@ void TMainForm::FinishStartup() {
     openingTimer_->OnTimer = [this](TSuperTimer*) { OpeningTick(); };
   }
   openingTimer_->SetEnabled(true);
-  // Background music starts here once the music player exists.
 }
 
 void TMainForm::OpeningTick() {
@@ -178,5 +215,10 @@ QImage TMainForm::Snapshot() {
       painter.setClipRegion(list->mask().isEmpty() ? QRegion(list->rect()).translated(at) : list->mask().translated(at));
       painter.drawPixmap(at, list->grab());
     }
+  // The dialog stays on top of the window.
+  if (Dialog && Dialog->isVisible()) {
+    painter.setClipping(false);
+    painter.drawPixmap(Dialog->geometry().topLeft() - geometry().topLeft(), Dialog->grab());
+  }
   return image;
 }

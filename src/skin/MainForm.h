@@ -9,6 +9,9 @@
 #include "document/PopupHost.h"
 #include "print/PrintHost.h"
 #include "app/SkinModel.h"
+#include "search/SearchHost.h"
+#include "windows/DialogHost.h"
+#include "media/MediaHost.h"
 #include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
 #include "windows/InstanceHost.h"
@@ -16,6 +19,7 @@
 
 #include <QImage>
 #include <QJsonObject>
+#include <QPointer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -25,8 +29,15 @@
 class QTimer;
 class TAnimatedPicture;
 class TArchiveBrowser;
+class TCoolDialog;
+class TBackgroundMusic;
+struct TCommand;
+class TMyAviPlayer;
+class TSound;
+class TStartClip;
 class TContentsTrees;
 class TControlPopupWindow;
+class TFindTxtHtml;
 class THtmlFrame;
 class TMyControl;
 class TNavFont;
@@ -49,9 +60,12 @@ class TMainForm : public QWidget,
                   public TFadeHost,
                   public TPaneHost,
                   public TPopupHost,
+                  public TMediaHost,
                   public TInstanceHost,
                   public TStandardWindowHost,
-                  public TPrintHost {
+                  public TPrintHost,
+                  public TDialogHost,
+                  public TSearchHost {
   Q_OBJECT
  public:
   explicit TMainForm(const TCommandLine& commandLine);
@@ -73,17 +87,28 @@ class TMainForm : public QWidget,
   TPanelBkgrd* PanelBkgrd = nullptr;
   std::unique_ptr<TTextMsg> TextMsg;
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
+  std::unique_ptr<TFindTxtHtml> FindTxt;  // only when a search field is declared
   std::unique_ptr<TPathInputBox> PathInput;
   std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
   std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
+  // Made after the build, in the main role, when the book has a "Dialog.txt" that can be read.
+  std::unique_ptr<TCoolDialog> Dialog;
+
+  // Tells the reader something on the dialog's message page (page 1 of "Dialog.txt");
+  // `text` is Windows-1251. Nothing without a dialog.
+  void ShowDialogMessage(const std::string& text);
+  std::unique_ptr<TBackgroundMusic> Music;
+  std::unique_ptr<TSound> PagePlayer;
+  std::unique_ptr<TMyAviPlayer> Clip3d;  // the 3D view, made by the first "3d"
 
   // The process is ending (a second instance of the book): no event loop is needed.
   bool Terminating() const { return terminating_; }
   bool OpeningRunning() const;
   int OpeningTicks() const { return openingTicks_; }
-  // The window as a reader sees it, with the pixels outside its shape transparent.
+  // The window as a reader sees it, with the pixels outside its shape transparent and the
+  // dialog over it when it shows.
   QImage Snapshot();
 
   // Element kinds as commands name them: 0 button, 1 toggle switch, 2 grouped switch.
@@ -131,9 +156,17 @@ class TMainForm : public QWidget,
   void PressSwitchSilently(QPoint at) override;
   void PointerLeftSkin() override;
   std::vector<TChapterButton> ChapterButtons() override;
+  void PlayMedia(const std::string& file) override;
   void HistoryControlsChanged() override;
   void ShowLinkTarget(const std::string& text) override;
   void ShowPrintPreview(THTMLViewer* document, bool asPicture, int pictureWidth, int pictureHeight) override;
+
+  // TMediaHost (Window and PointerLeftSkin as above)
+  QImage& SkinBackground() override { return BackgroundBitmap; }
+  void ShowInElement(int number, const std::string& document) override;
+
+  // The start clip while it plays; none before and after.
+  TStartClip* StartClip() const { return startClip_; }
 
   // TInstanceHost
   void RunMessageCommand(const std::string& command) override;
@@ -158,6 +191,30 @@ class TMainForm : public QWidget,
   void PreviewHelp(QWidget* preview) override;
   // The print preview while it is open.
   TPreviewForm* Preview() const { return preview_; }
+  // TDialogHost
+  QRect MainWindowRect() override;
+  void DialogKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+  void PlayButtonSound(const std::string& sound) override;
+  void PaintDialogTexts(QPainter& painter) override;
+  const TSearchResults& SearchResults() override;
+  void StopSearch() override;
+  void SetIndexMode() override;
+  void SetContentsMode() override;
+  void SetAllFiles(bool flag) override;
+  void FindNext(int number) override;
+  void PlaceSearchFields(QWidget* dialog, bool searchPage) override;
+  void HideSearchFields(bool hide) override;
+  void PrepareProgressBar() override;
+  void OpenResult(const std::string& file) override;
+  void DialogClosed() override;
+
+  // TSearchHost (Window, Pane, SetStatusText and PointerLeftSkin serve both hosts)
+  TContentsTrees* ContentsTrees() override;
+  TScaleBar* ProgressBar() override;
+  void ClearStatus() override;
+  void SetSearchButtonHint(const QString& hint) override;
+  void ShowResults(const TSearchResults& results) override;
+  void RunDialogCommand(const std::string& command, const std::string& sound) override;
 
  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
@@ -180,6 +237,8 @@ class TMainForm : public QWidget,
 
  private:
   void FormPaint(QPainter& painter);
+  void OpenBookPack();
+  std::string NoDescriptionMessage() const;
   void RunSecondaryRole(TRole role);
   void RunPictureWindow();
   QJsonObject InstancesForDump() const;
@@ -194,6 +253,22 @@ class TMainForm : public QWidget,
   void CreatePopupLists();
   // The bottom-right corner of a button of the screen shown, in screen coordinates.
   QPoint ButtonCorner(int index) const;
+  void CreateDialog();
+  // Media: the players, their commands, the 3D view, what the window does with them as it goes.
+  void InstallCodecs();
+  void CreateMusicPlayer();
+  void CreatePagePlayer();
+  void PlayStartClipOrFinish();
+  void StartMusic();
+  void Start3dViewShownOnStart();
+  // False when the command is none of the media commands.
+  bool RunMediaCommand(const TCommand& command, TKind kind);
+  bool View3dPlaying();
+  // The 3D view is on and owns the point: the skin leaves the mouse alone there.
+  bool Over3dView(QPoint at) const;
+  void Freeze3dIfPlaying();
+  void ReleaseMedia();
+  void AddMediaState(QJsonObject& state) const;
   void AddBookFonts();
   void OpeningTick();
   QImage LoadPicture(const std::string& name) const;
@@ -206,6 +281,12 @@ class TMainForm : public QWidget,
   TCommandLine commandLine_;
   TLines lines_;
   bool terminating_ = false;
+  // The key press the window last acted on, to know it again as it goes on to the parents.
+  struct {
+    const QEvent* event = nullptr;
+    quint64 timestamp = 0;
+    QPointer<QWidget> receiver;
+  } lastKey_;
   bool built_ = false;  // the main role's build ran: its states are worth storing
   std::unique_ptr<TNamedGuard> instanceGuard_;
   std::unique_ptr<TInstanceMessages> instanceMessages_;
@@ -217,6 +298,7 @@ class TMainForm : public QWidget,
   int closingX_ = 0, closingY_ = 0;
   int nestedSwitches_ = 0;
   QTimer* restart3dTimer_ = nullptr;  // created the first time a "3d" switch needs it
+  TStartClip* startClip_ = nullptr;
   int exitSequences_ = 0;
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;

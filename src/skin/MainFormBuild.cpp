@@ -6,13 +6,14 @@
 #include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "app/Settings.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
@@ -43,9 +44,13 @@ void TMainForm::BuildWindow() {
     if (!icon.isNull()) QApplication::setWindowIcon(QPixmap::fromImage(icon));
   }
 
+  ReadReaderOptions();
+  InstallCodecs();
   setAcceptDrops(true);
   Global.CurrentScreen = 0;
   LoadBackground();
+  // The window takes the first screen's size once; other screens draw into it.
+  if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
   setAttribute(Qt::WA_AlwaysShowToolTips);
   BuildScreenPictures();
   RestoreSwitchStates();
@@ -56,7 +61,7 @@ void TMainForm::BuildWindow() {
   AddBookFonts();
   built_ = true;
   ReplaySwitches(false);
-  FinishStartup();
+  PlayStartClipOrFinish();
 }
 
 void TMainForm::LoadBackground() {
@@ -64,7 +69,6 @@ void TMainForm::LoadBackground() {
   BackgroundBitmap = Global.CurrentScreen < static_cast<int>(backgrounds.size())
                          ? LoadPicture(backgrounds[Global.CurrentScreen])
                          : QImage();
-  if (!BackgroundBitmap.isNull()) resize(BackgroundBitmap.size());
 }
 
 // Controls and effects may be in the middle of the event that switched the screen, so they
@@ -171,14 +175,17 @@ void TMainForm::ComposeBackground() {
 void TMainForm::CreateComponents() {
   StatusLine = std::make_unique<TStatusLine>();
   NavFont = std::make_unique<TNavFont>();
+  CreateMusicPlayer();
   PanelBkgrd = new TPanelBkgrd(this, Skin.Splitters);
   if (!Skin.Texts.empty()) {
     TextMsg = std::make_unique<TTextMsg>(this, Skin.Texts);
     StatusLine->SetTextMsg(TextMsg.get());
   }
   if (!Skin.Htmls.empty()) HtmlFrame = std::make_unique<THtmlFrame>(*this, Skin.Htmls, Global.CurrentScreen);
+  if (!Skin.FindTxts.empty()) FindTxt = std::make_unique<TFindTxtHtml>(*this, Skin.FindTxts, Global.CurrentScreen);
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
+  CreatePagePlayer();
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);

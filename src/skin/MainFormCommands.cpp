@@ -1,11 +1,16 @@
 // Running command texts: the dispatcher's actions and the screen switch.
 
 #include "app/DescriptionSyntax.h"
+#include "app/TextValues.h"
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
+#include "search/FindTxtHtml.h"
+#include "media/ButtonSound.h"
+#include "media/MyAviPlayer.h"
+#include "media/Sound.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
@@ -16,6 +21,7 @@
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/CoolDialog.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -27,14 +33,18 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
-    if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle)))
+    Freeze3dIfPlaying();
+    // A window without a caption cannot be found by it: an untitled book closes itself.
+    if (TrimBlanks(Global.BookTitle).empty()) {
+      close();
+    } else if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) {
       WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
+    }
     if (kind == TKind::Button) ExitButtonIndex = index;
     return;
   }
-  // The click sound plays here once the media player exists.
-  Q_UNUSED(sound);
-  Q_UNUSED(replay);
+  if (!replay) PlayButtonSound(sound);
+  if (RunMediaCommand(c, kind)) return;
 
   switch (c.action) {
     case TCommandAction::Screen:
@@ -42,6 +52,10 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       SwitchScreen(c.screen, kind, index);
       break;
     case TCommandAction::ScreenNumber:
+      if (FindTxt && Dialog && Dialog->isVisible()) {
+        FindTxt->SetIdle(true);
+        Dialog->FormClose();
+      }
       SwitchScreen(c.screen, kind, index);
       break;
     case TCommandAction::Run:
@@ -113,7 +127,22 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
       break;
     case TCommandAction::InstallFonts:
-      if (NavFont) NavFont->InstallFonts();
+      if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));
+      break;
+    case TCommandAction::FindNext:
+      if (commandLine_.Role() == TRole::Thesaurus) {
+        if (FindTxt) FindTxt->FindNext(c.number);
+      } else if (Dialog) {
+        Dialog->ShowPage(TCoolDialog::SearchPage);
+      }
+      break;
+    case TCommandAction::FindTxtAll:
+    case TCommandAction::FindTxtLimit:
+      if (FindTxt) FindTxt->SetAllFiles(c.action == TCommandAction::FindTxtAll);
+      break;
+    case TCommandAction::CaseOn:
+    case TCommandAction::CaseOff:
+      Global.CaseSensitive = c.action == TCommandAction::CaseOn;
       break;
     case TCommandAction::PrintHtml:
       if (HtmlFrame) HtmlFrame->PrintDocument();
@@ -147,13 +176,16 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   }
 
   Global.CurrentScreen = target;
+  if (target == 1 && Clip3d) Clip3d->Freeze();
   unsetCursor();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   LoadBackground();
   BuildScreenPictures();
   ComposeBackground();
 
+  if (FindTxt) FindTxt->ScreenChanged(target);
   if (PathInput) PathInput->ScreenChanged(target);
+  if (PagePlayer) PagePlayer->ScreenChanged(target);
   if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {
@@ -166,6 +198,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (Trees) Trees->ShowForScreen(target);
 
   ReplaySwitches(true);
+  if (Clip3d) Clip3d->PaintFrozen(BackgroundBitmap);
   Arm3dRestart();
   repaint();
   QApplication::restoreOverrideCursor();
@@ -178,13 +211,12 @@ bool TMainForm::Restart3dPending() const { return restart3dTimer_ && restart3dTi
 // back 100 ms after the reader returns there.
 void TMainForm::Arm3dRestart() {
   const int s = Global.CurrentScreen;
-  // The car clip view does not exist in this program yet: it is never active.
-  const bool viewActive = false;
+  const bool viewActive = Clip3d && Clip3d->Active;
   bool start = false;
   if (s == 0)
     for (const RSwthOne& toggle : Skin.ScreenSwthOne[s])
       if (toggle.state && toggle.godown == "3d") {
-        start = viewActive;
+        start = viewActive && Clip3d->IsIdle();
         break;
       }
   for (const RSwthGrp& group : Skin.ScreenSwthGrp[s])
@@ -197,8 +229,10 @@ void TMainForm::Arm3dRestart() {
     restart3dTimer_ = new QTimer(this);
     restart3dTimer_->setSingleShot(true);
     restart3dTimer_->setInterval(100);
-    // On screen 0 the view resumes unless the reader paused it, once the view exists.
-    connect(restart3dTimer_, &QTimer::timeout, this, [this] { restart3dTimer_->stop(); });
+    connect(restart3dTimer_, &QTimer::timeout, this, [this] {
+      restart3dTimer_->stop();
+      if (Global.CurrentScreen == 0 && Clip3d) Clip3d->ResumeUnlessPaused();
+    });
   }
   restart3dTimer_->start();
 }

@@ -4,13 +4,15 @@
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/CoolDialog.h"
 
 #include <QJsonArray>
 
@@ -58,6 +60,9 @@ QJsonObject TMainForm::StateForDump() const {
   state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
   if (ArchiveBrowser) state["archive"] = ArchiveBrowser->StateForDump();
   state["preview"] = PreviewForDump();
+  state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
+  state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
+  AddMediaState(state);
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

@@ -48,6 +48,9 @@ void TMainForm::RunPictureWindow() {
   pane.fn = file;
   pane.number = 1;
   HtmlFrame = std::make_unique<THtmlFrame>(*this, TDynamicHtmlArray{pane}, Global.CurrentScreen);
+  // Sounds the page links to play here too; the one clip panel is empty.
+  Skin.Clips = {RClip{}};
+  CreatePagePlayer();
 
   const TRoleBook book = ReadRoleBook();
   Global.BookTitle = book.title;

@@ -5,6 +5,8 @@
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "search/FindTxtHtml.h"
+#include "media/MyAviPlayer.h"
 #include "media/SuperTimer.h"
 #include "print/PreviewForm.h"
 #include "app/Settings.h"
@@ -17,6 +19,7 @@
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/CoolDialog.h"
 #include "windows/InstanceRoles.h"
 
 #include <QApplication>
@@ -24,13 +27,18 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTimer>
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  // The window sees keys before its focused controls do.
+  // The window sees keys before its focused controls do. A key that a control leaves goes on up
+  // to its parents as the same event, and must not act a second time there.
   if (event->type() == QEvent::KeyPress) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && (widget == this || isAncestorOf(widget))) {
-      auto* key = static_cast<QKeyEvent*>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool passedOn = key == lastKey_.event && key->timestamp() == lastKey_.timestamp && lastKey_.receiver &&
+                          widget && widget != lastKey_.receiver && widget->isAncestorOf(lastKey_.receiver);
+    if (widget && !passedOn && (widget == this || isAncestorOf(widget))) {
+      lastKey_ = {key, key->timestamp(), widget};
       if (FormKeyDown(watched, key->key(), key->modifiers())) return true;
     }
   }
@@ -40,11 +48,19 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shift) {
   const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    // Otherwise Esc closes the dialog or stops a search, once they exist; else the popups.
-    if (Global.HasParams)
+    if (Global.HasParams) {
       Q_EMIT TerminateApplication();
-    else if (PopupLists)
-      PopupLists->CloseAll();
+      return false;
+    }
+    // Esc stops a running search or closes the dialog; otherwise the popup lists.
+    if (Dialog && Dialog->isVisible()) {
+      if (FindTxt && !FindTxt->Idle())
+        FindTxt->SetIdle(true);
+      else
+        Dialog->FormClose();
+      return true;
+    }
+    if (PopupLists) PopupLists->CloseAll();
     return false;
   }
   if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
@@ -71,12 +87,18 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     RunCommand("1", {}, 0, TKind::Button, true);
   } else if (ctrlOnly && key == Qt::Key_A) {
     HtmlFrame->SelectAllText();
+  } else if (ctrlOnly && key == Qt::Key_F) {
+    if (Dialog && Global.CurrentScreen == 1) Dialog->ShowPage(TCoolDialog::SearchPage);
   } else if (ctrlOnly && key == Qt::Key_I) {
     if (PopupLists) PopupLists->AddToFavorite();
   } else if (ctrlOnly && key == Qt::Key_P) {
-    HtmlFrame->PrintDocument();
+    // The preview runs its own loop: it opens once the key's delivery is over, not inside it
+    // (synthetic keys were seen delivered a second time after such a loop).
+    QTimer::singleShot(0, this, [this] {
+      if (HtmlFrame) HtmlFrame->PrintDocument();
+    });
   }
-  // The thesaurus and the search page join these keys as they land.
+  // The thesaurus joins these keys as it lands.
   return false;
 }
 
@@ -114,14 +136,17 @@ void TMainForm::FormClose() {
   // No later screen switch may find the 3D restart timer.
   delete restart3dTimer_;
   restart3dTimer_ = nullptr;
+  if (Clip3d) Clip3d->Shutdown();
 }
 
 bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->Enabled(); }
 
 void TMainForm::QuitMainWindow() {
   ++exitSequences_;
-  // The about window and the dialog join the closing once they exist.
-  CloseOtherWindows(this, {});
+  // The about window joins the closing once it exists.
+  CloseOtherWindows(this, [this] {
+    if (Dialog && Dialog->isVisible()) Dialog->FormClose();
+  });
 
   closingX_ = closingY_ = 0;
   if (!closingTimer_) {
@@ -170,12 +195,17 @@ void TMainForm::StoreSwitchStates() {
 }
 
 void TMainForm::FormDestroy() {
-  // The exit button's sound and the music position are kept here once media exists.
+  ReleaseMedia();
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
   PathInput.reset();
   PopupLists.reset();
   Trees.reset();
+  // The dialog's texts and progress bar go with it; the search fields it holds go with the search.
+  if (ScaleBar) ScaleBar->SetDialog(nullptr, nullptr);
+  if (TextMsg) TextMsg->SetDialog(nullptr);
+  Dialog.reset();
+  FindTxt.reset();
   HtmlFrame.reset();
   ArchiveBrowser.reset();
   if (built_) StoreSwitchStates();

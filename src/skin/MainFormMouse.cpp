@@ -2,6 +2,7 @@
 // element commands, and dragging the window by its background.
 
 #include "document/ControlPopupWindow.h"
+#include "media/MyAviPlayer.h"
 #include "platform/Globals.h"
 #include "skin/MainForm.h"
 
@@ -31,7 +32,7 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* event) { FormMouseUp(event->posit
 
 void TMainForm::FormMouseMove(QPoint at) {
   const int s = Global.CurrentScreen;
-  if (s < 0 || s >= Skin.ScreenCount()) return;
+  if (s < 0 || s >= Skin.ScreenCount() || Over3dView(at)) return;
   auto& buttons = Skin.ScreenBtns[s];
   for (size_t i = 0; i < BtnPics.size(); ++i) {
     RBtnPic& pic = BtnPics[i];
@@ -82,6 +83,15 @@ void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shif
   if (s < 0 || s >= Skin.ScreenCount()) return;
   const bool shiftHeld = shift & Qt::ShiftModifier;
 
+  // A click on the 3D view pauses or resumes it; on a paused view the left button then drags
+  // the window.
+  if (Clip3d && Clip3d->Click(at.x(), at.y())) {
+    QThread::msleep(100);
+    if (button == Qt::LeftButton && Clip3d->IsIdle())
+      if (QWindow* handle = windowHandle()) handle->startSystemMove();
+    return;
+  }
+
   auto& buttons = Skin.ScreenBtns[s];
   for (size_t i = 0; i < BtnPics.size(); ++i) {
     RBtnPic& pic = BtnPics[i];
@@ -128,14 +138,13 @@ void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shif
     return;
   }
 
-  Q_UNUSED(button);
   // Nothing hit: the background moves the window.
   if (QWindow* handle = windowHandle()) handle->startSystemMove();
 }
 
 void TMainForm::FormMouseUp(QPoint at) {
   const int screen = Global.CurrentScreen;
-  if (screen < 0 || screen >= Skin.ScreenCount()) return;
+  if (screen < 0 || screen >= Skin.ScreenCount() || Over3dView(at)) return;
   for (size_t i = 0; i < BtnPics.size() && Global.CurrentScreen == screen; ++i) {
     const RBtn& b = Skin.ScreenBtns[screen][i];
     if (!Inside(b, at)) continue;
@@ -143,6 +152,7 @@ void TMainForm::FormMouseUp(QPoint at) {
     const QPoint corner(b.vx, b.vy);
     if (pic.pressed) {
       pic.pressed = false;
+      if (StartsWith(b.go, "screen2")) Freeze3dIfPlaying();
       if (!StartsWith(b.go, "screen2") && b.go != "1" && !StartsWith(b.go, "exit"))
         pic.effect->StartFade(pic.dn, pic.mv, corner);
       // The element lists may change under the command: take what it needs first.

@@ -6,42 +6,13 @@
 #include "platform/Cp1251.h"
 #include "platform/ui/ColorConversion.h"
 #include "skin/MainForm.h"
+#include "tools/Captions.h"
 #include "tools/TextMsg.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace {
-
-
-QFont CaptionFont(const std::string& name, int size, uint8_t style) {
-  QFont font(FromCp1251(name));
-  if (size > 0) font.setPointSize(size);
-  font.setBold(style & 1);
-  font.setItalic(style & 2);
-  font.setUnderline(style & 4);
-  font.setStrikeOut(style & 8);
-  return font;
-}
-
-// One character at a time, each left- and top-aligned in what is left of the box and clipped
-// by it; nothing wraps.
-void DrawCharacters(QImage& picture, const QString& text, QRect box, const QFont& font, const QColor& color) {
-  if (picture.isNull()) return;
-  QPainter painter(&picture);
-  painter.setFont(font);
-  painter.setPen(color);
-  const QFontMetrics metrics(font, &picture);
-  for (const QChar ch : text) {
-    if (box.width() <= 0) break;
-    painter.setClipRect(box);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString(ch));
-    box.setLeft(box.left() + metrics.horizontalAdvance(ch));
-  }
-}
-
-// A box given by its left, top, right and bottom edges; right and bottom lie outside it.
-QRect Box(int left, int top, int right, int bottom) { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); }
 
 QString GroupCaption(const std::string& caption) {
   const std::string lower = AsciiLower(caption);
@@ -64,7 +35,7 @@ void TMainForm::DrawCaption(TKind kind, int index, TLook look) {
     const TColor color = look == TLook::Up   ? b.textfontcolorup
                          : look == TLook::Mv ? b.textfontcolormv
                                              : b.textfontcolordn;
-    DrawCharacters(picture, FromCp1251(b.textcaption), Box(b.texttx, b.textty, b.textbx, b.textby),
+    DrawCharacters(picture, FromCp1251(b.textcaption), EdgeBox(b.texttx, b.textty, b.textbx, b.textby),
                    CaptionFont(b.textfontname, b.textfontsize, style), ToQColor(color));
     return;
   }
@@ -88,12 +59,12 @@ void TMainForm::DrawCaption(TKind kind, int index, TLook look) {
   if (kind == TKind::SwitchOne) {
     const RSwthOne& r = Skin.ScreenSwthOne[s][index];
     if (upCaption)
-      draw(r, FromCp1251(r.textcaptionup), Box(r.texttxup, r.texttyup, r.textbxup, r.textbyup));
+      draw(r, FromCp1251(r.textcaptionup), EdgeBox(r.texttxup, r.texttyup, r.textbxup, r.textbyup));
     else
-      draw(r, FromCp1251(r.textcaptiondn), Box(r.texttxdn, r.texttydn, r.textbxdn, r.textbydn));
+      draw(r, FromCp1251(r.textcaptiondn), EdgeBox(r.texttxdn, r.texttydn, r.textbxdn, r.textbydn));
   } else {
     const RSwthGrp& r = Skin.ScreenSwthGrp[s][index];
-    draw(r, GroupCaption(upCaption ? r.textcaptionup : r.textcaptiondn), Box(r.texttx, r.textty, r.textbx, r.textby));
+    draw(r, GroupCaption(upCaption ? r.textcaptionup : r.textcaptiondn), EdgeBox(r.texttx, r.textty, r.textbx, r.textby));
   }
 }
 
@@ -103,11 +74,11 @@ void TMainForm::paintEvent(QPaintEvent*) {
 }
 
 void TMainForm::FormPaint(QPainter& painter) {
-  if (BackgroundBitmap.isNull()) {
-    painter.fillRect(rect(), palette().window());
-  } else {
-    painter.drawImage(0, 0, BackgroundBitmap);
-  }
+  // A screen's background keeps to the top-left corner of the window the build sized; what it
+  // does not cover shows the window's colour.
+  const QRegion uncovered = QRegion(rect()) - QRect(QPoint(0, 0), BackgroundBitmap.size());
+  for (const QRect& r : uncovered) painter.fillRect(r, palette().window());
+  if (!BackgroundBitmap.isNull()) painter.drawImage(0, 0, BackgroundBitmap);
   const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   for (size_t i = 0; i < BtnPics.size(); ++i)

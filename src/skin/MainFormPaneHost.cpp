@@ -4,7 +4,7 @@
 #include "document/TreeViews.h"
 #include "platform/Globals.h"
 #include "skin/MainForm.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "tools/StatusLine.h"

@@ -10,8 +10,11 @@
 #include "platform/Cp1251.h"
 #include "platform/ui/TopWindows.h"
 #include "print/PreviewForm.h"
+#include "search/FindTxtHtml.h"
 #include "skin/MainForm.h"
+#include "windows/CoolDialog.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,6 +22,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSaveFile>
 #include <QTest>
@@ -83,8 +88,8 @@ void TScriptRunner::Finish(int status, const QString& message) {
   QCoreApplication::exit(status);
 }
 
-// As a click on such a link in the page shown: the pane decides first, and what it leaves is
-// followed as the viewer follows a page link.
+// As a click on such a link in the page shown: the pane decides first, and what it leaves the
+// viewer follows into the target frame.
 bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
   TFrameViewer* viewer = form_.HtmlFrame ? form_.HtmlFrame->CurrentViewer() : nullptr;
   if (!viewer) {
@@ -94,12 +99,7 @@ bool TScriptRunner::ClickLink(const TScriptLine& line, QString& error) {
   bool handled = false;
   try {
     form_.HtmlFrame->LinkClicked(viewer, line.target, line.text, handled);
-    if (handled) return true;
-    if (line.text.startsWith(u'#')) {
-      if (THTMLViewer* active = viewer->ActiveViewer()) active->ScrollToAnchor(line.text);
-    } else {
-      viewer->LoadFromFile(viewer->HTMLExpandFilename(line.text));
-    }
+    if (!handled) viewer->FollowLink(line.target, line.text);
   } catch (const std::exception& e) {
     error = QString::fromUtf8(e.what());
     return false;
@@ -126,6 +126,26 @@ bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
   return false;
 }
 
+// As the reader would type it: the field gets the focus, its old text is selected and typed over.
+bool TScriptRunner::TypeIntoField(const TScriptLine& line, QString& error) {
+  QLineEdit* field = form_.FindTxt ? form_.FindTxt->Field(line.number) : nullptr;
+  if (!field || !field->isVisible()) {
+    error = QStringLiteral("search field %1 is not shown").arg(line.number);
+    return false;
+  }
+  field->activateWindow();
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
+  // One key event a character, carrying its text (Cyrillic has no key code of its own here).
+  for (const QChar c : line.text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(field, &release);
+  }
+  return true;
+}
+
 bool TScriptRunner::Await(const std::function<bool()>& done) {
   QDeadlineTimer deadline(kAwaitTimeoutMs);
   while (!done()) {
@@ -133,6 +153,15 @@ bool TScriptRunner::Await(const std::function<bool()>& done) {
     Wait(kAwaitPollMs);
   }
   return true;
+}
+
+// The mouse meets the dialog where it lies over the main window, as a reader's would.
+std::pair<QWindow*, QPoint> TScriptRunner::WindowAt(QPoint at) const {
+  if (form_.Dialog && form_.Dialog->isVisible()) {
+    const QPoint inDialog = at + form_.geometry().topLeft() - form_.Dialog->geometry().topLeft();
+    if (form_.Dialog->rect().contains(inDialog)) return {form_.Dialog->windowHandle(), inDialog};
+  }
+  return {form_.windowHandle(), at};
 }
 
 // As the reader would: once the list has slid in, a press on the item.
@@ -169,23 +198,36 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     case TScriptLine::Kind::Command:
       form_.RunCommand(AsciiLower(ToCp1251(line.text)), {}, 0, TMainForm::TKind::Button, true);
       break;
-    case TScriptLine::Kind::Move:
-      QTest::mouseMove(window, line.at);
+    case TScriptLine::Kind::Move: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mouseMove(target, at);
       break;
-    case TScriptLine::Kind::Press:
-      QTest::mousePress(window, Qt::LeftButton, shift, line.at);
+    }
+    case TScriptLine::Kind::Press: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mousePress(target, Qt::LeftButton, shift, at);
       break;
-    case TScriptLine::Kind::Release:
-      QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
+    }
+    case TScriptLine::Kind::Release: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mouseRelease(target, Qt::LeftButton, shift, at);
       break;
-    case TScriptLine::Kind::Click:
-      QTest::mousePress(window, Qt::LeftButton, shift, line.at);
-      QTest::mouseRelease(window, Qt::LeftButton, shift, line.at);
+    }
+    case TScriptLine::Kind::Click: {
+      const auto [target, at] = WindowAt(line.at);
+      QTest::mousePress(target, Qt::LeftButton, shift, at);
+      QTest::mouseRelease(target, Qt::LeftButton, shift, at);
       break;
+    }
     case TScriptLine::Kind::Key:
-      // While the print preview is open it has the keyboard.
-      QTest::keyClick(form_.Preview() ? form_.Preview()->windowHandle() : window, static_cast<Qt::Key>(line.key),
-                      line.modifiers);
+      // While the print preview is open it has the keyboard; else the control that has the focus,
+      // in whichever window it is (the dialog's fields too).
+      if (form_.Preview())
+        QTest::keyClick(form_.Preview()->windowHandle(), static_cast<Qt::Key>(line.key), line.modifiers);
+      else if (QWidget* focused = QApplication::focusWidget())
+        QTest::keyClick(focused, static_cast<Qt::Key>(line.key), line.modifiers);
+      else
+        QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
       break;
     case TScriptLine::Kind::Wait:
       Wait(line.milliseconds);
@@ -227,6 +269,9 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     }
     case TScriptLine::Kind::Tree:
       if (!ClickTreeItem(line, error)) return false;
+      break;
+    case TScriptLine::Kind::Field:
+      if (!TypeIntoField(line, error)) return false;
       break;
     case TScriptLine::Kind::AwaitFile:
       if (!Await([&] { return QFileInfo::exists(line.text); })) {

@@ -7,8 +7,11 @@
 
 #include <QObject>
 #include <QWidget>
+#include <QPoint>
 #include <functional>
+#include <utility>
 
+class QWindow;
 class TMainForm;
 
 class TScriptRunner : public QObject {
@@ -23,6 +26,9 @@ class TScriptRunner : public QObject {
   bool RunLine(const TScriptLine& line, QString& error);
   bool ClickLink(const TScriptLine& line, QString& error);
   bool ClickTreeItem(const TScriptLine& line, QString& error);
+  bool TypeIntoField(const TScriptLine& line, QString& error);
+  // The window under `at` (main window coordinates) and the point in it.
+  std::pair<QWindow*, QPoint> WindowAt(QPoint at) const;
   bool ClickPopupItem(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
   // Runs the event loop until `done` holds; false when it still does not after a while.

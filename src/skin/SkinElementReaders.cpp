@@ -105,7 +105,7 @@ RBtn ReadWindowButton(TKeyCursor& c, const std::string& command) {
 
 RBtn ReadButton(TKeyCursor& c) {
   RBtn b;
-  c.onLineLeft = [&b](const std::string& line) { ReadButtonCaptions(TLineKeys(line), b); };
+  c.onLineLeft = [&b](const TLineKeys& keys) { ReadButtonCaptions(keys, b); };
   b.vx = c.Int("vx");
   b.vy = c.Int("vy");
   b.fn1 = c.Token("fn1");
@@ -120,7 +120,7 @@ RBtn ReadButton(TKeyCursor& c) {
 
 RSwthOne ReadSwitchOne(TKeyCursor& c) {
   RSwthOne r;
-  c.onLineLeft = [&r](const std::string& line) { ReadSwitchOneCaptions(TLineKeys(line), r); };
+  c.onLineLeft = [&r](const TLineKeys& keys) { ReadSwitchOneCaptions(keys, r); };
   ReadSwitchPictures(c, r);
   r.goup = ResolvePath(c.Token("goup"));
   r.godown = ResolvePath(c.Token("godown"));
@@ -132,7 +132,7 @@ RSwthOne ReadSwitchOne(TKeyCursor& c) {
 
 RSwthGrp ReadSwitchGrp(TKeyCursor& c) {
   RSwthGrp r;
-  c.onLineLeft = [&r](const std::string& line) { ReadSwitchGrpCaptions(TLineKeys(line), r); };
+  c.onLineLeft = [&r](const TLineKeys& keys) { ReadSwitchGrpCaptions(keys, r); };
   ReadSwitchPictures(c, r);
   r.group = c.Int("group");
   r.go = ResolvePath(c.Token("go"));

@@ -2,7 +2,7 @@
 // The keys of each element kind of the main description, in the order they are read. Each
 // reader starts on the element's first line and leaves the cursor on the line of its last key.
 
-#include "skin/SkinKeys.h"
+#include "app/DescriptionKeys.h"
 #include "app/SkinModel.h"
 
 #include <string>

@@ -1,7 +1,9 @@
 #include "skin/SkinReader.h"
 
 #include "skin/SkinElementReaders.h"
-#include "skin/SkinKeys.h"
+#include "app/DescriptionKeys.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -39,13 +41,19 @@ const TTopLevelKeyword kTopLevelKeywords[] = {
     {"close", [](TKeyCursor& c, TSkinModel& m) { m.CloseBtn = ReadWindowButton(c, "exit"); }},
 };
 
-void ReadTopLevel(const TLines& lines, const std::string& name, TSkinModel& model) {
+void ReadTopLevel(const TLines& lines, const std::string& name, TSkinModel& model, TSkinReadTrace* trace) {
   for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
     for (const TTopLevelKeyword& keyword : kTopLevelKeywords) {
       if (lines[line].find(keyword.word) == std::string::npos) continue;
       TKeyCursor cursor(lines, line, name, keyword.word);
-      keyword.read(cursor, model);
-      line = cursor.Line();
+      cursor.trace = trace;
+      try {
+        keyword.read(cursor, model);
+        line = cursor.Line();
+      } catch (const EDataError& e) {
+        if (!trace) throw;
+        trace->errors.push_back(e.what());
+      }
     }
   }
 }
@@ -120,32 +128,58 @@ const THeader* HeaderOf(const std::string& line) {
   return nullptr;
 }
 
+// The first run of '-' and digits on the line, as ParseIntAt finds it.
+std::string FirstNumberText(const std::string& line) {
+  const auto isNumberChar = [](char ch) { return ch == '-' || (ch >= '0' && ch <= '9'); };
+  const auto first = std::find_if(line.begin(), line.end(), isNumberChar);
+  return std::string(first, std::find_if_not(first, line.end(), isNumberChar));
+}
+
 // The first integer on the header line, counted from 1, as an index from 0.
 int ScreenIndex(const std::string& line, const THeader& header, const TKeyCursor& c) {
   const int number = ParseIntAt(line, 1);
   const std::string element = "\"" + Cp1251ToUtf8(header.word) + "\"";
-  if (number == -1) throw c.Error(element + " has no screen number");
+  const std::string text = FirstNumberText(line);
+  if (text.empty()) throw c.Error(element + " has no screen number");
   if (number < 1 || number > kMaxScreenNumber)
-    throw c.Error("screen number " + std::to_string(number) + " of " + element + " is not between 1 and " +
+    throw c.Error("screen number " + text + " of " + element + " is not between 1 and " +
                   std::to_string(kMaxScreenNumber));
   return number - 1;
 }
 
-void ReadElements(const TLines& lines, const std::string& name, TSkinModel& model) {
+void ReadElements(const TLines& lines, const std::string& name, TSkinModel& model, TSkinReadTrace* trace) {
   for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
     const THeader* header = HeaderOf(lines[line]);
     if (!header) continue;
     TKeyCursor cursor(lines, line, name, header->word);
-    header->read(cursor, ScreenIndex(lines[line], *header, cursor), model);
-    line = cursor.Line();
+    cursor.trace = trace;
+    try {
+      header->read(cursor, ScreenIndex(lines[line], *header, cursor), model);
+      line = cursor.Line();
+    } catch (const EDataError& e) {
+      if (!trace) throw;
+      trace->errors.push_back(e.what());
+    }
   }
 }
 
 }  // namespace
 
-TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName) {
+TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSkinReadTrace* trace) {
   TSkinModel model;
-  ReadTopLevel(lines, descriptionName, model);
-  ReadElements(lines, descriptionName, model);
+  ReadTopLevel(lines, descriptionName, model, trace);
+  ReadElements(lines, descriptionName, model, trace);
   return model;
+}
+
+std::vector<std::string> ElementHeaderWords() {
+  std::vector<std::string> words;
+  for (const THeader& header : kHeaders) words.emplace_back(header.word);
+  return words;
+}
+
+std::vector<std::string> TopLevelKeywords() {
+  std::vector<std::string> words;
+  for (const TTopLevelKeyword& keyword : kTopLevelKeywords) words.emplace_back(keyword.word);
+  return words;
 }

@@ -4,10 +4,19 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/SkinModel.h"
+#include "app/DescriptionKeys.h"
 
 #include <string>
+#include <vector>
 
 // `lines` have their ASCII letters lower-cased. Throws EDataError for a malformed
 // description (a key that never occurs, a header without a usable screen number, a bad
-// vertex list); the message names `descriptionName` and the line.
-TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName);
+// vertex list); the message names `descriptionName` and the line. With `trace`, every key
+// read is recorded there in reading order, and a malformed element is recorded there too and
+// passed over instead.
+TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSkinReadTrace* trace = nullptr);
+
+// The words that open elements, in the order the second pass tests them.
+std::vector<std::string> ElementHeaderWords();
+// The top-level keywords in the order the first pass tests them on every line.
+std::vector<std::string> TopLevelKeywords();

@@ -48,20 +48,28 @@ void TNavFont::SetFontFolder(const std::string& fileName) {
   fontFolder_ = FolderPart(fileName);
 }
 
-void TNavFont::InstallFonts() {
+bool TNavFont::InstallFonts() {
   const TBusyState busy;
   std::vector<std::string> fonts;
   FindFiles(fontFolder_, {"*.ttf"}, false, fonts, false);
-  if (fonts.empty() || Global.WindowsFolder.empty()) return;
+  if (fonts.empty()) return true;
+  if (Global.WindowsFolder.empty()) return false;
 
   const std::string fontsFolder = Global.WindowsFolder + "Fonts\\";
   QDir().mkpath(HostPath::ToHost(fontsFolder));
+  bool installed = true;
   for (const std::string& font : fonts) {
     const std::string target = fontsFolder + FileNamePart(font);
     const QString targetHost = HostPath::ToHost(target);
-    if (targetHost.isEmpty()) continue;
-    if (CopyReplacing(HostPath::ToHost(font), targetHost) == TCopyResult::DiskFull) break;
+    if (targetHost.isEmpty()) {
+      installed = false;
+      continue;
+    }
+    const TCopyResult copy = CopyReplacing(HostPath::ToHost(font), targetHost);
+    if (copy != TCopyResult::Copied) installed = false;
+    if (copy == TCopyResult::DiskFull) break;
     // After another failure an older copy may still be there.
-    if (QFile::exists(targetHost)) FontTable::AddFontResource(target);
+    if (QFile::exists(targetHost) && !FontTable::AddFontResource(target)) installed = false;
   }
+  return installed;
 }

@@ -10,7 +10,8 @@ class TNavFont {
   void SetFontFolder(const std::string& fileName);
   const std::string& FontFolder() const { return fontFolder_; }
 
-  void InstallFonts();
+  // False when any font could not be copied or registered.
+  bool InstallFonts();
 
  private:
   std::string fontFolder_;

@@ -1,8 +1,8 @@
 #include "tools/ScaleBar.h"
 
+#include "app/Log.h"
 #include "app/ui/PackPicture.h"
 #include "platform/Globals.h"
-#include "app/Log.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -57,10 +57,13 @@ std::vector<std::string> TTextMsg::Texts() const {
   return texts;
 }
 
-void TTextMsg::PaintTexts(QPainter& painter) {
+void TTextMsg::PaintTexts(QPainter& painter) { Paint(painter, false); }
+
+void TTextMsg::PaintDialogTexts(QPainter& painter) { Paint(painter, true); }
+
+void TTextMsg::Paint(QPainter& painter, bool dialog) {
   for (TTextElement& element : elements_) {
-    // The skinned dialog does not exist yet: its elements have nowhere to go.
-    if (element.screen != Global.CurrentScreen || element.number == DialogTextNumber) continue;
+    if (element.screen != Global.CurrentScreen || (element.number == DialogTextNumber) != dialog) continue;
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(element.font);
@@ -99,7 +102,8 @@ void TTextMsg::Store(TTextElement& element, const std::string& text, bool redraw
   if (element.text == text) return;
   element.text = text;
   // Only texts on show need repainting; a screen switch repaints the whole window anyway.
-  if (!redraw || !window_ || element.screen != Global.CurrentScreen || element.number == DialogTextNumber) return;
-  window_->update(element.rect);
-  window_->update(Extent(element, QFontMetrics(element.font, window_)));
+  QWidget* target = element.number == DialogTextNumber ? dialog_ : window_;
+  if (!redraw || !target || element.screen != Global.CurrentScreen) return;
+  target->update(element.rect);
+  target->update(Extent(element, QFontMetrics(element.font, target)));
 }

@@ -32,8 +32,13 @@ class TTextMsg {
  public:
   TTextMsg(QWidget* window, const TDynamicTextArray& texts);
 
+  // The skinned dialog, once it exists: elements of DialogTextNumber are drawn on it.
+  void SetDialog(QWidget* dialog) { dialog_ = dialog; }
+
   // Paints the elements of the current screen; called from the window's paint handler.
   void PaintTexts(QPainter& painter);
+  // The same for the dialog's elements, from the dialog's paint handler.
+  void PaintDialogTexts(QPainter& painter);
   // Number >= 0: the first element of that number; -1: every "statusline" element.
   void SetText(const std::string& text, int number, bool redraw);
   // A bar after every "statusline" text, `percent` of it filled; -1 takes it away. The window
@@ -45,7 +50,9 @@ class TTextMsg {
 
  private:
   void Store(TTextElement& element, const std::string& text, bool redraw);
+  void Paint(QPainter& painter, bool dialog);
 
   QWidget* window_;
+  QWidget* dialog_ = nullptr;
   std::vector<TTextElement> elements_;
 };

@@ -34,10 +34,12 @@ class FoldersGuard {
 
 }  // namespace
 
+// CR LF, CR alone and LF alone each end a line, mixed in any way; a file saved with Linux line
+// ends reads as its author meant.
 TEST(ReadTextLine, LineEndsReadAlike) {
   const TLines expected = {"one", "two", "three"};
-  for (const std::string text : {"one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r",
-                                 "one\rtwo\r\nthree", "o\nne\r\ntwo\rthr\nee\n"})
+  for (const std::string text : {"one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r", "one\ntwo\nthree\n",
+                                 "one\ntwo\nthree", "one\rtwo\r\nthree", "one\ntwo\r\nthree\r"})
     EXPECT_EQ(ReadAll(text), expected) << text;
 }
 
@@ -47,10 +49,13 @@ TEST(ReadTextLine, EdgesOfTheStream) {
     TLines lines;
   } cases[] = {
       {"", {}},
-      {"one\ntwo\nthree\n", {"onetwothree"}},
       {"\r", {""}},
+      {"\n", {""}},
       {"\r\r\n\r", {"", "", ""}},
       {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\n\nb", {"a", "", "b"}},
+      {"a\r\n\nb", {"a", "", "b"}},  // the LF after CR LF stands alone
+      {"a\n\rb", {"a", "", "b"}},
       {std::string("\xC0\xE1\0z\r", 5), {std::string("\xC0\xE1\0z", 4)}},
   };
   for (const auto& c : cases) EXPECT_EQ(ReadAll(c.text), c.lines) << c.text;
@@ -168,6 +173,13 @@ TEST(ParseBracketList, ItemsAndTheLineWhereTheListEnds) {
     EXPECT_EQ(ParseBracketList(c.lines, index), c.items) << c.lines[0];
     EXPECT_EQ(index, c.end) << c.lines[0];
   }
+  for (const auto& [lines, unclosed] : {std::pair<TLines, bool>{{"l=[a;b", "c"}, true}, {{"l=["}, true},
+                                        {{"l=[a", "b]"}, false}, {{"no list"}, false}}) {
+    int index = 0;
+    bool seen = !unclosed;
+    ParseBracketList(lines, index, seen);
+    EXPECT_EQ(seen, unclosed) << lines[0];
+  }
 }
 
 TEST(ValueAfterEq, FirstAndLastValues) {
@@ -268,6 +280,9 @@ TEST(ParseVertexList, PointsOrErrors) {
   index = 0;
   EXPECT_TRUE(ParseVertexList({"region=[]"}, index).empty());
   EXPECT_TRUE(ParseVertexList({"region"}, index).empty());
+  // A list that never closes takes the following lines as points: refused as a whole.
+  index = 0;
+  EXPECT_THROW(ParseVertexList({"region=[0,0;1,1", "2,2", ""}, index), EDataError);
 
   for (const std::string bad : {"r=[1,2;x,3]", "r=[1,2;3]", "r=[1,]", "r=[,1]", "r=[1,2,3]",
                                 "r=[1.5,2]", "r=[1,99999999999]", "r=[;]"}) {

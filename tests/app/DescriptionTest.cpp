@@ -15,15 +15,16 @@ TEST(Description, ReadsEveryLineLowerCasingOnlyAsciiWhenAsked) {
   ApplyFolders(ComputeFolders(book.Path()));
 
   const TLines lower = ReadDescriptionLines(Global.ProgramFolder + "struct.TXT", true);
-  ASSERT_EQ(lower.size(), 4u);
-  EXPECT_EQ(FromCp1251(lower[0]), QStringLiteral("button1;hint=Назад"));
-  EXPECT_EQ(lower[1], "");
-  EXPECT_EQ(lower[2], "fn1=a.bmpx");
-  EXPECT_EQ(lower[3], "last");
+  EXPECT_EQ(lower, (TLines{ToCp1251(u"button1;hint=Назад"), "", "fn1=a.bmp", "x", "last"}));
 
   const TLines kept = ReadDescriptionLines(Global.ProgramFolder + "Struct.txt", false);
-  ASSERT_EQ(kept.size(), 4u);
-  EXPECT_EQ(kept[2], "FN1=A.BMPX");
+  ASSERT_EQ(kept.size(), 5u);
+  EXPECT_EQ(kept[2], "FN1=A.BMP");
 
-  EXPECT_THROW(ReadDescriptionLines(Global.ProgramFolder + "Title.txt", false), EFOpenError);
+  try {
+    ReadDescriptionLines(Global.ProgramFolder + "Title.txt", false);
+    ADD_FAILURE() << "a missing file was read";
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + book.Path().toStdString() + "/Title.txt: it does not exist");
+  }
 }

@@ -295,7 +295,10 @@ TEST_F(ResourcePack, ThePackCopyWinsOverTheDiskFile) {
       EXPECT_EQ(stream.Position(), 0u);
     } catch (const EFOpenError& e) {
       EXPECT_FALSE(c.bytes) << c.name;
-      EXPECT_EQ(std::string(e.what()), "Cannot open file " + c.name);
+      // The message names the host file and what is wrong with it.
+      const std::string host = HostPath::ToHost(c.name).toStdString();
+      EXPECT_EQ(std::string(e.what()), "Cannot open file " + host +
+                                           (c.name.ends_with(".htm") ? ": it does not exist" : ": it is a folder"));
     }
   }
 }
@@ -309,7 +312,7 @@ TEST_F(ResourcePack, AMissingPackRaisesTheFileOpenErrorAndFindsNothing) {
   try {
     PackOpen("d:\\nothing.dat");
   } catch (const EFOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file d:\\nothing.dat");
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir_.Path().toStdString() + "/nothing.dat: it does not exist");
   }
   dir_.MakeFolder(QStringLiteral("folder.dat"));
   EXPECT_THROW(PackOpen("d:\\folder.dat"), EFOpenError);
@@ -412,7 +415,16 @@ TEST_F(ResourcePack, ADamagedMemberIsNeverReplacedByTheDiskFile) {
     EXPECT_EQ(PackExtract(PackFind(name), stream), -1);
     EXPECT_EQ(stream.Data(), "kept");
     EXPECT_TRUE(FileOrPackExists(name));
-    EXPECT_THROW(TComprStream{name}, EFOpenError) << name;
+    try {
+      TComprStream stream{name};
+      ADD_FAILURE() << name;
+    } catch (const EFOpenError& e) {
+      // The pack's damaged copy is named, not the disk file that would have been read.
+      EXPECT_NE(std::string(e.what()).find("\" in the resource pack " + dir_.Path().toStdString() +
+                                           "/interface.dat: it is damaged"),
+                std::string::npos)
+          << e.what();
+    }
   }
 }
 

@@ -107,6 +107,18 @@ TEST(Script, ReadsTreeLines) {
     EXPECT_EQ(ParseScript(bad).error, QStringLiteral("line 1: cannot read \"%1\"").arg(bad)) << bad;
 }
 
+TEST(Script, ReadsFieldLines) {
+  const TScript script = ParseScript(QStringLiteral("field 1 тормозная  система \nfield 12 x\n"));
+  ASSERT_TRUE(script.error.isEmpty()) << qPrintable(script.error);
+  ASSERT_EQ(script.lines.size(), 2u);
+  EXPECT_EQ(script.lines[0].kind, TScriptLine::Kind::Field);
+  EXPECT_EQ(script.lines[0].number, 1);
+  EXPECT_EQ(script.lines[0].text, QStringLiteral("тормозная  система"));
+  EXPECT_EQ(script.lines[1].number, 12);
+  for (const char* bad : {"field 1", "field x A", "field"})
+    EXPECT_FALSE(ParseScript(QString::fromUtf8(bad)).error.isEmpty()) << bad;
+}
+
 TEST(Script, ReadsAwaitLines) {
   const TScript script =
       ParseScript(QStringLiteral("await file /tmp/go now\nawait windows 2 Увеличенная картинка\nawait WINDOWS 0 X\n"));

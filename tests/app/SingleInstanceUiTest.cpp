@@ -1,6 +1,9 @@
 #include "platform/Cp1251.h"
 #include "platform/NamedGuard.h"
+#include "platform/ui/WindowBus.h"
 #include "support/ui/BookFixture.h"
+#include "support/ui/EventLoopWait.h"
+#include "support/ui/SkinFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,4 +51,59 @@ TEST(SingleInstance, SecondStartOfTheSameBookEndsAtOnce) {
   EXPECT_EQ(first.state(), QProcess::Running);
   first.kill();
   first.waitForFinished();
+}
+
+namespace {
+
+struct TRun {
+  int exitCode;
+  QString err;
+};
+
+// Runs the program on `book` while this process keeps handling its own events.
+TRun RunAgain(const TBookFixture& book, const QStringList& options) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("XDG_CONFIG_HOME", book.Folder() + "/.config");
+  QProcess second;
+  second.setProcessEnvironment(env);
+  second.start(SKINBOOK_PROGRAM, QStringList{"--book", book.Folder()} + options);
+  EXPECT_TRUE(second.waitForStarted());
+  EXPECT_TRUE(ProcessEventsUntil([&] { return second.state() == QProcess::NotRunning; }, 30000));
+  return {second.exitCode(), QString::fromUtf8(second.readAllStandardError())};
+}
+
+}  // namespace
+
+// A reader who starts the book again gets the running window back; a scripted run cannot do
+// its work in another process's window and says so.
+TEST(SingleInstance, ASecondStartBringsTheWindowForwardOrFailsAScriptedRun) {
+  TBookFixture book;
+  // This process and the second start share a runtime folder of their own, where the guard is.
+  const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+  const QString runtime = book.Folder() + "/.runtime";
+  QDir().mkpath(runtime);
+  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+  ASSERT_TRUE(WindowBus().Start(DefaultBusFolder()));
+  const QString title = UniqueTitle("again");
+  WriteTestSkin(book, title);
+  const auto form = OpenBook(book);
+  form->showMinimized();
+  ASSERT_TRUE(form->isMinimized());
+
+  const TRun interactive = RunAgain(book, {});
+  EXPECT_EQ(interactive.exitCode, 0);
+  EXPECT_TRUE(interactive.err.isEmpty()) << interactive.err.toStdString();
+  EXPECT_TRUE(ProcessEventsUntil([&] { return !form->isMinimized(); }));
+
+  form->showMinimized();
+  const TRun scripted = RunAgain(book, {"--screenshot", book.Folder() + "/shot.png"});
+  EXPECT_EQ(scripted.exitCode, 1);
+  EXPECT_TRUE(scripted.err.contains(QStringLiteral("the book \"%1\"").arg(title))) << scripted.err.toStdString();
+  EXPECT_TRUE(scripted.err.contains(QStringLiteral("is already open"))) << scripted.err.toStdString();
+  EXPECT_FALSE(QFile::exists(book.Folder() + "/shot.png"));
+  ProcessEventsFor(300);
+  EXPECT_TRUE(form->isMinimized()) << "a scripted run leaves the window as it is";
+  qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }

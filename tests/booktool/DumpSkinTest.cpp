@@ -115,10 +115,10 @@ TEST(BooktoolDumpSkin, BadBooksExitWithOne) {
     QString book;
     QString message;
   } cases[] = {
-      {malformed.Path(), QStringLiteral("Struct.txt: line 2: key \"fn1\" of \"button\" never occurs")},
+      {malformed.Path(), malformed.Path() + QStringLiteral("/Struct.txt: line 2: key \"fn1\" of \"button\" never occurs")},
       {missing.Path(), QStringLiteral("Struct.txt")},
-      {damagedPack.Path(), QString()},
-      {missing.Path() + QStringLiteral("/nowhere"), QStringLiteral("not a folder")},
+      {damagedPack.Path(), QStringLiteral("/interface.dat is damaged")},
+      {missing.Path() + QStringLiteral("/nowhere"), QStringLiteral("/nowhere does not exist")},
       {cyrillic.Path(), QStringLiteral("\"Цифра\" is not a valid integer value")},
   };
   for (const auto& c : cases) {

@@ -25,6 +25,8 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +80,32 @@ TEST_F(HtmlFrameTest, ReadingScreenFillsThePanelAndKeepsItsPage) {
   EXPECT_EQ(Shown(1), Lower(Page("d.htm")));
   EXPECT_EQ(reading->ActiveViewer()->Position(), 0);
   EXPECT_EQ(reading->History.size(), 2u);  // the start page was not loaded again
+}
+
+// A contents entry that leads into a page: shown anew, from the history, or into a
+// declaration, the page stands at its anchor.
+TEST_F(HtmlFrameTest, PagesWithAnAnchorStandAtIt) {
+  Open();
+  QString body;
+  for (int i = 0; i < 60; ++i) body += QStringLiteral("<p>Строка %1</p>").arg(i);
+  book_.File("man/anchored.htm", PageBytes("Якорь", body + "<a name=\"mid\"></a><h2>Середина</h2>" + body));
+  const std::string anchored = Page("anchored.htm") + "#mid";
+  const auto atAnchor = [&] {
+    THTMLViewer* active = Viewer(0)->ActiveViewer();
+    const QTextCursor heading = active->Document()->find(QStringLiteral("Середина"));
+    const int top = active->Browser()->cursorRect(heading).top();
+    return active->Position() > 0 && top >= 0 && top < 40;
+  };
+  frame_->ShowFile(anchored);
+  EXPECT_TRUE(atAnchor());
+  frame_->ShowFile(Page("b.htm"));
+  frame_->ShowFile(anchored);  // from the history
+  EXPECT_TRUE(atAnchor());
+  frame_->ShowFile(Page("b.htm"));
+  frame_->ShowInElement(1, anchored);
+  EXPECT_TRUE(atAnchor());
+  frame_->ShowInElement(1, Page("anchored.htm"));
+  EXPECT_EQ(Viewer(0)->ActiveViewer()->Position(), 0);
 }
 
 TEST_F(HtmlFrameTest, UndeclaredNumberDoesNothingAndOtherScreensArePreloaded) {
@@ -244,6 +272,25 @@ TEST_F(HtmlFrameTest, CopyDocumentTakesItsFilesFolder) {
   EXPECT_TRUE(QFile::exists(install.Path() + "/inst/doc.files/img/p1.gif"));
   EXPECT_TRUE(QFile::exists(install.Path() + "/inst/doc.files/style.css"));
   EXPECT_EQ(FromCp1251(form_->StatusLine->Text()), QStringLiteral("Файл скопирован"));
+}
+
+// A copy that cannot land, whole or in part, is reported with the folder, and never as done.
+TEST_F(HtmlFrameTest, CopyDocumentReportsAFailedCopy) {
+  Open();
+  book_.File("man/doc.htm", PageBytes("Документ", "<p>Документ</p>"));
+  book_.File("man/doc.files/p1.gif", "GIF89a");
+  frame_->ShowFile(Page("doc.htm"));
+  TempDir install;
+  install.Write("file", "a file where a folder should be");
+  install.Write("inst/doc.files", "a file where the pictures' folder should be");
+  const QString failed = QStringLiteral("Не удалось скопировать файл в ");
+  for (const QString& folder : {install.Path() + "/file/inst/", install.Path() + "/inst/"}) {
+    form_->StatusLine->ClearStatus();
+    form_->PathInput->Box(0)->setText(FromCp1251(HostPath::ToWindows(folder)));
+    Command("copyhtml");
+    EXPECT_EQ(FromCp1251(form_->StatusLine->Text()), failed + folder) << folder.toStdString();
+  }
+  EXPECT_TRUE(QFile::exists(install.Path() + "/inst/doc.htm"));  // the page itself landed
 }
 
 TEST_F(HtmlFrameTest, ViewerSettingsComeFromTheBooksKeyAndGoBackThere) {

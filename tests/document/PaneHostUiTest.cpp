@@ -32,6 +32,7 @@ class TRecordingHost : public TPaneHost {
   void PressSwitchSilently(QPoint) override {}
   void PointerLeftSkin() override {}
   std::vector<TChapterButton> ChapterButtons() override { return {}; }
+  void PlayMedia(const std::string&) override {}
   void HistoryControlsChanged() override {}
   void ShowLinkTarget(const std::string&) override {}
   void ShowPrintPreview(THTMLViewer*, bool, int, int) override {}

@@ -1,7 +1,7 @@
 #include "document/TreeViews.h"
 
 #include "document/ContentsTrees.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "tools/PanelBkgrd.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/PaneFixture.h"

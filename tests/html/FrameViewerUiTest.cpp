@@ -216,4 +216,97 @@ TEST_F(FrameViewerTest, HistoryKeepsTheScrollPosition) {
   EXPECT_EQ(viewer_.ActiveViewer()->Position(), 300);
 }
 
+// Frames whose source is itself a frameset page, and targets found anywhere in the tree.
+TEST_F(FrameViewerTest, FramesetPagesInsideFrames) {
+  WriteText("man/index.htm", QStringLiteral(
+      "<frameset cols=\"100,*\"><frame name=toc src=toc.htm><frame name=body src=body.htm></frameset>"));
+  WriteText("man/body.htm", QStringLiteral(
+      "<title>Тело</title><frameset rows=\"60,*\"><frame name=head src=top.htm><frame name=main src=a.htm></frameset>"));
+  WriteText("man/split.htm", QStringLiteral(
+      "<frameset cols=\"*,*\"><frame name=left src=a.htm><frame name=right src=up.htm></frameset>"));
+  Page("man/toc.htm", "Toc",
+       "<p><a href=b.htm target=main>To main</a></p><p><a href=split.htm target=main>Split</a></p>"
+       "<p><a href=b.htm target=body>Whole body</a></p>");
+  Page("man/top.htm", "Top");
+  Page("man/a.htm", "Page A");
+  Page("man/b.htm", "Page B");
+  Page("man/up.htm", "Up", "<p><a href=b.htm target=_parent>Parent</a></p><p><a href=b.htm target=_top>Top</a></p>");
+  const std::string index = HostPath::ToWindows(dir_.Path() + "/man/index.htm");
+  viewer_.LoadFromFile(index);
+  ProcessEvents();
+
+  ASSERT_EQ(viewer_.Viewers().size(), 3u);
+  EXPECT_EQ(viewer_.FrameNames(), (std::vector<QString>{"toc", "head", "main"}));
+  THTMLViewer* main = viewer_.ViewerOfFrame("main");
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->DocumentTitle(), "Page A");
+  EXPECT_NEAR(viewer_.ViewerOfFrame("head")->height(), 60, 3);
+  EXPECT_GT(main->width(), 250);
+
+  // A link in one frame reaches a frame of the frameset page beside it.
+  ClickText(viewer_.ViewerOfFrame("toc"), "To main");
+  EXPECT_EQ(viewer_.ViewerOfFrame("main")->DocumentTitle(), "Page B");
+  EXPECT_EQ(viewer_.History.size(), 2u);
+
+  // A frameset page sent to a frame splits that frame.
+  ClickText(viewer_.ViewerOfFrame("toc"), "Split");
+  EXPECT_EQ(viewer_.FrameNames(), (std::vector<QString>{"toc", "head", "left", "right"}));
+  EXPECT_EQ(viewer_.ViewerOfFrame("left")->DocumentTitle(), "Page A");
+  EXPECT_EQ(viewer_.ActiveViewer(), viewer_.ViewerOfFrame("left"));
+  EXPECT_EQ(viewer_.ViewerOfFrame("toc")->DocumentTitle(), "Toc");
+
+  // "_parent" replaces the frame the inner frameset fills.
+  ClickText(viewer_.ViewerOfFrame("right"), "Parent");
+  EXPECT_EQ(viewer_.FrameNames(), (std::vector<QString>{"toc", "head", "main"}));
+  EXPECT_EQ(viewer_.ViewerOfFrame("main")->DocumentTitle(), "Page B");
+
+  // A frame that holds a frameset page can be a target as a whole.
+  ClickText(viewer_.ViewerOfFrame("toc"), "Whole body");
+  EXPECT_EQ(viewer_.FrameNames(), (std::vector<QString>{"toc", "body"}));
+  EXPECT_EQ(viewer_.ViewerOfFrame("body")->DocumentTitle(), "Page B");
+
+  // Back through it all, and forward again.
+  viewer_.GoBack();
+  EXPECT_EQ(viewer_.FrameNames(), (std::vector<QString>{"toc", "head", "main"}));
+  viewer_.GoBack();
+  EXPECT_EQ(viewer_.FrameNames(), (std::vector<QString>{"toc", "head", "left", "right"}));
+  ClickText(viewer_.ViewerOfFrame("right"), "Top");
+  EXPECT_EQ(viewer_.CurrentFile(), HostPath::ToWindows(dir_.Path() + "/man/b.htm"));
+  EXPECT_EQ(viewer_.Viewers().size(), 1u);
+}
+
+// What a scripted "link URL TARGET" does: a click on such a link of the active frame.
+TEST_F(FrameViewerTest, FollowLinkRoutesThroughTheFrames) {
+  WriteText("index.htm", QStringLiteral("<frameset cols=\"*,*\"><frame name=toc src=a.htm><frame name=main src=a.htm></frameset>"));
+  Page("a.htm", "Page A");
+  Page("b.htm", "Page B", "<p>x</p><a name=end></a><p>end</p>");
+  viewer_.LoadFromFile(HostPath::ToWindows(dir_.Path() + "/index.htm"));
+  viewer_.FollowLink("main", "b.htm");
+  EXPECT_EQ(viewer_.ViewerOfFrame("main")->DocumentTitle(), "Page B");
+  EXPECT_EQ(viewer_.ViewerOfFrame("toc")->DocumentTitle(), "Page A");
+  EXPECT_THROW(viewer_.FollowLink("main", "missing.htm"), EHtmlLoadError);
+  EXPECT_EQ(viewer_.History.size(), 2u);
+  // Without a target, into the active frame: the one that got the last page.
+  viewer_.FollowLink({}, "a.htm");
+  EXPECT_EQ(viewer_.ViewerOfFrame("main")->DocumentTitle(), "Page A");
+  EXPECT_EQ(viewer_.History.size(), 3u);
+  viewer_.FollowLink("_top", "a.htm");
+  EXPECT_EQ(viewer_.Viewers().size(), 1u);
+}
+
+// A frameset that frames itself, and one with hundreds of frames, load and stop.
+TEST_F(FrameViewerTest, HostileFramesets) {
+  WriteText("self.htm", QStringLiteral("<frameset rows=\"*,*\"><frame src=self.htm><frame src=other.htm></frameset>"));
+  WriteText("other.htm", QStringLiteral("<frameset cols=\"*,*\"><frame src=self.htm><frame src=other.htm></frameset>"));
+  viewer_.LoadFromFile(HostPath::ToWindows(dir_.Path() + "/self.htm"));
+  ProcessEvents();
+  EXPECT_LE(viewer_.Viewers().size(), 64u);
+  QString many = "<frameset cols=\"" + QString("1,").repeated(400) + "*\">";
+  for (int i = 0; i < 400; ++i) many += "<frame src=self.htm>";
+  WriteText("many.htm", many + "</frameset>");
+  viewer_.LoadFromFile(HostPath::ToWindows(dir_.Path() + "/many.htm"));
+  ProcessEvents();
+  EXPECT_LE(viewer_.Viewers().size(), 64u);
+}
+
 }  // namespace

@@ -48,16 +48,28 @@ TEST(HostPath, SeesFilesCreatedAfterTheFolderWasListed) {
   EXPECT_TRUE(HostPath::FileExists("d:\\B.TXT"));
 }
 
-TEST(HostPath, DrivesMapToDiscAndHostRoot) {
-  TempDir disc;
+// Drive c: is the home folder, so that a book's install folder is one the reader can write;
+// z: is the host's root.
+TEST(HostPath, DrivesMapToDiscHomeAndHostRoot) {
+  TempDir disc, home;
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", home.Path().toUtf8());
   HostPath::SetDiscRoot(disc.Path());
-  EXPECT_EQ(HostPath::ToHost("c:\\"), QStringLiteral("/"));
-  EXPECT_EQ(HostPath::ToHost("c:\\nonexistent-skinbook\\x"), QStringLiteral("/nonexistent-skinbook/x"));
+  home.MakeFolder(QStringLiteral("AutoBook"));
+  EXPECT_EQ(HostPath::ToHost("c:\\"), home.Path() + QStringLiteral("/"));
+  EXPECT_EQ(HostPath::ToHost("c:\\autobook\\"), home.Path() + QStringLiteral("/AutoBook/"));
+  EXPECT_EQ(HostPath::ToHost("c:\\new\\x"), home.Path() + QStringLiteral("/new/x"));
+  EXPECT_EQ(HostPath::ToHost("z:\\"), QStringLiteral("/"));
+  EXPECT_EQ(HostPath::ToHost("z:\\nonexistent-skinbook\\x"), QStringLiteral("/nonexistent-skinbook/x"));
   EXPECT_TRUE(HostPath::ToHost("e:\\x").isEmpty());
   EXPECT_FALSE(HostPath::FileExists("e:\\x"));
 
   EXPECT_EQ(HostPath::ToWindows(disc.Path() + QStringLiteral("/Run/a.htm")), "d:\\Run\\a.htm");
   EXPECT_EQ(HostPath::ToWindows(disc.Path() + QStringLiteral("/")), "d:\\");
-  EXPECT_EQ(HostPath::ToWindows(QStringLiteral("/tmp/")), "c:\\tmp\\");
-  EXPECT_EQ(HostPath::ToWindows(QStringLiteral("/opt/Книга")), W(QStringLiteral("c:\\opt\\Книга")));
+  EXPECT_EQ(HostPath::ToWindows(home.Path() + QStringLiteral("/AutoBook/")), "c:\\AutoBook\\");
+  EXPECT_EQ(HostPath::ToWindows(home.Path()), "c:\\");
+  EXPECT_EQ(HostPath::ToWindows(QStringLiteral("/opt/Книга")), W(QStringLiteral("z:\\opt\\Книга")));
+  // A name that merely begins like the home folder is not inside it.
+  EXPECT_EQ(HostPath::ToWindows(home.Path() + QStringLiteral("x/a")).substr(0, 3), "z:\\");
+  qputenv("HOME", savedHome);
 }

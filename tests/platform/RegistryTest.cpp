@@ -37,6 +37,21 @@ TEST_F(RegistryTest, TypedValuesSurviveAFreshReader) {
   EXPECT_FALSE(reg.ValueExists("FontName"));
 }
 
+TEST_F(RegistryTest, AKeysDefaultValueIsWrittenAsAt) {
+  TRegistry reg(TRegistry::Root::ClassesRoot);
+  ASSERT_TRUE(reg.OpenKey("CLSID\\{X}\\InProcServer32", true));
+  EXPECT_TRUE(reg.WriteString("", "c:\\codec.acm"));
+  EXPECT_TRUE(reg.WriteString("Other", "x"));
+  QFile file(reg.FileName());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  EXPECT_TRUE(text.contains("\n@=\"c:\\\\codec.acm\"\n")) << text.toStdString();
+  TRegistry again(TRegistry::Root::ClassesRoot);
+  ASSERT_TRUE(again.OpenKey("clsid\\{x}\\inprocserver32", false));
+  EXPECT_EQ(again.ReadString(""), "c:\\codec.acm");
+  EXPECT_EQ(again.ReadString("Other"), "x");
+}
+
 TEST_F(RegistryTest, UnreadableLinesAreIgnored) {
   TRegistry reg;
   QFile file(reg.FileName());

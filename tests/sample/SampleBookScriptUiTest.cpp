@@ -27,9 +27,14 @@ const QPoint kTitleButton(68, 68);       // reading screen: "Титул", screen
 const QPoint kContentsToggle(720, 68);   // reading screen: the stored toggle, on at first
 const QPoint kIndexTab(192, 527);        // the stored group's second tab; the first is on
 const QPoint kPathBox(695, 582);         // the install folder box in the status strip
-const QPoint kPageArea(745, 120);        // background beside the pane: nothing to click
+const QPoint kPageArea(745, 120);        // the clip panel beside the pane: nothing to click
 const QPoint kNextChapter(748, 214);     // reading screen: the chapter after the one read
 const QPoint kContentsTab(90, 527);      // the group's first tab: tree A, the contents
+const QPoint kStillTab(624, 111);        // title screen: "2D", the still car
+const QPoint kTurningTab(672, 111);      // title screen: "3D", the car on its turntable
+const QPoint kShowroom(359, 264);        // title screen: inside the 3D view
+const QPoint kVideoButton(676, 529);     // reading screen: the engine clip in its panel
+const QPoint kMusicButton(766, 529);     // reading screen: background music on or off
 const QPoint kAddFavorite(748, 403);     // reading screen: the page into the favourites
 const QPoint kShowFavorites(748, 441);   // reading screen: the favourites list
 const QPoint kDeleteFavorites(748, 479);  // reading screen: the favourites list in delete mode
@@ -158,17 +163,18 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   ASSERT_EQ(start["screens"].toArray().size(), 2);
   EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
   EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
-  EXPECT_EQ(start["buttons"].toArray().size(), 4 + 2);
-  // Page title, status line and the version line, whichever screen is shown.
+  EXPECT_EQ(start["buttons"].toArray().size(), 5 + 2);
+  // Page title, status line, the version line and the dialog's status line, whichever screen
+  // is shown.
   const QJsonArray texts = start["texts"].toArray();
-  EXPECT_EQ(texts.size(), 3);
+  EXPECT_EQ(texts.size(), 4);
   EXPECT_TRUE(texts.contains(QStringLiteral("Оглавление")));
   EXPECT_TRUE(texts.contains(QStringLiteral("Готово")));
   EXPECT_TRUE(start["messages"].toArray().isEmpty());
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 14 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 19 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -200,7 +206,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject back = Dump("back.json");
   EXPECT_EQ(back["screen"].toInt(), 0);
-  EXPECT_EQ(back["buttons"].toArray().size(), 4 + 2);
+  EXPECT_EQ(back["buttons"].toArray().size(), 5 + 2);
   EXPECT_EQ(States(back, 1, "switchone"), std::vector<bool>{false});
   EXPECT_EQ(States(back, 1, "switchgrp"), (std::vector<bool>{false, true}));
   EXPECT_TRUE(StoredSettings().contains(QStringLiteral("PathInstall0")));
@@ -266,6 +272,58 @@ TEST_F(SampleBookScript, ReadsThroughTheContentsTree) {
   EXPECT_TRUE(index["trees"].toObject()["B"].toObject()["visible"].toBool());
   EXPECT_EQ(selected(index, "B"), QStringLiteral("Генератор"));
   EXPECT_TRUE(shown(index).endsWith(QStringLiteral("man\\glava9.htm"))) << qPrintable(shown(index));
+}
+
+// The search page from the keyboard: the whole book by its index, one page, the contents.
+// Dialog elements are clicked where they lie over the window.
+TEST_F(SampleBookScript, SearchesTheBookThreeWaysFromTheDialog) {
+  const QPoint pageMode(402, 272), contentsMode(525, 272), closeButton(580, 190);
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "wait 100",
+      "key Ctrl+F",
+      "wait 200",
+      "field 1 Масло",
+      "key Enter",
+      Dumped("index.json"),
+      At("click", pageMode),
+      "field 1 тормозная  система",
+      "key Enter",
+      Dumped("page.json"),
+      At("click", contentsMode),
+      "field 1 система",
+      "key Enter",
+      "key Enter",
+      Dumped("contents.json"),
+      At("click", closeButton),
+      Dumped("closed.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  const QJsonObject index = Dump("index.json");
+  const QJsonObject dialog = index["dialog"].toObject();
+  EXPECT_TRUE(dialog["visible"].toBool());
+  EXPECT_EQ(dialog["page"].toInt(), 2);
+  EXPECT_EQ(dialog["results"].toArray(), (QJsonArray{"Система смазки", "Трансмиссия"}));
+  EXPECT_EQ(dialog["height"].toInt(), 250);
+  EXPECT_TRUE(index["search"].toObject()["indexMode"].toBool());
+
+  const QJsonObject page = Dump("page.json");
+  EXPECT_EQ(page["search"].toObject()["fields"].toArray(), QJsonArray{"тормозная система"});
+  EXPECT_FALSE(page["search"].toObject()["indexMode"].toBool());
+  EXPECT_EQ(page["dialog"].toObject()["switches"].toArray()[1].toArray(), (QJsonArray{false, true, false}));
+  EXPECT_EQ(page["status"].toString(), "");
+
+  const QJsonObject contents = Dump("contents.json");
+  EXPECT_TRUE(contents["search"].toObject()["contentsMode"].toBool());
+  EXPECT_EQ(contents["trees"].toObject()["A"].toObject()["selected"].toObject()["caption"].toString(),
+            QStringLiteral("Система охлаждения"));
+
+  EXPECT_FALSE(Dump("closed.json")["dialog"].toObject()["visible"].toBool());
+  // The modes are kept for the next run.
+  EXPECT_TRUE(StoredSettings().contains(QStringLiteral("\"SwGrpD12\"=dword:00000001"))) << qPrintable(StoredSettings());
 }
 
 // Two favourites kept at different places of their pages; the next run opens the second from
@@ -443,9 +501,8 @@ TEST_F(SampleBookScript, PictureWindowsComeAndGoWithTheMainWindow) {
   }
 }
 
-// A script stops at the first line it cannot read or run, and says which.
+// Ctrl+P opens the preview; the lines after it drive the preview until it closes.
 TEST_F(SampleBookScript, PrintsAChapterThroughThePreviewIntoAPdf) {
-  GTEST_SKIP() << "the preview opened by a key line does not yet hand the following lines over reliably";
   const QString pdf = File("chapter.pdf");
   const TRun run = RunScript(
       {
@@ -493,6 +550,7 @@ TEST_F(SampleBookScript, PrintsAChapterThroughThePreviewIntoAPdf) {
   EXPECT_FALSE(Dump("closed.json")["preview"].toObject()["open"].toBool());
 }
 
+// A script stops at the first line it cannot read or run, and says which.
 TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
   struct Case {
     QStringList script;
@@ -516,6 +574,81 @@ TEST_F(SampleBookScript, BadLineEndsTheRunWithStatusOneNamingIt) {
   }
   // An unreadable script does not open the window at all.
   EXPECT_FALSE(QFile::exists(File("never.json")));
+}
+
+TEST_F(SampleBookScript, TurnsTheCarPlaysTheEngineClipAndSwitchesTheMusic) {
+#if defined(__SANITIZE_ADDRESS__)
+  // The checks below look at the clip at fixed times; instrumented, the back end starts it too late.
+  GTEST_SKIP() << "clip timing is not kept under AddressSanitizer";
+#endif
+  const TRun run = RunScript({
+      Dumped("start.json"),
+      At("click", kTurningTab),
+      "wait 600",
+      Dumped("turning.json"),
+      At("click", kShowroom),
+      "wait 100",
+      Dumped("paused.json"),
+      At("click", kStillTab),
+      "wait 100",
+      Dumped("still.json"),
+      At("click", kOpenBook),
+      "wait 100",
+      At("click", kVideoButton),
+      "wait 300",
+      Dumped("clip.json"),
+      "wait 3500",
+      Dumped("ended.json"),
+      At("click", kMusicButton),
+      "wait 300",
+      Dumped("music.json"),
+      At("click", kMusicButton),
+      Dumped("silence.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  // The start clip has played; the music plays from the first song; no view yet.
+  const QJsonObject start = Dump("start.json");
+  EXPECT_TRUE(start["media"].toObject()["musicOn"].toBool());
+  EXPECT_EQ(start["media"].toObject()["songIndex"].toInt(), 0);
+  EXPECT_EQ(start["media"].toObject()["mode"].toString(), "notReady");
+  EXPECT_FALSE(start["clip3d"].toObject()["exists"].toBool());
+
+  const QJsonObject turning = Dump("turning.json")["clip3d"].toObject();
+  EXPECT_TRUE(turning["exists"].toBool());
+  EXPECT_TRUE(turning["active"].toBool());
+  EXPECT_FALSE(turning["frozen"].toBool());
+  EXPECT_EQ(States(Dump("turning.json"), 0, "switchgrp"), (std::vector<bool>{false, true}));
+
+  const QJsonObject paused = Dump("paused.json")["clip3d"].toObject();
+  EXPECT_TRUE(paused["frozen"].toBool());
+  EXPECT_TRUE(paused["userPaused"].toBool());
+
+  const QJsonObject still = Dump("still.json")["clip3d"].toObject();
+  EXPECT_FALSE(still["active"].toBool());
+  EXPECT_TRUE(still["frozen"].toBool());
+
+  // The clip plays in its panel and switches the music off; at its end the player closes.
+  const QJsonObject clip = Dump("clip.json");
+  EXPECT_EQ(clip["screen"].toInt(), 1);
+  const QJsonObject media = clip["media"].toObject();
+  EXPECT_EQ(media["mode"].toString(), "playing") << qPrintable(run.errors);  // the log says why not
+  EXPECT_TRUE(media["file"].toString().toLower().endsWith(QStringLiteral("\\man\\engine.avi")));
+  EXPECT_EQ(media["endAction"].toInt(), 4);
+  EXPECT_FALSE(media["musicOn"].toBool());
+  EXPECT_TRUE(clip["pane"].toObject()["currentFile"].toString().toLower().endsWith(QStringLiteral("\\man\\video.htm")));
+  EXPECT_EQ(Dump("ended.json")["media"].toObject()["mode"].toString(), "notReady");
+
+  const QJsonObject music = Dump("music.json")["media"].toObject();
+  EXPECT_TRUE(music["musicOn"].toBool());
+  EXPECT_GT(music["musicPosition"].toInt(), 0);
+  const QJsonObject silence = Dump("silence.json")["media"].toObject();
+  EXPECT_FALSE(silence["musicOn"].toBool());
+  // The fade out ended and the music player's volume is back where it was.
+  EXPECT_EQ(silence["volume"].toArray(), (QJsonArray{65535, 65535}));
+  EXPECT_TRUE(StoredSettings().contains(QStringLiteral("\"BGSound\"=dword:00000000")));
 }
 
 }  // namespace

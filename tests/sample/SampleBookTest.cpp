@@ -4,9 +4,12 @@
 #include "app/MemoryStream.h"
 #include "app/ResourcePack.h"
 #include "document/Contents.h"
+#include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
+#include "skin/CommandTable.h"
 #include "platform/WinNames.h"
 #include "skin/SkinReader.h"
+#include "windows/DialogDescription.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -234,10 +237,10 @@ TEST_F(SampleBook, EveryElementsPicturesShareOneSizeInsideTheWindow) {
 TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
-  EXPECT_EQ(m.ScreenBtns[0].size(), 4u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 14u + 2u);
+  EXPECT_EQ(m.ScreenBtns[0].size(), 5u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 19u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
-  EXPECT_TRUE(m.ScreenSwthGrp[0].empty());
+  EXPECT_EQ(m.ScreenSwthGrp[0].size(), 2u);
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
   EXPECT_EQ(m.ScreenSwthGrp[1].size(), 2u);
   EXPECT_EQ(m.MinimizeBtn.go, "minimize");
@@ -246,10 +249,15 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.MinimizeBtn.fn1, "w_min_up.bmp");
   EXPECT_EQ(m.CloseBtn.fn1, "w_exit_up.bmp");
   EXPECT_EQ(m.CloseBtn.hint, ToCp1251(QStringLiteral("Завершить работу с книгой")));
-  EXPECT_EQ(m.Texts.size(), 3u);
+  EXPECT_EQ(m.Texts.size(), 4u);
+  ASSERT_EQ(m.FindTxts.size(), 1u);
+  EXPECT_EQ(m.FindTxts[0].screen, 1);
+  EXPECT_EQ(m.FindTxts[0].number, 1);
+  EXPECT_EQ(m.FindTxts[0].frame, "text");
   EXPECT_EQ(m.PathInputs.size(), 1u);
   EXPECT_EQ(m.Htmls.size(), 1u);
-  EXPECT_TRUE(m.Clips.empty() && m.Images.empty());
+  EXPECT_EQ(m.Clips.size(), 1u);
+  EXPECT_TRUE(m.Images.empty());
   ASSERT_EQ(m.Trees.size(), 2u);
   for (const RTree& tree : m.Trees) {
     EXPECT_EQ(tree.screen, 1);
@@ -260,9 +268,9 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.Trees[0].fn, "contents.txt");
   EXPECT_EQ(m.Trees[1].fn, "terms.txt");
   EXPECT_TRUE(m.Codec.empty());
-  EXPECT_EQ(m.Rolic, "no");
+  EXPECT_EQ(m.Rolic, "intro.avi");
   EXPECT_TRUE(m.Icon.empty());
-  EXPECT_TRUE(m.Background.empty());
+  EXPECT_EQ(m.Background, "no");
 }
 
 // History, favourites and the page's context list on the reading screen, a shaped list of
@@ -309,6 +317,7 @@ TEST_F(SampleBook, PopupListsOfEveryKindWithTheirButtons) {
     }
 }
 
+// The window's status line, and the dialog's (number 1000), which starts empty.
 TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
   const TSkinModel m = Model();
   const auto onReadingScreen = [&](auto pred) {
@@ -316,13 +325,13 @@ TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
                          [&](const RText& t) { return t.screen == 1 && pred(t); });
   };
   EXPECT_EQ(onReadingScreen([](const RText& t) { return t.number == 1; }), 1);
-  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline"; }), 1);
+  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline" && t.number != 1000; }), 1);
+  EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline" && t.number == 1000; }), 1);
   std::vector<int> numbers;
   for (const RText& t : m.Texts) {
     EXPECT_FALSE(t.font.empty());
     EXPECT_GT(t.size, 0);
-    EXPECT_FALSE(t.value.empty()) << t.ident;
-    EXPECT_NE(t.number, 1000) << t.ident;
+    EXPECT_EQ(t.value.empty(), t.number == 1000) << t.ident;
     numbers.push_back(t.number);
   }
   std::sort(numbers.begin(), numbers.end());
@@ -357,6 +366,7 @@ TEST_F(SampleBook, TextsAndPathBoxesLieInsideTheWindowClearOfTheElements) {
     return QRect(QPoint(t.vx, t.vy), QPoint(t.vw - 1, t.vy + t.size * 96 / 72));
   };
   for (const RText& t : m.Texts) {
+    if (t.number == 1000) continue;  // on the dialog
     EXPECT_TRUE(line(t).isValid()) << t.ident;
     EXPECT_TRUE(inside(line(t))) << t.ident;
     for (const QRect& e : ElementRects(m, t.screen)) EXPECT_FALSE(e.intersects(line(t))) << t.ident;
@@ -367,7 +377,7 @@ TEST_F(SampleBook, TextsAndPathBoxesLieInsideTheWindowClearOfTheElements) {
     EXPECT_TRUE(inside(box));
     for (const QRect& e : ElementRects(m, p.screen)) EXPECT_FALSE(e.intersects(box));
     for (const RText& t : m.Texts) {
-      if (t.screen == p.screen) {
+      if (t.screen == p.screen && t.number != 1000) {
         EXPECT_FALSE(line(t).intersects(box)) << t.ident;
       }
     }
@@ -386,7 +396,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 21u);
+  ASSERT_EQ(sounds.size(), 29u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);
@@ -597,6 +607,108 @@ TEST_F(SamplePages, FramesetAndPicturesAreThere) {
   EXPECT_EQ(zip.substr(0, 4), std::string("PK\x03\x04", 4));
   EXPECT_EQ(zip.substr(zip.size() - 22, 4), std::string("PK\x05\x06", 4));
   EXPECT_TRUE(ReadWaveHeader(Member("man\\signal.wav")).valid);
+}
+
+// Motion-JPEG frames in an AVI container: the frame size from the main header.
+QSize MjpegAviFrameSize(const std::string& bytes) {
+  if (bytes.size() < 72 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "AVI ") != 0 ||
+      bytes.compare(24, 4, "avih") != 0 || bytes.find("vidsMJPG") == std::string::npos ||
+      bytes.find("idx1") == std::string::npos)
+    return {};
+  return QSize(static_cast<int>(Le(bytes, 64, 4)), static_cast<int>(Le(bytes, 68, 4)));
+}
+
+TEST_F(SampleBook, ClipsAndSongsArePlayableAndTheBookStaysSmall) {
+  const TSkinModel m = Model();
+  // The start clip, the 3D view's car in the place the reader gives it, the panel's clip.
+  EXPECT_FALSE(MjpegAviFrameSize(Member(m.Rolic)).isEmpty());
+  EXPECT_EQ(MjpegAviFrameSize(Member("car.avi")), QSize(687 - 31, 394 - 135));
+  ASSERT_EQ(m.Clips.size(), 1u);
+  const RClip& panel = m.Clips.front();
+  EXPECT_EQ(panel.screen, 1);
+  ASSERT_EQ(m.Htmls.size(), 1u);
+  EXPECT_EQ(panel.html, m.Htmls.front().number);
+  std::vector<std::string> clipCommands;
+  for (const RBtn& b : m.ScreenBtns[1])
+    if (b.go.rfind("clip=", 0) == 0) clipCommands.push_back(b.go);
+  ASSERT_EQ(clipCommands.size(), 1u);
+  const TCommand clip = ClassifyCommand(clipCommands.front(), m.ScreenCount());
+  EXPECT_EQ(MjpegAviFrameSize(Member(clip.value)), QSize(panel.vw - panel.vx, panel.vh - panel.vy));
+  EXPECT_FALSE(Member(clip.rest).empty());
+
+  ASSERT_EQ(m.BgSoundDef.size(), 2u);
+  for (const std::string& song : m.BgSoundDef) {
+    const Wave w = ReadWaveHeader(Member(song));
+    ASSERT_TRUE(w.valid) << song;
+    EXPECT_EQ(w.format, 1) << song;
+    EXPECT_GE(w.dataBytes / 2 / w.rate, 5u) << song;
+  }
+  EXPECT_LT(QFileInfo(QDir(kBook).filePath(QStringLiteral("interface.dat"))).size(), 5 * 1024 * 1024);
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog: a message page, the search page with its three modes, and the two printing
+// notices, each page's pictures in the pack; the index built from the pages lies beside it.
+TEST_F(SampleBook, DialogHasItsFourPagesAndTheIndexItsThreeFiles) {
+  TLines lines;
+  TMemoryStream dialog(Member("DIALOG.TXT"));
+  for (std::string line; ReadTextLine(dialog, line);) lines.push_back(line);
+  const TDialogPages pages = ReadDialogPages(lines);
+  ASSERT_EQ(pages.size(), 4u);
+  for (const RDlgPage& page : pages) {
+    EXPECT_TRUE(ReadBmpHeader(Member(page.picture)).valid) << page.picture;
+    ASSERT_FALSE(page.buttons.empty());
+    for (const RDlgBtn& b : page.buttons)
+      for (const std::string& name : {b.fn1, b.fn2, b.fn3}) EXPECT_TRUE(ReadBmpHeader(Member(name)).valid) << name;
+  }
+  const RDlgPage& search = pages[1];
+  EXPECT_EQ(search.buttons[0].go, "findnext1");
+  std::vector<std::string> modes;
+  for (const RSwthGrp& s : search.switches) {
+    modes.push_back(s.go);
+    EXPECT_TRUE(s.store);
+    EXPECT_EQ(s.group, 1);
+    EXPECT_FALSE(s.textcaptionup.empty());
+  }
+  EXPECT_EQ(modes, (std::vector<std::string>{"findtxtall", "findtxtlimit", "findtxtcontents"}));
+  // The progress bar's pictures, and below them the room the page keeps without results.
+  const Bmp bar = ReadBmpHeader(Member("status_up.bmp"));
+  EXPECT_EQ(bar.size, ReadBmpHeader(Member("status_dn.bmp")).size);
+  EXPECT_LE(75 + bar.size.height(), 115);
+  for (const RSwthGrp& s : search.switches) EXPECT_LE(s.vy + 26, 115);
+
+  for (const char* name : {"keywords.idx", "index.idx", "files.idx"})
+    EXPECT_GT(QFileInfo(QDir(kBook).filePath(name)).size(), 0) << name;
+}
+
+// One page shows a picture with a map and a small form: the areas lead to chapters and the
+// form's action is a page of the book.
+TEST_F(SamplePages, GalleryHasAnImageMapAndAForm) {
+  const auto pages = Pages();
+  const std::map<std::string, QString> byName(pages.begin(), pages.end());
+  ASSERT_TRUE(byName.count("gallery.htm"));
+  const TPreparsedPage page = PreparsePage(byName.at("gallery.htm"));
+  ASSERT_EQ(page.maps.size(), 1u);
+  std::set<TMapArea::Shape> shapes;
+  for (const TMapArea& area : page.maps[0].areas) {
+    shapes.insert(area.shape);
+    EXPECT_FALSE(area.title.isEmpty());
+  }
+  EXPECT_EQ(shapes.size(), 4u);
+  const auto mapped = std::find_if(page.images.begin(), page.images.end(),
+                                   [](const TPreparsedImage& image) { return !image.usemap.isEmpty(); });
+  ASSERT_NE(mapped, page.images.end());
+  EXPECT_EQ(FindImageMap(page.maps, mapped->usemap), &page.maps[0]);
+  EXPECT_GE(PackFind(kFolder + ToCp1251(mapped->source.toLower())), 0);
+
+  ASSERT_EQ(page.forms.size(), 1u);
+  EXPECT_GE(PackFind(kFolder + ToCp1251(page.forms[0].action.toLower())), 0);
+  std::set<TFormControlKind> kinds;
+  for (const TPreparsedControl& control : page.controls) kinds.insert(control.kind);
+  EXPECT_EQ(kinds.size(), 6u);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include "skin/ArchiveBrowser.h"
 #include "support/RarWriter.h"
 #include "support/TempDir.h"
+#include "support/ui/DialogBook.h"
 #include "support/ui/PaneFixture.h"
 #include "tools/PathInputBox.h"
+#include "windows/CoolDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,6 +86,18 @@ TEST_F(ArchiveBrowserTest, UnarcExtractsIntoThePathBoxFolderOnlyFromAListing) {
   EXPECT_EQ(QDir(install).entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"tools.rar", "tools1.rar"}));
   EXPECT_EQ(Read(install + "/tools1.rar/Таблицы/масла.txt"), "oil");
   EXPECT_TRUE(Dialogs::TakeRecorded().isEmpty());
+}
+
+TEST_F(ArchiveBrowserTest, WithADialogMessagesGoToItsMessagePage) {
+  WriteTestDialog(book_);
+  form_.reset();
+  form_ = OpenBook(book_);
+  ASSERT_TRUE(form_->Dialog);
+  Command("unarc");
+  EXPECT_TRUE(Dialogs::TakeRecorded().isEmpty());
+  EXPECT_TRUE(form_->Dialog->isVisible());
+  EXPECT_EQ(form_->Dialog->Page(), TCoolDialog::MessagePage);
+  EXPECT_EQ(form_->Dialog->StateForDump()["message"].toString(), "Выберите файл для распаковки.");
 }
 
 TEST_F(ArchiveBrowserTest, DroppedArchivesOpenAndBrokenOnesSaySo) {

@@ -1,8 +1,10 @@
+#include "app/PackWriter.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "support/ui/SkinFixture.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace SkinColors;
@@ -58,28 +60,96 @@ TEST(MainFormBuild, TitleIsTheLastNonEmptyLine) {
   EXPECT_EQ(form->windowTitle(), UniqueTitle("last"));
 }
 
+namespace {
+
+// The message of the start's failure; empty when the book started.
+std::string StartFailure(const TBookFixture& book) {
+  book.IsolateSettings();
+  TMainForm form(ParseCommandLine({"--book", book.Folder()}));
+  try {
+    form.FormCreate();
+  } catch (const TStartFailure& failure) {
+    EXPECT_FALSE(form.isVisible());
+    return failure.what();
+  }
+  return {};
+}
+
+QByteArray PackOf(const std::string& name, const std::string& bytes) {
+  TPackWriter writer;
+  writer.AddFile(name, bytes);
+  return QByteArray::fromStdString(writer.ToBytes());
+}
+
+}  // namespace
+
+// Each message names the host file and what is wrong with it, and the line of a description.
 TEST(MainFormBuild, BooksThatCannotStartSayWhy) {
   const struct {
     QStringList structLines;  // empty: no description at all
     const char* expected;
   } cases[] = {
-      {{}, "no \"interface.dat\" with \"Struct.txt\""},
-      {{"button 1; vx=1; vy=2; fn1=a.bmp"}, "Struct.txt: line 1"},
-      {{"_html x; vx=1"}, "Struct.txt: line 1"},
+      {{}, "has neither \"interface.dat\" nor \"Struct.txt\""},
+      {{"button 1; vx=1; vy=2; fn1=a.bmp"}, "/Struct.txt: line 1: key \"fn2\""},
+      {{"_html x; vx=1"}, "/Struct.txt: line 1"},
+      {{"_screen2147483648 bg.bmp"}, "/Struct.txt: line 1: screen number 2147483648"},
+      {{"_screen 1 bg.bmp", "vertexmain=[0,0;5,5", "codec="}, "/Struct.txt: line 2: vertex list of \"vertexmain\": the list has no closing \"]\""},
       // Book text in a message is UTF-8, as every message is.
       {{"_screen 1 bg.bmp", "vertexmain=[0,0;Цифра,5]"}, "\"Цифра\" is not a valid integer value"},
+      {{"codec="}, "/Struct.txt declares no screen"},
+      {{""}, "/Struct.txt declares no screen"},
   };
   for (const auto& c : cases) {
     TBookFixture book;
-    book.IsolateSettings();
     if (!c.structLines.isEmpty()) book.Struct(c.structLines);
-    TMainForm form(ParseCommandLine({"--book", book.Folder()}));
-    try {
-      form.FormCreate();
-      ADD_FAILURE() << "started: " << c.expected;
-    } catch (const TStartFailure& failure) {
-      EXPECT_NE(std::string(failure.what()).find(c.expected), std::string::npos) << failure.what();
+    const std::string failure = StartFailure(book);
+    EXPECT_NE(failure.find(c.expected), std::string::npos) << failure;
+    if (!c.structLines.isEmpty()) {
+      EXPECT_EQ(failure.find(book.Folder().toStdString()), 0u) << failure;
     }
-    EXPECT_FALSE(form.isVisible());
   }
+}
+
+// A pack that is there must be readable: the book never opens from loose files instead.
+TEST(MainFormBuild, ADamagedPackIsAnErrorThatSaysSo) {
+  const std::string description(2000, ' ');  // compresses, so its zlib stream can be broken
+  TBookFixture damaged, member, folder, noStruct;
+  for (const TBookFixture* book : {&damaged, &member, &folder, &noStruct}) {
+    WriteTestSkin(*book, UniqueTitle("pack"));
+  }
+  damaged.File("interface.dat", "not a pack at all");
+  QByteArray pack = PackOf("Struct.txt", "_screen1 bg0.bmp\r\n" + description);
+  pack.chop(2);
+  member.File("interface.dat", pack + "\xff\xff");
+  folder.File("interface.dat/inside", "x");
+  noStruct.File("interface.dat", PackOf("other.txt", "x"));
+  QFile::remove(noStruct.Folder() + "/Struct.txt");
+
+  const struct {
+    const TBookFixture& book;
+    std::string expected;
+  } cases[] = {
+      {damaged, "the resource pack " + damaged.Folder().toStdString() + "/interface.dat is damaged: "},
+      {member, "Cannot open file \"Struct.txt\" in the resource pack " + member.Folder().toStdString() +
+                   "/interface.dat: it is damaged"},
+      {folder, "Cannot open file " + folder.Folder().toStdString() + "/interface.dat: it is a folder"},
+      {noStruct, "the resource pack " + noStruct.Folder().toStdString() +
+                     "/interface.dat holds no \"Struct.txt\", and there is no \"Struct.txt\" beside it"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StartFailure(c.book).substr(0, c.expected.size()), c.expected);
+}
+
+// Descriptions saved with Linux line ends read as their author wrote them.
+TEST(MainFormBuild, ADescriptionWithLinuxLineEndsOpens) {
+  TBookFixture book;
+  WriteTestSkin(book, UniqueTitle("lf"));
+  QFile file(book.Folder() + "/Struct.txt");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray crlf = file.readAll();
+  file.close();
+  book.File("Struct.txt", QByteArray(crlf).replace("\r\n", "\n"));
+  const auto form = OpenBook(book);
+  EXPECT_EQ(form->Skin.ScreenCount(), 2);
+  EXPECT_EQ(form->size(), QSize(800, 600));
+  EXPECT_EQ(form->BtnPics.size(), 5u);
 }

@@ -1,10 +1,12 @@
 #include "platform/Globals.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/SkinFixture.h"
 
+#include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -229,6 +231,15 @@ TEST(MainFormKeys, EscEndsASecondaryInstance) {
   QSignalSpy terminate(&form, &TMainForm::TerminateApplication);
   QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
   EXPECT_EQ(terminate.count(), 1) << "Esc ends the application";
+
+  // A key that the focused control leaves goes on to its parents: it still acts once.
+  auto* field = new QLineEdit(&form);
+  field->show();
+  form.activateWindow();
+  field->setFocus();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return QApplication::focusWidget() == field; }));
+  QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+  EXPECT_EQ(terminate.count(), 2);
 }
 
 TEST(MainFormCommands, ExitFromAPopupItemRecordsIndexZero) {
@@ -261,4 +272,39 @@ TEST(MainFormCommands, A3dSwitchArmsTheRestartTimerAfterAScreenSwitch) {
   form->RunCommand("2", "", 0, TMainForm::TKind::Button, true);
   form->RunCommand("1", "", 0, TMainForm::TKind::Button, true);
   EXPECT_FALSE(form->Restart3dPending()) << "the next switch stops it; screen 0 has no such switch";
+}
+
+// A book without a title has a window without a caption: its close button still closes it.
+TEST(MainFormCommands, TheCloseButtonOfAnUntitledBookClosesIt) {
+  for (const bool blank : {false, true}) {
+    TBookFixture book;
+    WriteTestSkin(book, "unused");
+    if (blank) book.Title("   ");
+    else QFile::remove(book.Folder() + "/Title.txt");
+    const auto form = OpenBook(book);
+    QSignalSpy finished(form.get(), &TMainForm::TerminateApplication);
+    Click(*form, QPoint(780, 15));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return finished.count() > 0; })) << "blank: " << blank;
+    EXPECT_EQ(form->ExitSequencesStarted(), 1);
+  }
+}
+
+// The build sizes the window once; another screen's background keeps to its top-left corner,
+// clipped by the window or leaving the window's colour beside it.
+TEST(MainFormCommands, AScreenSwitchKeepsTheWindowsSize) {
+  for (const QSize other : {QSize(400, 300), QSize(1000, 700)}) {
+    TBookFixture book;
+    WriteTestSkin(book, UniqueTitle("size"));
+    book.Picture("bg1.bmp", other, Qt::blue);
+    const auto form = OpenBook(book);
+    Click(*form, QPoint(50, 35));  // "screen2"
+    ASSERT_EQ(Global.CurrentScreen, 1);
+    EXPECT_EQ(form->size(), QSize(800, 600));
+    const QImage shot = form->Snapshot();
+    EXPECT_EQ(shot.size(), QSize(800, 600));
+    EXPECT_EQ(shot.pixelColor(399, 299), QColor(Qt::blue));
+    EXPECT_EQ(shot.pixelColor(799, 599), other.width() > 800 ? QColor(Qt::blue) : QColor(Qt::white));
+    Click(*form, QPoint(50, 35));  // back: "screen1"
+    EXPECT_EQ(form->size(), QSize(800, 600));
+  }
 }

@@ -76,13 +76,15 @@ class Instances : public ::testing::Test {
     return *process;
   }
 
-  // The first visible window of the process with that caption (any caption when empty).
+  // The first visible window of the process with that caption; when empty, any window but the
+  // start clip, which plays before the main window shows.
   TWindowHandle AwaitWindow(const QProcess& process, const QString& caption = {}) {
     TWindowHandle found = 0;
     ProcessEventsUntil(
         [&] {
           for (const TBusWindow& w : WindowBus().TopWindows())
-            if (w.pid == process.processId() && w.visible && (caption.isEmpty() || w.caption == caption)) {
+            if (w.pid == process.processId() && w.visible &&
+                (caption.isEmpty() ? w.caption != QStringLiteral("StartClip") : w.caption == caption)) {
               found = w.handle;
               WindowBus().SetGroup(w.group);
               return true;

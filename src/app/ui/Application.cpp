@@ -8,10 +8,25 @@ namespace {
 
 QtMessageHandler defaultHandler = nullptr;
 
-// Platforms without window shapes (offscreen) say so at every shape change; the shape is
-// still kept by the widget, so the message says nothing useful.
+// The media back end tells of a machine without a sound server at every player it makes (it
+// then plays into a silent stand-in) and of its way of converting frames: the error log gets
+// these, the reader's terminal does not.
+bool FromMediaBackEnd(const QMessageLogContext& context, const QString& message) {
+  return QLatin1String(context.category ? context.category : "").startsWith(QLatin1String("qt.multimedia")) ||
+         message.startsWith(QStringLiteral("PulseAudioService:")) ||
+         message.contains(QStringLiteral("No RHI backend"));
+}
+
+// Platforms without window shapes or stacking (offscreen) say so at every change; the widget
+// still keeps what was asked, so the message says nothing useful.
 void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.startsWith(QStringLiteral("This plugin does not support setting window masks"))) return;
+  if (message.startsWith(QStringLiteral("This plugin does not support setting window masks")) ||
+      message.startsWith(QStringLiteral("This plugin does not support raise()")))
+    return;
+  if (type != QtFatalMsg && FromMediaBackEnd(context, message)) {
+    qCWarning(lcErrors).noquote() << message;
+    return;
+  }
   defaultHandler(type, context, message);
 }
 

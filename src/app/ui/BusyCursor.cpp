@@ -15,3 +15,7 @@ void SetBusyCursor(bool on) {
   }
   Global.BusyFlag = on;
 }
+
+THourglass::THourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+THourglass::~THourglass() { QApplication::restoreOverrideCursor(); }

@@ -1,10 +1,12 @@
 #include "app/ui/StartUp.h"
 
+#include "app/BookPlace.h"
 #include "app/CommandLine.h"
 #include "app/Errors.h"
 #include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ui/Application.h"
+#include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/WindowBus.h"
 #include "skin/MainForm.h"
@@ -19,22 +21,15 @@
 
 namespace {
 
-bool HoldsBook(const QString& folder) {
-  const QStringList names = QDir(folder).entryList(QDir::Files);
-  for (const QString& name : names)
-    if (name.compare(u"Struct.txt", Qt::CaseInsensitive) == 0 ||
-        name.compare(u"interface.dat", Qt::CaseInsensitive) == 0)
-      return true;
-  return false;
-}
-
-// --book, else the program's own folder when it holds a book, else the sample book.
+// --book or PATH, else the program's own folder when it holds a book, else the sample book:
+// beside an installed program, in the build tree, or where this build made it.
 QString ChooseBook(const TCommandLine& cl) {
   if (!cl.book.isEmpty()) return cl.book;
   const QString programFolder = QCoreApplication::applicationDirPath();
   if (HoldsBook(programFolder)) return programFolder;
-  for (const QString& candidate : {programFolder + QStringLiteral("/../sample/book"),
-                                   QStringLiteral(SKINBOOK_SAMPLE_BOOK)})
+  for (const QString& candidate :
+       {programFolder + QStringLiteral("/../share/skinbook/sample"), programFolder + QStringLiteral("/../sample/book"),
+        QStringLiteral(SKINBOOK_SAMPLE_BOOK)})
     if (QFileInfo(candidate).isDir()) return QDir::cleanPath(candidate);
   return programFolder;
 }
@@ -45,14 +40,25 @@ void ReportStartFailure(const QString& message) {
   Dialogs::Message(nullptr, QMessageBox::Critical, QStringLiteral("SkinBook"), message);
 }
 
+// Without a display Qt's default platform aborts the program; a platform chosen by the user
+// is left to them.
+bool DisplayAvailable() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+  return true;
+#endif
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
-  TApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("skinbook"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(SKINBOOK_VERSION));
-
-  TCommandLine cl = ParseCommandLine(QCoreApplication::arguments().mid(1));
+  // The options are read before the application object exists: help, version and option
+  // errors need no display.
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  TCommandLine cl = ParseCommandLine(args);
   if (!cl.error.isEmpty()) {
     std::fprintf(stderr, "skinbook: %s\n%s", qUtf8Printable(cl.error), qUtf8Printable(CommandLineUsage()));
     return 2;
@@ -65,18 +71,40 @@ int RunProgram(int argc, char** argv) {
     std::printf("skinbook %s\n", SKINBOOK_VERSION);
     return 0;
   }
+  if (!DisplayAvailable()) {
+    if (!cl.Scripted()) {
+      std::fputs("skinbook: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
+                 "--screenshot FILE and --script FILE run without one\n",
+                 stderr);
+      return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+
+  TApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("skinbook"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(SKINBOOK_VERSION));
   if (cl.verbose) QLoggingCategory::setFilterRules(QStringLiteral("skinbook.errors.warning=true"));
-  cl.book = ChooseBook(cl);
 
   // Nobody is there to answer a message box in an unattended run.
-  const bool unattended = !cl.screenshot.isEmpty() || !cl.script.isEmpty() ||
-                          QGuiApplication::platformName() == u"offscreen";
+  const bool unattended = cl.Scripted() || QGuiApplication::platformName() == u"offscreen";
+  Global.Unattended = unattended;
+
+  try {
+    const TBookPlace place = LocateBook(ChooseBook(cl), cl.disc);
+    cl.book = place.book;
+    cl.disc = place.disc;
+  } catch (const std::exception& e) {
+    ReportStartFailure(QString::fromUtf8(e.what()));
+    return 1;
+  }
 
   TScript script;
   if (!cl.script.isEmpty()) {
     QFile file(cl.script);
     if (!file.open(QIODevice::ReadOnly)) {
-      std::fprintf(stderr, "skinbook: cannot read the script %s\n", qUtf8Printable(cl.script));
+      std::fprintf(stderr, "skinbook: cannot read the script %s: %s\n", qUtf8Printable(cl.script),
+                   qUtf8Printable(file.errorString()));
       return 1;
     }
     script = ParseScript(QString::fromUtf8(file.readAll()));
@@ -85,7 +113,6 @@ int RunProgram(int argc, char** argv) {
       return 1;
     }
   }
-  Global.Unattended = unattended;
   Global.NoPdfPrinter = cl.noPdfPrinter;
   if (!cl.printTo.isEmpty()) Global.PrintTo = QFileInfo(cl.printTo).absoluteFilePath();
 
@@ -115,14 +142,19 @@ int RunProgram(int argc, char** argv) {
   QObject::connect(&form, &TMainForm::OpeningFinished, &form, whenOpen);
   try {
     form.FormCreate();
-  } catch (const TStartFailure& failure) {
-    ReportStartFailure(QString::fromUtf8(failure.what()));
-    return 1;
   } catch (const std::exception& e) {
     ReportStartFailure(QString::fromUtf8(e.what()));
     return 1;
   }
-  if (form.Terminating()) return 0;
+  if (form.Terminating()) {
+    // A scripted run cannot do its work in the other process's window.
+    if (Global.OtherInstance && cl.Scripted()) {
+      std::fprintf(stderr, "skinbook: the book \"%s\" in %s is already open\n",
+                   qUtf8Printable(FromCp1251(Global.BookTitle)), qUtf8Printable(cl.book));
+      return 1;
+    }
+    return 0;
+  }
   // The other roles show their window at once, without an opening effect.
   if (cl.Role() != TRole::Main) whenOpen();
   return QApplication::exec();

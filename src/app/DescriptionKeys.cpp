@@ -1,5 +1,6 @@
-#include "skin/SkinKeys.h"
+#include "app/DescriptionKeys.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -34,7 +35,7 @@ void TLineKeys::Int(std::string_view key, int& value) const {
 }
 
 void TLineKeys::Token(std::string_view key, std::string& value) const {
-  if (const int pos = KeyPosition(line_, key)) value = TokenAfterKey(line_, pos, key);
+  if (const int pos = KeyPosition(line_, key)) value = TokenAfterKey(values_, pos, key);
 }
 
 void TLineKeys::Color(std::string_view key, TColor& value) const {
@@ -42,23 +43,33 @@ void TLineKeys::Color(std::string_view key, TColor& value) const {
 }
 
 void TLineKeys::Styles(std::string_view key, TFontStyles& value) const {
-  if (const int pos = KeyPosition(line_, key)) value = StylesFromWords(TokenAfterKey(line_, pos, key));
+  if (const int pos = KeyPosition(line_, key)) value = StylesFromWords(TokenAfterKey(values_, pos, key));
 }
 
 TKeyCursor::TKeyCursor(const TLines& lines, int line, std::string descriptionName, std::string element)
-    : lines_(lines), line_(line), firstLine_(line), descriptionName_(std::move(descriptionName)),
-      element_(std::move(element)) {}
+    : TKeyCursor(lines, lines, line, std::move(descriptionName), std::move(element)) {}
+
+TKeyCursor::TKeyCursor(const TLines& lines, const TLines& values, int line, std::string descriptionName,
+                       std::string element)
+    : lines_(lines), values_(values), line_(line), firstLine_(line), descriptionName_(std::move(descriptionName)),
+      element_(std::move(element)) {
+  if (values_.size() != lines_.size()) throw std::invalid_argument("the two copies of a description differ");
+}
 
 EDataError TKeyCursor::Error(const std::string& what) const {
   return EDataError(descriptionName_ + ": line " + std::to_string(firstLine_ + 1) + ": " + what);
 }
 
 int TKeyCursor::Seek(std::string_view key) {
+  const int from = line_;
   for (;;) {
     if (line_ < 0 || static_cast<size_t>(line_) >= lines_.size())
       throw Error("key " + Quoted(key) + " of " + Quoted(element_) + " never occurs");
-    if (const int pos = KeyPosition(lines_[line_], key)) return pos;
-    if (onLineLeft) onLineLeft(lines_[line_]);
+    if (const int pos = KeyPosition(lines_[line_], key)) {
+      if (trace) trace->keys.push_back({element_, firstLine_, std::string(key), from, line_, {}, {}});
+      return pos;
+    }
+    if (onLineLeft) onLineLeft(TLineKeys(lines_[line_], values_[line_]));
     ++line_;
   }
 }
@@ -70,7 +81,9 @@ int TKeyCursor::Int(std::string_view key) {
 
 std::string TKeyCursor::Token(std::string_view key) {
   const int pos = Seek(key);
-  return TokenAfterKey(lines_[line_], pos, key);
+  std::string token = TokenAfterKey(Values(), pos, key);
+  if (trace) trace->keys.back().token = token;
+  return token;
 }
 
 TColor TKeyCursor::Color(std::string_view key) {
@@ -84,7 +97,9 @@ bool TKeyCursor::OnOff(std::string_view key) { return Token(key) == "on"; }
 
 std::vector<std::string> TKeyCursor::List(std::string_view key) {
   Seek(key);
-  return ParseBracketList(lines_, line_);
+  std::vector<std::string> items = ParseBracketList(lines_, line_);
+  if (trace) trace->keys.back().items = items;
+  return items;
 }
 
 std::vector<QPoint> TKeyCursor::Vertices(std::string_view key) {

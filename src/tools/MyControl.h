@@ -1,7 +1,7 @@
 #pragma once
-// The invisible control over each button and switch of the current screen: it carries the
-// element's hint as a tooltip and hands its mouse events to the main window, in window
-// coordinates. It draws nothing.
+// The invisible control over each button and switch of a skinned window (the main window's
+// current screen, the dialog's page): it carries the element's hint as a tooltip and hands its
+// mouse events to the window, in window coordinates. It draws nothing.
 
 #include <QWidget>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "skin/MyControl.h"
+#include "tools/MyControl.h"
 
 #include <QMouseEvent>
 
