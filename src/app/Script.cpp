@@ -148,9 +148,17 @@ TScript ParseScript(const QString& text) {
       ok = words.size() >= 3 && ParseInt(words[1], line.number);
       if (ok) line.text = rest.mid(words[1].size()).trimmed();
     } else if (verb == u"await") {
-      // await file NAME | await windows N CAPTION: other processes have got that far.
+      // await file NAME | await windows N CAPTION: other processes have got that far;
+      // await state PATH VALUE: the dump's value at PATH (keys joined by '.') reads VALUE.
       const QString what = words.size() > 1 ? words[1].toLower() : QString();
-      if (what == u"file") {
+      if (what == u"state") {
+        line.kind = TScriptLine::Kind::AwaitState;
+        ok = words.size() >= 4;
+        if (ok) {
+          line.target = words[2];
+          line.text = rest.mid(words[1].size()).trimmed().mid(words[2].size()).trimmed();
+        }
+      } else if (what == u"file") {
         line.kind = TScriptLine::Kind::AwaitFile;
         line.text = rest.mid(words[1].size()).trimmed();
         ok = !line.text.isEmpty();

@@ -11,14 +11,15 @@
 struct TScriptLine {
   enum class Kind {
     Command, Move, Press, Release, Click, Key, Wait, Shot, Dump, Close, Link, Find, Drop, Tree, Item,
-    AwaitFile, AwaitWindows, Field, Preview, Zoom
+    AwaitFile, AwaitWindows, AwaitState, Field, Preview, Zoom
   };
   Kind kind = Kind::Wait;
   int lineNumber = 0;      // from 1, in the file
   QString text;            // Command: the command text; Shot, Dump, Drop, AwaitFile: the file
                            // name; Link: the URL; Find: the text to find; Tree, AwaitWindows:
-                           // the caption; Field: the text typed; Preview: the tool button's name
-  QString target;          // Link: the target frame, empty when none
+                           // the caption; Field: the text typed; Preview: the tool button's name;
+                           // AwaitState: the value
+  QString target;          // Link: the target frame, empty when none; AwaitState: the path
   bool matchCase = false;  // Find
   QPoint at;               // Move, Press, Release, Click
   bool shift = false;      // Press, Release, Click

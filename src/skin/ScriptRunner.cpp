@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -38,6 +39,15 @@ constexpr int kCloseTimeoutMs = 20000;
 constexpr int kAwaitTimeoutMs = 20000;
 constexpr int kAwaitPollMs = 20;
 constexpr int kSlideTimeoutMs = 1000;
+
+// The dump's value at a path of keys joined by '.', as text ("true", "12", "playing").
+QString StateAt(const QJsonObject& state, const QString& path) {
+  QJsonValue value = state;
+  for (const QString& key : path.split(u'.')) value = value.toObject().value(key);
+  if (value.isBool()) return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+  if (value.isDouble()) return QString::number(value.toDouble());
+  return value.toString();
+}
 
 bool WriteFile(const QString& name, const QByteArray& bytes) {
   QSaveFile file(name);
@@ -282,6 +292,12 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
     case TScriptLine::Kind::AwaitWindows:
       if (!Await([&] { return FindTopWindowsByTitle(line.text).size() == static_cast<size_t>(line.number); })) {
         error = QStringLiteral("no %1 windows \"%2\" appeared").arg(line.number).arg(line.text);
+        return false;
+      }
+      break;
+    case TScriptLine::Kind::AwaitState:
+      if (!Await([&] { return StateAt(form_.StateForDump(), line.target) == line.text; })) {
+        error = QStringLiteral("%1 did not become %2").arg(line.target, line.text);
         return false;
       }
       break;

@@ -121,16 +121,20 @@ TEST(Script, ReadsFieldLines) {
 
 TEST(Script, ReadsAwaitLines) {
   const TScript script =
-      ParseScript(QStringLiteral("await file /tmp/go now\nawait windows 2 Увеличенная картинка\nawait WINDOWS 0 X\n"));
+      ParseScript(QStringLiteral("await file /tmp/go now\nawait windows 2 Увеличенная картинка\nawait WINDOWS 0 X\n"
+                                 "await state dialog.message Нет принтера\n"));
   ASSERT_TRUE(script.error.isEmpty()) << script.error.toStdString();
-  ASSERT_EQ(script.lines.size(), 3u);
+  ASSERT_EQ(script.lines.size(), 4u);
   EXPECT_EQ(script.lines[0].kind, TScriptLine::Kind::AwaitFile);
   EXPECT_EQ(script.lines[0].text, "/tmp/go now");
   EXPECT_EQ(script.lines[1].kind, TScriptLine::Kind::AwaitWindows);
   EXPECT_EQ(script.lines[1].number, 2);
   EXPECT_EQ(script.lines[1].text, QStringLiteral("Увеличенная картинка"));
   EXPECT_EQ(script.lines[2].number, 0);
-  for (const char* bad : {"await", "await file", "await windows 1", "await windows -1 X", "await windows x X", "await 1 X"})
+  EXPECT_EQ(script.lines[3].kind, TScriptLine::Kind::AwaitState);
+  EXPECT_EQ(script.lines[3].target, "dialog.message");
+  EXPECT_EQ(script.lines[3].text, QStringLiteral("Нет принтера"));
+  for (const char* bad : {"await", "await file", "await windows 1", "await state media.mode", "await windows -1 X", "await windows x X", "await 1 X"})
     EXPECT_FALSE(ParseScript(QString::fromUtf8(bad)).error.isEmpty()) << bad;
 }
 
