@@ -309,3 +309,15 @@ std::string StructText(const SkinLayout& s) {
 }
 
 std::string TitleText(const SkinLayout& s) { return Encode({s.title}); }
+
+std::string TesaurusText(const SkinLayout& s) {
+  QStringList lines;
+  lines << "title=" + Checked(s.title) << WindowButtonLine("minimize", s.minimize)
+        << WindowButtonLine("close", s.close) << QString();
+  for (const SkinElement& e : s.elements) lines << ElementLines(e);
+  for (const SkinFindTxt& f : s.findFields) lines << FindTxtLines(f);
+  for (const SkinHtml& h : s.htmls) lines << HtmlLines(h);
+  for (const SkinText& t : s.texts) lines << TextLines(t);
+  lines << "_screen1 " + Checked(s.backgrounds.front());
+  return Encode(lines);
+}

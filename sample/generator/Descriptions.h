@@ -1,5 +1,5 @@
 #pragma once
-// "Struct.txt" and "Title.txt" for the layout, as Windows-1251 text with CR LF line ends.
+// "Struct.txt", "Title.txt" and the thesaurus window's "Tesaurus.txt" for their layouts, as Windows-1251 text with CR LF line ends.
 
 #include "SkinLayout.h"
 
@@ -7,3 +7,5 @@
 
 std::string StructText(const SkinLayout& layout);
 std::string TitleText(const SkinLayout& layout);
+// One screen: its elements, search fields, panes and texts.
+std::string TesaurusText(const SkinLayout& layout);

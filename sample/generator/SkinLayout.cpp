@@ -11,6 +11,7 @@ const QString kClick = QStringLiteral("click.wav");
 // The page media buttons at the right end of the bar under the page.
 constexpr int kMediaButtonsLeft = 662;
 constexpr int kFindButtonLeft = kMediaButtonsLeft - 30;
+constexpr int kThesaurusButtonLeft = kFindButtonLeft - 30;
 const QString kToggle = QStringLiteral("toggle.wav");
 
 SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect,
@@ -202,7 +203,9 @@ SkinLayout SampleLayout() {
       {"r_stop", FaceIcon::StopClip, "stop", QStringLiteral("Остановить ролик")},
       {"r_music", FaceIcon::Music, "bgsound", QStringLiteral("Включить или выключить фоновую музыку")},
   };
-  // Left of them, the search page of the dialog.
+  // Left of them, the thesaurus and the search page of the dialog.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_tez", QRect(kThesaurusButtonLeft, 518, 28, 23),
+                              QStringLiteral("Т"), "tesaurus", QStringLiteral("Тезаурус (Shift+T)")));
   s.elements.push_back(IconButton(1, "r_find", QRect(kFindButtonLeft, 518, 28, 23), FaceIcon::Search, "findnext1",
                                   QStringLiteral("Поиск по книге (Ctrl+F)")));
   int left = kMediaButtonsLeft;
@@ -274,7 +277,7 @@ SkinLayout SampleLayout() {
   SkinText title;
   title.screen = 1;
   title.area = s.pageHeader.adjusted(18, 0, 0, 0);
-  title.area.setRight(kFindButtonLeft - 9);  // clear of the search and media buttons
+  title.area.setRight(kThesaurusButtonLeft - 9);  // clear of the thesaurus, search and media buttons
   title.family = CaptionFontFamily();
   title.points = 10;
   title.bold = true;

@@ -21,6 +21,7 @@
 #include "Screens.h"
 #include "SkinLayout.h"
 #include "Songs.h"
+#include "Thesaurus.h"
 #include "WavWriter.h"
 
 #include <QDir>
@@ -103,6 +104,19 @@ int Run(const QStringList& args) {
             QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
   WriteFile(out.filePath("Title.txt"),
             QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
+
+  const SkinLayout thesaurus = ThesaurusLayout();
+  const QImage thesaurusScreen = DrawThesaurusScreen(thesaurus);
+  SaveBmp(thesaurusScreen, out.filePath(thesaurus.backgrounds.front()));
+  for (const SkinElement* e : {&thesaurus.minimize, &thesaurus.close, &thesaurus.elements.front()})
+    DrawElement(*e, thesaurusScreen, out);
+  const std::string tesaurusText = TesaurusText(thesaurus);
+  WriteFile(out.filePath("Tesaurus.txt"), QByteArray(tesaurusText.data(), static_cast<qsizetype>(tesaurusText.size())));
+  const std::string thesaurusIndex = ThesaurusIndex();
+  WriteFile(out.filePath(ThesaurusIndexFile),
+            QByteArray(thesaurusIndex.data(), static_cast<qsizetype>(thesaurusIndex.size())));
+  const BookFile thesaurusPage = ThesaurusPage();
+  WriteFile(QDir(out.filePath(kPageFolder)).filePath(thesaurusPage.name), thesaurusPage.bytes);
 
   WriteFile(out.filePath(kHelpFile), HelpPage());
   WriteFile(out.filePath(layout.trees.at(0).file), ContentsFile());

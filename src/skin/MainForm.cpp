@@ -142,15 +142,7 @@ void TMainForm::RunSecondaryRole(TRole role) {
     RunPictureWindow();
     return;
   }
-  // The thesaurus window is built from its own description once the thesaurus lands; until
-  // then the role shows an empty window under its caption.
-  Global.ThesaurusRole = true;
-  ReadBookTitle();
-  WindowBus().SetGroup(FromCp1251(Global.BookTitle));
-  setWindowFlag(Qt::FramelessWindowHint, false);
-  setWindowTitle(OtherInstances::kThesaurusCaption);
-  resize(640, 480);
-  show();
+  RunThesaurusWindow();
 }
 
 bool TMainForm::OpeningRunning() const { return openingTimer_ && openingTimer_->Enabled(); }

@@ -241,6 +241,8 @@ class TMainForm : public QWidget,
   std::string NoDescriptionMessage() const;
   void RunSecondaryRole(TRole role);
   void RunPictureWindow();
+  void RunThesaurusWindow();
+  void OpenThesaurus();
   QJsonObject InstancesForDump() const;
   QJsonObject PreviewForDump() const;
   void ReadBookTitle();

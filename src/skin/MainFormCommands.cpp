@@ -34,8 +34,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
     Freeze3dIfPlaying();
-    // A window without a caption cannot be found by it: an untitled book closes itself.
-    if (TrimBlanks(Global.BookTitle).empty()) {
+    // A window without a caption cannot be found by it: an untitled book closes itself, and so
+    // does the thesaurus, whose caption other books' thesauruses share.
+    if (TrimBlanks(Global.BookTitle).empty() || Global.ThesaurusRole) {
       close();
     } else if (const TWindowHandle window = FindTopWindowByTitle(FromCp1251(Global.BookTitle))) {
       WindowBus().SendMessage(window, {WM_CLOSE, 0, 0, {}});
@@ -125,6 +126,9 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       break;
     case TCommandAction::ContextMenu:
       if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
+      break;
+    case TCommandAction::Tesaurus:
+      OpenThesaurus();
       break;
     case TCommandAction::InstallFonts:
       if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));

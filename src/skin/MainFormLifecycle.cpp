@@ -89,6 +89,8 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
     HtmlFrame->SelectAllText();
   } else if (ctrlOnly && key == Qt::Key_F) {
     if (Dialog && Global.CurrentScreen == 1) Dialog->ShowPage(TCoolDialog::SearchPage);
+  } else if (shiftOnly && key == Qt::Key_T) {
+    OpenThesaurus();
   } else if (ctrlOnly && key == Qt::Key_I) {
     if (PopupLists) PopupLists->AddToFavorite();
   } else if (ctrlOnly && key == Qt::Key_P) {
@@ -98,7 +100,6 @@ bool TMainForm::FormKeyDown(QObject* sender, int key, Qt::KeyboardModifiers shif
       if (HtmlFrame) HtmlFrame->PrintDocument();
     });
   }
-  // The thesaurus joins these keys as it lands.
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include "app/DescriptionKeys.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -41,9 +42,18 @@ const TTopLevelKeyword kTopLevelKeywords[] = {
     {"close", [](TKeyCursor& c, TSkinModel& m) { m.CloseBtn = ReadWindowButton(c, "exit"); }},
 };
 
-void ReadTopLevel(const TLines& lines, const std::string& name, TSkinModel& model, TSkinReadTrace* trace) {
+// The thesaurus window's description knows fewer of them; its "title" is read and not used.
+const TTopLevelKeyword kTesaurusTopLevelKeywords[] = {
+    {"title", [](TKeyCursor& c, TSkinModel&) { c.Token("title"); }},
+    {"icon", [](TKeyCursor& c, TSkinModel& m) { m.Icon = c.Token("icon"); }},
+    {"minimize", [](TKeyCursor& c, TSkinModel& m) { m.MinimizeBtn = ReadWindowButton(c, "minimize"); }},
+    {"close", [](TKeyCursor& c, TSkinModel& m) { m.CloseBtn = ReadWindowButton(c, "exit"); }},
+};
+
+void ReadTopLevel(const TLines& lines, const std::string& name, std::span<const TTopLevelKeyword> keywords,
+                  TSkinModel& model, TSkinReadTrace* trace) {
   for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
-    for (const TTopLevelKeyword& keyword : kTopLevelKeywords) {
+    for (const TTopLevelKeyword& keyword : keywords) {
       if (lines[line].find(keyword.word) == std::string::npos) continue;
       TKeyCursor cursor(lines, line, name, keyword.word);
       cursor.trace = trace;
@@ -122,8 +132,16 @@ const THeader kHeaders[] = {
     {"_screen", ReadScreen},
 };
 
-const THeader* HeaderOf(const std::string& line) {
-  for (const THeader& header : kHeaders)
+const THeader kTesaurusHeaders[] = {
+    kHeaders[0],  // button
+    {"_html", [](TKeyCursor& c, int s, TSkinModel& m) { Declare(m.Htmls, ReadHtml(c), s); }},
+    {"_findtxt", [](TKeyCursor& c, int s, TSkinModel& m) { Declare(m.FindTxts, ReadFindTxt(c), s); }},
+    {"_text", [](TKeyCursor& c, int s, TSkinModel& m) { Declare(m.Texts, ReadText(c), s); }},
+    {"_screen", ReadScreen},
+};
+
+const THeader* HeaderOf(const std::string& line, std::span<const THeader> headers) {
+  for (const THeader& header : headers)
     if (line.find(header.word) != std::string::npos) return &header;
   return nullptr;
 }
@@ -147,9 +165,10 @@ int ScreenIndex(const std::string& line, const THeader& header, const TKeyCursor
   return number - 1;
 }
 
-void ReadElements(const TLines& lines, const std::string& name, TSkinModel& model, TSkinReadTrace* trace) {
+void ReadElements(const TLines& lines, const std::string& name, std::span<const THeader> headers, TSkinModel& model,
+                  TSkinReadTrace* trace) {
   for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
-    const THeader* header = HeaderOf(lines[line]);
+    const THeader* header = HeaderOf(lines[line], headers);
     if (!header) continue;
     TKeyCursor cursor(lines, line, name, header->word);
     cursor.trace = trace;
@@ -167,8 +186,15 @@ void ReadElements(const TLines& lines, const std::string& name, TSkinModel& mode
 
 TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSkinReadTrace* trace) {
   TSkinModel model;
-  ReadTopLevel(lines, descriptionName, model, trace);
-  ReadElements(lines, descriptionName, model, trace);
+  ReadTopLevel(lines, descriptionName, kTopLevelKeywords, model, trace);
+  ReadElements(lines, descriptionName, kHeaders, model, trace);
+  return model;
+}
+
+TSkinModel ReadTesaurusSkin(const TLines& lines, const std::string& descriptionName) {
+  TSkinModel model;
+  ReadTopLevel(lines, descriptionName, kTesaurusTopLevelKeywords, model, nullptr);
+  ReadElements(lines, descriptionName, kTesaurusHeaders, model, nullptr);
   return model;
 }
 

@@ -16,6 +16,10 @@
 // passed over instead.
 TSkinModel ReadSkin(const TLines& lines, const std::string& descriptionName, TSkinReadTrace* trace = nullptr);
 
+// The thesaurus window's description: "title" (not used), "icon", "minimize" and "close",
+// then the elements "button", "_html", "_findtxt", "_text" and "_screen". Throws as ReadSkin.
+TSkinModel ReadTesaurusSkin(const TLines& lines, const std::string& descriptionName);
+
 // The words that open elements, in the order the second pass tests them.
 std::vector<std::string> ElementHeaderWords();
 // The top-level keywords in the order the first pass tests them on every line.

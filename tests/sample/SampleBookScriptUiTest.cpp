@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,6 +36,7 @@ const QPoint kTurningTab(672, 111);      // title screen: "3D", the car on its t
 const QPoint kShowroom(359, 264);        // title screen: inside the 3D view
 const QPoint kVideoButton(676, 529);     // reading screen: the engine clip in its panel
 const QPoint kMusicButton(766, 529);     // reading screen: background music on or off
+const QPoint kThesaurusButton(616, 529);  // reading screen: the thesaurus
 const QPoint kAddFavorite(748, 403);     // reading screen: the page into the favourites
 const QPoint kShowFavorites(748, 441);   // reading screen: the favourites list
 const QPoint kDeleteFavorites(748, 479);  // reading screen: the favourites list in delete mode
@@ -174,7 +176,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 19 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 20 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -645,6 +647,67 @@ TEST_F(SampleBookScript, TurnsTheCarPlaysTheEngineClipAndSwitchesTheMusic) {
   // The fade out ended and the music player's volume is back where it was.
   EXPECT_EQ(silence["volume"].toArray(), (QJsonArray{65535, 65535}));
   EXPECT_TRUE(StoredSettings().contains(QStringLiteral("\"BGSound\"=dword:00000000")));
+}
+
+// The thesaurus window on its own: its skin, its page, the heading search; a second copy
+// started meanwhile ends at once.
+TEST_F(SampleBookScript, ThesaurusWindowFindsATermsHeading) {
+  const QString page = QStringLiteral(SKINBOOK_SAMPLE_BOOK) + "/man/tezaurus.htm";
+  const QString go = File("go");
+  QProcess first;
+  Start(first,
+        {Dumped("start.json"), "shot " + File("thesaurus.png"), "field 1 поршень", "key Enter", Dumped("found.json"),
+         "await file " + go, "close"},
+        {page, "/t"});
+  ASSERT_TRUE(first.waitForStarted());
+  QElapsedTimer waited;
+  waited.start();
+  while (!QFileInfo::exists(File("found.json")) && waited.elapsed() < kRunTimeoutMs) QThread::msleep(20);
+
+  QProcess second;
+  Start(second, {"wait 5000", Dumped("second.json"), "close"}, {page, "/t"});
+  EXPECT_TRUE(second.waitForFinished(kRunTimeoutMs));
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_FALSE(QFileInfo::exists(File("second.json"))) << "the second thesaurus ran its script";
+  folders_.Write("go", {});
+  ASSERT_TRUE(first.waitForFinished(kRunTimeoutMs));
+  EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+
+  const QJsonObject start = Dump("start.json");
+  EXPECT_EQ(start["instances"].toObject()["role"].toString(), "thesaurus");
+  EXPECT_TRUE(start["pane"].toObject()["currentFile"].toString().toLower().endsWith("\\man\\tezaurus.htm"));
+  const QImage shot(File("thesaurus.png"));
+  EXPECT_EQ(shot.size(), QSize(520, 440));
+  // The title band is the skin's dark metal, not a bare window's white.
+  EXPECT_LT(qGray(shot.pixel(260, 20)), 128);
+  EXPECT_EQ(Dump("found.json")["pane"].toObject()["selText"].toString(), QStringLiteral("~ Поршень"));
+}
+
+// Shift+T and the command open one thesaurus window; the main window's end closes it.
+TEST_F(SampleBookScript, ThesaurusOpensOnceAndGoesWithTheMainWindow) {
+  const QString thesaurus = QStringLiteral("Тезаурус");
+  const TRun run = RunScript({
+      At("click", kOpenBook),
+      "key Shift+T",
+      "await windows 1 " + thesaurus,
+      At("click", kThesaurusButton),
+      "wait 300",
+      Dumped("once.json"),
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+  std::vector<qint64> pids;
+  for (const QJsonValue& w : Dump("once.json")["instances"].toObject()["windows"].toArray())
+    if (w.toObject()["caption"].toString() == thesaurus) pids.push_back(w.toObject()["pid"].toInteger());
+  ASSERT_EQ(pids.size(), 1u) << "the button started no second thesaurus";
+  QElapsedTimer waited;
+  waited.start();
+  while (::kill(static_cast<pid_t>(pids[0]), 0) == 0 && waited.elapsed() < 10000) QThread::msleep(20);
+  if (::kill(static_cast<pid_t>(pids[0]), 0) == 0) {
+    ADD_FAILURE() << "the thesaurus is still running";
+    ::kill(static_cast<pid_t>(pids[0]), SIGKILL);
+  }
 }
 
 }  // namespace

@@ -262,6 +262,36 @@ TEST_F(SkinReader, DeclarationsReadTheirKeysInOrderAcrossLines) {
   EXPECT_TRUE(m.ScreenBtns.empty());  // declarations make no screens
 }
 
+// The thesaurus window knows buttons, panes, search fields, texts and its screen; the main
+// window's other elements and top-level keys are passed over, and so is its title.
+TEST_F(SkinReader, ThesaurusDescriptionReadsItsOwnElementsOnly) {
+  TStructBuilder d;
+  d.Line("title=Мой тезаурус").Line("icon=tez.ico").Line("rolic=intro.avi").WindowButtons();
+  d.Button(1, "findnext1")
+      .Line("switchone1;vx=1;vy=2;fn1=a;fn2=b;fn3=c;fn4=d;state=on;store=off;goup=x;godown=y;hint=h;wav=no")
+      .Line("_html1;vx=20;vy=96;vw=500;vh=396;fn=man\\t.htm;number=1")
+      .Line("_findtxt1;vx=136;vy=58;vw=376;vh=76;frame=;nofiles=[];number=1;hint=Термин")
+      .Line("_text1;vx=28;vy=408;vw=488;font=Arial;size=8;style=normal;color=1,2,3;value=x;ident=statusline;number=2")
+      .Line("_clip1;vx=1;vy=2;vw=3;vh=4;bgcolor=0,0,255;html=7")
+      .Screen(1, "tez_bg.bmp");
+
+  const TSkinModel m = ReadTesaurusSkin(d.Lines(), "Tesaurus.txt");
+
+  ASSERT_EQ(m.ScreenCount(), 1);
+  EXPECT_EQ(Commands(m.ScreenBtns[0]), (std::vector<std::string>{"findnext1", "minimize", "exit"}));
+  EXPECT_TRUE(m.ScreenSwthOne[0].empty());
+  EXPECT_EQ(m.ScreenBackgrounds[0], "tez_bg.bmp");
+  EXPECT_EQ(m.Icon, "tez.ico");
+  EXPECT_TRUE(m.Rolic.empty());
+  ASSERT_EQ(m.Htmls.size(), 1u);
+  EXPECT_EQ(m.Htmls[0].vw, 500);
+  ASSERT_EQ(m.FindTxts.size(), 1u);
+  EXPECT_EQ(m.FindTxts[0].number, 1);
+  ASSERT_EQ(m.Texts.size(), 1u);
+  EXPECT_EQ(m.Texts[0].ident, "statusline");
+  EXPECT_TRUE(m.Clips.empty());
+}
+
 TEST_F(SkinReader, ThreeTreesAreThreeRecords) {
   TStructBuilder d;
   for (int i = 1; i <= 3; ++i)
