@@ -156,9 +156,13 @@ bool TScriptRunner::TypeIntoField(const TScriptLine& line, QString& error) {
   return true;
 }
 
+// When a print preview opened during the wait, the lines after this one ran from its event loop:
+// the script has moved past the wait, which then ends without a verdict.
 bool TScriptRunner::Await(const std::function<bool()>& done) {
   QDeadlineTimer deadline(kAwaitTimeoutMs);
+  const size_t waitingAt = next_;
   while (!done()) {
+    if (next_ != waitingAt || finished_) return true;
     if (deadline.hasExpired()) return false;
     Wait(kAwaitPollMs);
   }

@@ -5,6 +5,7 @@
 
 #include "app/ui/OtherInstances.h"
 #include "platform/Globals.h"
+#include "platform/HostPath.h"
 #include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowBus.h"
 #include "support/SavedGlobals.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -273,6 +275,43 @@ TEST_F(Instances, ClosingTheMainWindowClosesTheBooksOtherWindowsFirstAndNoOtherB
   const TWindowHandle foreignWindow = AwaitWindow(foreign, kPictureCaption);
   WindowBus().SendMessage(foreignWindow, {WM_CLOSE, 0, 0, {}}, kAnswerTimeoutMs);
   EXPECT_TRUE(AwaitEnd(foreign));
+}
+
+TEST_F(Instances, APictureSentForPrintingIsPreviewedThenRemovedAndF1ThereOpensTheHelp) {
+  const QString temp = dir_.MakeFolder(QStringLiteral("tmp"));
+  env_.insert("TMPDIR", temp);
+  const QString picture = temp + QStringLiteral("/to-print.bmp");
+  QImage image(240, 160, QImage::Format_RGB32);
+  image.fill(Qt::darkGreen);
+  ASSERT_TRUE(image.save(picture, "BMP"));
+
+  // The request goes once the script runs, after the start-up; the preview then opens while the
+  // script waits for it, and the lines after the wait run in the preview.
+  const QString ready = dir_.Path() + QStringLiteral("/ready.json");
+  const QString dump = dir_.Path() + QStringLiteral("/preview.json");
+  QProcess& main = Start({"--script", Script({"dump " + ready, "await state preview.open true", "dump " + dump,
+                                              "key f1", "await windows 1 " + kPictureCaption, "key esc",
+                                              "await state preview.open false", "close"})});
+  const TWindowHandle window = AwaitWindow(main);
+  ASSERT_TRUE(window);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return QFile::exists(ready); }, kStartTimeoutMs));
+
+  TInstanceMessage request = TInstanceMessage::Make(TInstanceKind::PrintPicture, HostPath::ToWindows(picture));
+  request.Count = 3;
+  request.Codes[1] = 1;
+  request.Texts[1] = "240";
+  request.Codes[2] = 2;
+  request.Texts[2] = "160";
+  SendCopyDataToWindow(window, request, &me_, kAnswerTimeoutMs);
+
+  ASSERT_TRUE(AwaitEnd(main, 60000));
+  EXPECT_EQ(main.exitCode(), 0) << main.readAllStandardError().toStdString();
+  const QJsonObject preview = ReadJson(dump)["preview"].toObject();
+  EXPECT_TRUE(preview["open"].toBool());
+  EXPECT_EQ(preview["pages"].toInt(), 1) << "a picture is fitted to one page";
+  EXPECT_FALSE(QFile::exists(picture)) << "the printed file in the temporary folder is removed";
+  EXPECT_TRUE(ProcessEventsUntil([] { return FindTopWindowsByTitle(kPictureCaption).empty(); }, kStartTimeoutMs))
+      << "the help window goes with the main window";
 }
 
 }  // namespace
