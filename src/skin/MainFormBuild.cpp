@@ -12,6 +12,7 @@
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
 #include "skin/ArchiveBrowser.h"
+#include "media/SlideImage.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
 #include "tools/PanelBkgrd.h"
@@ -45,6 +46,7 @@ void TMainForm::BuildWindow() {
   }
 
   ReadReaderOptions();
+  if (!Skin.Images.empty()) ReadSlideShowOptions();
   InstallCodecs();
   setAcceptDrops(true);
   Global.CurrentScreen = 0;
@@ -186,6 +188,8 @@ void TMainForm::CreateComponents() {
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
   CreatePagePlayer();
+  if (!Skin.Images.empty())
+    Slides = std::make_unique<TSlideImage>(this, Skin.Images, [this](QPoint at) { FormMouseMove(at); });
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);

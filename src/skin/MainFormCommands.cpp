@@ -10,6 +10,7 @@
 #include "search/FindTxtHtml.h"
 #include "media/ButtonSound.h"
 #include "media/MyAviPlayer.h"
+#include "media/SlideImage.h"
 #include "media/Sound.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
@@ -21,6 +22,7 @@
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
 
 #include <QApplication>
@@ -67,6 +69,10 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         if (!host.isEmpty()) QDir::setCurrent(host);
         Shell::Open(c.value, c.rest, folder);
       }
+      break;
+    case TCommandAction::About:
+      if (!AboutBox) AboutBox = TAboutBox::Create(this);
+      if (AboutBox) AboutBox->ShowModal();
       break;
     case TCommandAction::Minimize:
       showMinimized();
@@ -154,6 +160,12 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::Unarc:
       if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;
+    case TCommandAction::NextPic:
+      if (Slides) Slides->NextPicture();
+      break;
+    case TCommandAction::PrevPic:
+      if (Slides) Slides->PreviousPicture();
+      break;
     default:
       // The other actions belong to components this window does not have.
       break;
@@ -190,6 +202,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (FindTxt) FindTxt->ScreenChanged(target);
   if (PathInput) PathInput->ScreenChanged(target);
   if (PagePlayer) PagePlayer->ScreenChanged(target);
+  if (Slides) Slides->ScreenChanged();
   if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {

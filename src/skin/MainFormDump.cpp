@@ -7,11 +7,13 @@
 #include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
 #include "platform/ui/Dialogs.h"
+#include "media/SlideImage.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
 
 #include <QJsonArray>
@@ -63,6 +65,10 @@ QJsonObject TMainForm::StateForDump() const {
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
   AddMediaState(state);
+  state["windows"] = QJsonObject{{"about", AboutBox && AboutBox->isVisible()},
+                                 {"fontForm", HtmlFrame && HtmlFrame->FontForm()}};
+  if (AboutBox) state["about"] = AboutBox->StateForDump();
+  state["slides"] = Slides ? Slides->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }
