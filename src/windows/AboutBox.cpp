@@ -33,6 +33,7 @@ bool Inside(const QRect& r, QPoint at) {
 
 TAboutBox::TAboutBox(const TAboutDescription& description, const QImage& picture, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), background_(picture) {
+  setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About"));
   setWindowModality(Qt::ApplicationModal);
   setAttribute(Qt::WA_OpaquePaintEvent);
