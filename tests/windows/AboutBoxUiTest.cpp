@@ -2,13 +2,16 @@
 
 #include "app/Folders.h"
 #include "app/ResourcePack.h"
+#include "app/Settings.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "support/SavedGlobals.h"
 #include "support/ui/BookFixture.h"
 #include "support/ui/DesktopRecorder.h"
 #include "support/ui/EventLoopWait.h"
+#include "support/ui/SkinFixture.h"
 #include "tools/Captions.h"
+#include "tools/MyControl.h"
 
 #include <gtest/gtest.h>
 #include <QGuiApplication>
@@ -41,6 +44,11 @@ class AboutBox : public ::testing::Test {
   }
 
   void Open() {
+    WriteSample();
+    Show();
+  }
+
+  void WriteSample() const {
     WriteAbout({
         "picture=about.bmp",
         "vertex=[0,0; 300,0; 300,200; 0,200]",
@@ -57,6 +65,9 @@ class AboutBox : public ::testing::Test {
             .arg(kButton.x())
             .arg(kButton.y()),
     });
+  }
+
+  void Show() {
     about_ = TAboutBox::Create(nullptr);
     ASSERT_TRUE(about_);
     about_->ShowModal();
@@ -139,4 +150,31 @@ TEST_F(AboutBox, EnterAndEscCloseTheWindow) {
     QTest::keyClick(about_.get(), key);
     EXPECT_FALSE(about_->isVisible()) << key;
   }
+}
+
+TEST_F(AboutBox, TheButtonsHintFollowsTheHintSetting) {
+  for (const bool hints : {true, false}) {
+    TBookSettings().Write(Settings::Hint, hints ? 1 : 0);
+    Open();
+    const auto controls = about_->findChildren<TMyControl*>();
+    ASSERT_EQ(controls.size(), 1);
+    EXPECT_EQ(controls.front()->toolTip(), hints ? QStringLiteral("Закрыть") : QString());
+  }
+}
+
+// The window's "about" makes the window once and shows it each time; the exit closes it.
+TEST_F(AboutBox, TheAboutCommandShowsOneWindowThatTheExitCloses) {
+  WriteTestSkin(book_, UniqueTitle("about"));
+  WriteSample();
+  auto form = OpenBook(book_);
+  form->RunCommand("about", {}, 0, TMainForm::TKind::Button, true);
+  ASSERT_TRUE(form->AboutBox);
+  TAboutBox* first = form->AboutBox.get();
+  EXPECT_TRUE(first->isVisible());
+  QTest::keyClick(first, Qt::Key_Escape);
+  form->RunCommand("about", {}, 0, TMainForm::TKind::Button, true);
+  EXPECT_EQ(form->AboutBox.get(), first);
+  EXPECT_TRUE(first->isVisible());
+  form->close();
+  EXPECT_FALSE(first->isVisible());
 }
