@@ -91,6 +91,9 @@ TEST_F(FontForm, OkGivesEveryViewerTheChoice) {
   QTest::mouseClick(form->OKButton, Qt::LeftButton);
   EXPECT_TRUE(ProcessEventsUntil([&] { return !frame_->FontForm(); }));
   ExpectViewers({QStringLiteral("Arial"), 0x0000FF, 12, 0x008000, 0xF0FBFF});
+  // The page shown takes the new background at once.
+  TFrameViewer* shown = frame_->CurrentViewer();
+  EXPECT_EQ(shown->grab().toImage().pixelColor(shown->width() - 30, shown->height() - 10), QColor(0xFF, 0xFB, 0xF0));
 }
 
 // A colour without a name joins the list in its "$" form; Reset goes back to the opening values.
@@ -102,6 +105,9 @@ TEST_F(FontForm, UnnamedBackgroundsAndResetToTheOpeningValues) {
   EXPECT_EQ(form->BackListBox->currentItem()->text(), "$00123456");
   EXPECT_EQ(form->BackListBox->item(form->BackListBox->count() - 1)->text(), "$00123456");
   EXPECT_EQ(form->GetBackground(), 0x123456);
+  EXPECT_EQ(
+      form->FontViewer->grab().toImage().pixelColor(form->FontViewer->width() - 30, form->FontViewer->height() - 10),
+      QColor(0x56, 0x34, 0x12));
   form->BackListBox->setCurrentRow(-1);
   EXPECT_EQ(form->GetBackground(), kButtonFaceColor);
 
