@@ -38,11 +38,12 @@ TAboutDescription ReadAboutLines(const TLines& lines, const std::string& descrip
   lower.reserve(lines.size());
   for (const std::string& line : lines) lower.push_back(AsciiLower(line));
 
+  // Only a keyword with its '=' counts here: a text may well speak of pictures or vertices.
   TAboutDescription about;
   for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
-    if (const size_t at = lower[line].find("picture"); at != std::string::npos)
+    if (const size_t at = lower[line].find("picture="); at != std::string::npos)
       about.picture = ParseTokenAt(lines[line], static_cast<int>(at) + 1 + 7 + 1);
-    if (Has(lower[line], "vertex")) {
+    if (Has(lower[line], "vertex=")) {
       about.vertex = ParseVertexList(lines, line);
       about.hasVertex = true;
     }

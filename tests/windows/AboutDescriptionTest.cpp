@@ -55,14 +55,17 @@ TEST(AboutDescription, ReadsPictureShapeTextsAndButtons) {
   EXPECT_EQ(close.wav, "click.wav");
 }
 
-TEST(AboutDescription, TextWinsOverButtonAndKeysDoNotStartElements) {
+TEST(AboutDescription, TextWinsOverButtonAndWordsInValuesStartNothing) {
   const TAboutDescription about = ReadAboutLines(Lines({
       "button with text vx=1; vy=2; font=A; size=8; style=; color=0,0,0; value=x; idenf=",
       "button vx=3; vy=4",
       "fn1=text_up.bmp; fn2=text_mv.bmp",  // the keys of the button before: no text here
       "hint=Press the button; wav=no",
+      "picture=about.bmp",
+      "text vx=1; vy=2; font=A; size=8; style=; color=0,0,0; value=Pictures and a vertex by me; idenf=",
   }));
-  ASSERT_EQ(about.texts.size(), 1u);
+  EXPECT_EQ(about.picture, "about.bmp");
+  ASSERT_EQ(about.texts.size(), 2u);
   EXPECT_EQ(about.texts[0].vx, 1);
   ASSERT_EQ(about.buttons.size(), 1u);
   EXPECT_EQ(about.buttons[0].fn1, "text_up.bmp");
