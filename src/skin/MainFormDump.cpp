@@ -3,6 +3,7 @@
 #include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
+#include "document/FontForm.h"
 #include "document/HtmlFrame.h"
 #include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
@@ -65,8 +66,9 @@ QJsonObject TMainForm::StateForDump() const {
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
   AddMediaState(state);
+  const TFontForm* fontForm = HtmlFrame ? HtmlFrame->FontForm() : nullptr;
   state["windows"] = QJsonObject{{"about", AboutBox && AboutBox->isVisible()},
-                                 {"fontForm", HtmlFrame && HtmlFrame->FontForm()}};
+                                 {"fontForm", fontForm && fontForm->isVisible()}};
   if (AboutBox) state["about"] = AboutBox->StateForDump();
   state["slides"] = Slides ? Slides->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
