@@ -32,7 +32,7 @@ TSlideImage::TSlideImage(QWidget* window, const TDynamicImageArray& areas, TMous
     : mouseMove_(std::move(mouseMove)) {
   for (const RImage& r : areas) {
     auto* image = new QLabel(window);
-    image->setGeometry(r.vx, r.vy, r.vw - r.vx, r.vh - r.vy);
+    image->setGeometry(r.vx, r.vy, std::max(0, r.vw - r.vx), std::max(0, r.vh - r.vy));
     image->setAlignment(Qt::AlignCenter);
     image->setScaledContents(false);
     image->setMouseTracking(true);
