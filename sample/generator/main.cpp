@@ -20,8 +20,8 @@
 #include "PopupPictures.h"
 #include "Preview.h"
 #include "Screens.h"
-#include "Slides.h"
 #include "SkinLayout.h"
+#include "Slides.h"
 #include "Songs.h"
 #include "Thesaurus.h"
 #include "WavWriter.h"
@@ -62,10 +62,14 @@ int Run(const QStringList& args) {
   QString previewFolder, diskFolder;
   bool usage = args.isEmpty();
   for (int i = 1; i < args.size() && !usage; i += 2) {
-    if (i + 1 >= args.size()) usage = true;
-    else if (args[i] == "--preview") previewFolder = args[i + 1];
-    else if (args[i] == "--disk") diskFolder = args[i + 1];
-    else usage = true;
+    if (i + 1 >= args.size())
+      usage = true;
+    else if (args[i] == "--preview")
+      previewFolder = args[i + 1];
+    else if (args[i] == "--disk")
+      diskFolder = args[i + 1];
+    else
+      usage = true;
   }
   if (usage) {
     std::fputs("usage: samplegen OUTDIR [--preview DIR] [--disk DIR]\n", stderr);
@@ -94,7 +98,8 @@ int Run(const QStringList& args) {
   std::set<QString> popupLooks;
   for (const SkinPopup& popup : layout.popups) {
     if (!popupLooks.insert(popup.look).second) continue;
-    for (const auto& [part, picture] : DrawPopupPictures(popup)) SaveBmp(picture, out.filePath(PopupPictureFile(popup, part)));
+    for (const auto& [part, picture] : DrawPopupPictures(popup))
+      SaveBmp(picture, out.filePath(PopupPictureFile(popup, part)));
   }
 
   const std::vector<QImage> piston = PistonFrames();
@@ -117,10 +122,8 @@ int Run(const QStringList& args) {
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);
-  WriteFile(out.filePath("Struct.txt"),
-            QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
-  WriteFile(out.filePath("Title.txt"),
-            QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
+  WriteFile(out.filePath("Struct.txt"), QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
+  WriteFile(out.filePath("Title.txt"), QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
 
   const SkinLayout thesaurus = ThesaurusLayout();
   const QImage thesaurusScreen = DrawThesaurusScreen(thesaurus);

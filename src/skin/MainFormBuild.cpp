@@ -1,22 +1,22 @@
 // The main window's build from the skin model, in the order the components depend on.
 
 #include "app/ComprStream.h"
-#include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/Settings.h"
 #include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
-#include "search/FindTxtHtml.h"
+#include "media/SlideImage.h"
 #include "platform/Cp1251.h"
-#include "app/Settings.h"
+#include "platform/Globals.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "search/FindTxtHtml.h"
 #include "skin/ArchiveBrowser.h"
-#include "media/SlideImage.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
-#include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
+#include "tools/PanelBkgrd.h"
 #include "tools/PathInputBox.h"
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
@@ -31,7 +31,6 @@ namespace {
 
 constexpr int kPistonLeft = 583;
 constexpr int kPistonTop = 470;
-
 
 }  // namespace
 
@@ -191,7 +190,7 @@ void TMainForm::CreateComponents() {
   if (!Skin.Images.empty())
     Slides = std::make_unique<TSlideImage>(this, Skin.Images, [this](QPoint at) { FormMouseMove(at); });
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
-  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
+  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2)
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
   ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);

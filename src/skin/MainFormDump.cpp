@@ -1,14 +1,14 @@
 // The window's observable state, for scripted runs.
 
-#include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
 #include "document/FontForm.h"
 #include "document/HtmlFrame.h"
-#include "search/FindTxtHtml.h"
-#include "platform/Cp1251.h"
-#include "platform/ui/Dialogs.h"
 #include "media/SlideImage.h"
+#include "platform/Cp1251.h"
+#include "platform/Globals.h"
+#include "platform/ui/Dialogs.h"
+#include "search/FindTxtHtml.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
@@ -56,8 +56,8 @@ QJsonObject TMainForm::StateForDump() const {
   state["texts"] = texts;
   state["status"] = StatusLine ? FromCp1251(StatusLine->Text()) : QString();
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
-  state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
-                                                              {"B", QJsonObject{{"exists", false}}}};
+  state["trees"] = Trees ? Trees->StateForDump()
+                         : QJsonObject{{"A", QJsonObject{{"exists", false}}}, {"B", QJsonObject{{"exists", false}}}};
   state["instances"] = InstancesForDump();
   state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
   state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
@@ -67,8 +67,8 @@ QJsonObject TMainForm::StateForDump() const {
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
   AddMediaState(state);
   const TFontForm* fontForm = HtmlFrame ? HtmlFrame->FontForm() : nullptr;
-  state["windows"] = QJsonObject{{"about", AboutBox && AboutBox->isVisible()},
-                                 {"fontForm", fontForm && fontForm->isVisible()}};
+  state["windows"] =
+      QJsonObject{{"about", AboutBox && AboutBox->isVisible()}, {"fontForm", fontForm && fontForm->isVisible()}};
   if (AboutBox) state["about"] = AboutBox->StateForDump();
   state["slides"] = Slides ? Slides->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());

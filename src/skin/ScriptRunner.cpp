@@ -3,8 +3,8 @@
 #include "app/DescriptionSyntax.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
-#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "document/PopupWindow.h"
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
@@ -168,7 +168,8 @@ bool TScriptRunner::Await(const std::function<bool()>& done) {
 // The mouse meets the dialog where it lies over the main window, as a reader's would.
 std::pair<QWindow*, QPoint> TScriptRunner::WindowAt(QPoint at) const {
   const std::vector<QWidget*> modal = form_.ModalWindows();
-  if (!modal.empty()) return {modal.back()->windowHandle(), at + form_.geometry().topLeft() - modal.back()->geometry().topLeft()};
+  if (!modal.empty())
+    return {modal.back()->windowHandle(), at + form_.geometry().topLeft() - modal.back()->geometry().topLeft()};
   if (form_.Dialog && form_.Dialog->isVisible()) {
     const QPoint inDialog = at + form_.geometry().topLeft() - form_.Dialog->geometry().topLeft();
     if (form_.Dialog->rect().contains(inDialog)) return {form_.Dialog->windowHandle(), inDialog};
@@ -241,9 +242,7 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
       else
         QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
       break;
-    case TScriptLine::Kind::Wait:
-      Wait(line.milliseconds);
-      break;
+    case TScriptLine::Kind::Wait: Wait(line.milliseconds); break;
     case TScriptLine::Kind::Shot:
       if (!(form_.Preview() ? form_.Preview()->grab().toImage() : form_.Snapshot()).save(line.text, "PNG")) {
         error = QStringLiteral("cannot write %1").arg(line.text);

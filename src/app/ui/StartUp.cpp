@@ -3,10 +3,10 @@
 #include "app/BookPlace.h"
 #include "app/CommandLine.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ui/Application.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/WindowBus.h"
 #include "skin/MainForm.h"
@@ -14,9 +14,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -73,9 +73,10 @@ int RunProgram(int argc, char** argv) {
   }
   if (!DisplayAvailable()) {
     if (!cl.Scripted()) {
-      std::fputs("skinbook: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
-                 "--screenshot FILE and --script FILE run without one\n",
-                 stderr);
+      std::fputs(
+          "skinbook: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
+          "--screenshot FILE and --script FILE run without one\n",
+          stderr);
       return 1;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");

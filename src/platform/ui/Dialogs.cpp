@@ -5,9 +5,8 @@
 #include <QFileDialog>
 
 namespace Dialogs {
-QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton) {
+QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   if (Global.Unattended) {
     Global.DialogsAnswered << text;
     return defaultButton;
