@@ -169,6 +169,15 @@ QStringList ClipLines(const SkinClip& c) {
       QStringLiteral("bgcolor=%1; html=%2").arg(Color(c.color)).arg(c.html), QString()};
 }
 
+// vw and vh are the area's right and bottom edges; the folder is under the book's folder.
+QStringList ImageLines(const SkinImage& i) {
+  const QRect& b = i.box;
+  return {
+      QStringLiteral("_image %1").arg(i.screen + 1),
+      QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4").arg(b.x()).arg(b.y()).arg(b.x() + b.width()).arg(b.y() + b.height()),
+      "dir=" + Checked(i.folder), QString()};
+}
+
 // vw and vh are the tree's right and bottom edges on the window.
 QStringList TreeLines(const SkinTree& t) {
   return {QStringLiteral("_tree %1").arg(t.screen + 1), QStringLiteral("vw=%1; vh=%2").arg(t.right).arg(t.bottom),
@@ -272,6 +281,8 @@ std::string StructText(const SkinLayout& s) {
       if (f.screen == screen) lines << FindTxtLines(f);
     for (const SkinClip& c : s.clips)
       if (c.screen == screen) lines << ClipLines(c);
+    for (const SkinImage& i : s.images)
+      if (i.screen == screen) lines << ImageLines(i);
     lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen])) << QString();
   }
   while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();

@@ -12,6 +12,7 @@ const QString kClick = QStringLiteral("click.wav");
 constexpr int kMediaButtonsLeft = 662;
 constexpr int kFindButtonLeft = kMediaButtonsLeft - 30;
 constexpr int kThesaurusButtonLeft = kFindButtonLeft - 30;
+constexpr int kLookButtonLeft = kThesaurusButtonLeft - 30;
 const QString kToggle = QStringLiteral("toggle.wav");
 
 SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect, const QString& caption,
@@ -60,6 +61,8 @@ SkinPopup Popup(int screen, const QString& type, const QString& look, QSize item
 
 QString CaptionFontFamily() { return QStringLiteral("DejaVu Sans"); }
 
+QRect SlideBox() { return QRect(672, 462, 106, 74); }
+
 QStringList LooksOf(ElementKind kind) {
   if (kind == ElementKind::Button) return {"up", "mv", "dn"};
   return {"up", "mvup", "mvdn", "dn"};
@@ -105,6 +108,17 @@ SkinLayout SampleLayout() {
 
   s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_music", QRect(22, 97, 104, 28), QStringLiteral("Музыка"),
                               "bgsound", QStringLiteral("Включить или выключить фоновую музыку")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_about", QRect(130, 97, 104, 28), QStringLiteral("О книге"),
+                              "about", QStringLiteral("Кто сделал эту книгу")));
+
+  // On the engine's plate: pictures of parts, one at a time, with buttons to leaf through them.
+  s.images.push_back({0, SlideBox(), QStringLiteral("slides\\")});
+  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_prevpic",
+                              QRect(SlideBox().left(), SlideBox().bottom() + 6, 30, 22), QStringLiteral("‹"), "prevpic",
+                              QStringLiteral("Предыдущая деталь")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_nextpic",
+                              QRect(SlideBox().right() - 29, SlideBox().bottom() + 6, 30, 22), QStringLiteral("›"),
+                              "nextpic", QStringLiteral("Следующая деталь")));
 
   // Above the showroom's right corner: the still picture or the turning car in its place.
   SkinElement still;
@@ -193,7 +207,10 @@ SkinLayout SampleLayout() {
       {"r_stop", FaceIcon::StopClip, "stop", QStringLiteral("Остановить ролик")},
       {"r_music", FaceIcon::Music, "bgsound", QStringLiteral("Включить или выключить фоновую музыку")},
   };
-  // Left of them, the thesaurus and the search page of the dialog.
+  // Left of them, the page's look (a list: the font dialog and the about window), the thesaurus
+  // and the search page of the dialog.
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_look", QRect(kLookButtonLeft, 518, 28, 23),
+                              QStringLiteral("Аа"), "contextmenu2", QStringLiteral("Шрифт и цвета страницы")));
   s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_tez", QRect(kThesaurusButtonLeft, 518, 28, 23),
                               QStringLiteral("Т"), "tesaurus", QStringLiteral("Тезаурус (Shift+T)")));
   s.elements.push_back(IconButton(1, "r_find", QRect(kFindButtonLeft, 518, 28, 23), FaceIcon::Search, "findnext1",
@@ -267,7 +284,7 @@ SkinLayout SampleLayout() {
   SkinText title;
   title.screen = 1;
   title.area = s.pageHeader.adjusted(18, 0, 0, 0);
-  title.area.setRight(kThesaurusButtonLeft - 9);  // clear of the thesaurus, search and media buttons
+  title.area.setRight(kLookButtonLeft - 9);  // clear of the buttons right of it
   title.family = CaptionFontFamily();
   title.points = 10;
   title.bold = true;
@@ -341,7 +358,12 @@ SkinLayout SampleLayout() {
   context.captions = {QStringLiteral("Копировать"), QStringLiteral("Выделить всё"),
                       QStringLiteral("Добавить в избранное"), QStringLiteral("К началу страницы")};
   context.commands = {"copyclipboardhtml", "selectallhtml", "addtofavorite", "tophtml"};
-  s.popups = {back, forward, favorites, context};
+  SkinPopup look = Popup(1, "2", "ctx", QSize(190, 24));
+  look.captions = {QStringLiteral("Шрифт и цвета"), QStringLiteral("О книге")};
+  look.commands = {"deffonthtml", "about"};
+  look.rows = static_cast<int>(look.captions.size());
+  look.fixed = QPoint(kLookButtonLeft + 28 - PopupSize(look).width(), 518 - 4 - PopupSize(look).height());
+  s.popups = {back, forward, favorites, context, look};
 
   // The title screen's own list, cut to the window's corners, right above the contents.
   SkinPopup chapters = Popup(0, "1", "ttl", QSize(246, 26));

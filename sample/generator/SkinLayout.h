@@ -126,6 +126,13 @@ struct SkinPopup {
   bool shaped = false;  // cut corners, as the window has: the list keeps its picture's size
 };
 
+// An "_image" element: a slide area showing the pictures of a folder beside the pack.
+struct SkinImage {
+  int screen = 0;
+  QRect box;
+  QString folder;  // under the book's folder, ending in '\\'
+};
+
 // A short click: a bright tone over a lower body, both dying away.
 struct SkinSound {
   QString file;
@@ -149,6 +156,7 @@ struct SkinLayout {
   std::vector<SkinFindTxt> findFields;
   std::vector<SkinClip> clips;
   std::vector<SkinPopup> popups;
+  std::vector<SkinImage> images;
   std::vector<SkinSound> sounds;
   QString startClip;  // "rolic": played before the window shows
   QStringList songs;  // "bgsounddef": the background music
@@ -161,6 +169,8 @@ struct SkinLayout {
 SkinLayout SampleLayout();
 
 QString CaptionFontFamily();
+// The slide area on the title screen's engine plate.
+QRect SlideBox();
 // "up", "mv", "dn" for buttons; "up", "mvup", "mvdn", "dn" for switches.
 QStringList LooksOf(ElementKind kind);
 QString PictureFile(const SkinElement& element, const QString& look);

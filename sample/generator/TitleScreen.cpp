@@ -184,15 +184,12 @@ void DrawEngine(QPainter& p, const QRectF& plate, const QRect& bore) {
   p.drawRect(QRectF(bore).adjusted(-1, -1, 1, 1));
   p.restore();
 
-  const qreal labelX = block.right() + 16;
+  // Beside the engine, the slide area where its parts show one at a time.
+  const QRectF slides = QRectF(SlideBox());
   p.setPen(QColor(232, 163, 58));
   p.setFont(PixelFont("DejaVu Sans", 14, true));
-  p.drawText(QRectF(labelX, plate.top() + 30, plate.right() - labelX - 6, 20), Qt::AlignLeft,
-             QStringLiteral("Двигатель"));
-  p.setPen(kText);
-  p.setFont(PixelFont("DejaVu Sans", 11));
-  p.drawText(QRectF(labelX, plate.top() + 54, plate.right() - labelX - 6, 90), Qt::AlignLeft | Qt::TextWordWrap,
-             QStringLiteral("такты, зазоры, моменты затяжки"));
+  p.drawText(QRectF(slides.left(), plate.top() + 22, slides.width(), 20), Qt::AlignCenter, QStringLiteral("Детали"));
+  DrawInsetPanel(p, slides.adjusted(-3, -3, 3, 3), 4, QColor(250, 249, 245));
 }
 
 }  // namespace

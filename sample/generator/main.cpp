@@ -1,9 +1,10 @@
 // samplegen: draws the sample book's skin and writes its descriptions.
-//   samplegen OUTDIR [--preview DIR]
-// OUTDIR receives everything the book's pack holds, the pages in their own folder; DIR,
-// when given, receives pictures of the screens and of every element's looks for checking
-// the design by eye.
+//   samplegen OUTDIR [--preview DIR] [--disk DIR]
+// OUTDIR receives everything the book's pack holds, the pages in their own folder; the
+// preview DIR, when given, receives pictures of the screens and of every element's looks for
+// checking the design by eye; the disk DIR what the book keeps beside its pack (the slides).
 
+#include "AboutWindow.h"
 #include "AviWriter.h"
 #include "BookFolder.h"
 #include "Canvas.h"
@@ -20,6 +21,7 @@
 #include "Preview.h"
 #include "Screens.h"
 #include "SkinLayout.h"
+#include "Slides.h"
 #include "Songs.h"
 #include "Thesaurus.h"
 #include "WavWriter.h"
@@ -27,6 +29,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstdio>
 #include <exception>
 #include <set>
@@ -56,8 +59,20 @@ ElementPictures DrawElement(const SkinElement& e, const QImage& background, cons
 }
 
 int Run(const QStringList& args) {
-  if (args.size() != 1 && !(args.size() == 3 && args[1] == "--preview")) {
-    std::fputs("usage: samplegen OUTDIR [--preview DIR]\n", stderr);
+  QString previewFolder, diskFolder;
+  bool usage = args.isEmpty();
+  for (int i = 1; i < args.size() && !usage; i += 2) {
+    if (i + 1 >= args.size())
+      usage = true;
+    else if (args[i] == "--preview")
+      previewFolder = args[i + 1];
+    else if (args[i] == "--disk")
+      diskFolder = args[i + 1];
+    else
+      usage = true;
+  }
+  if (usage) {
+    std::fputs("usage: samplegen OUTDIR [--preview DIR] [--disk DIR]\n", stderr);
     return 2;
   }
   MakeFolder(args[0]);
@@ -98,6 +113,12 @@ int Run(const QStringList& args) {
   for (int i = 0; i < layout.songs.size(); ++i)
     WriteFile(out.filePath(layout.songs[i]), EncodeWav(SongSamples(i), kSongSampleRate));
   const QImage dialog = WriteDialog(out);
+  const QImage about = WriteAboutWindow(out);
+  std::vector<QImage> slides;
+  if (!diskFolder.isEmpty()) {
+    MakeFolder(diskFolder);
+    for (const SkinImage& image : layout.images) slides = WriteSlides(image, QDir(diskFolder));
+  }
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);
@@ -121,14 +142,20 @@ int Run(const QStringList& args) {
   WriteFile(out.filePath(layout.trees.at(0).file), ContentsFile());
   WriteFile(out.filePath(layout.trees.at(1).file), TermsFile());
 
-  if (args.size() == 3) {
-    MakeFolder(args[2]);
-    const QDir preview(args[2]);
-    for (size_t i = 0; i < backgrounds.size(); ++i)
-      SavePng(PreviewScreen(layout, static_cast<int>(i), backgrounds[i], pictures, piston.front()),
-              preview.filePath(QStringLiteral("preview-screen%1.png").arg(i)));
+  if (!previewFolder.isEmpty()) {
+    MakeFolder(previewFolder);
+    const QDir preview(previewFolder);
+    for (size_t i = 0; i < backgrounds.size(); ++i) {
+      QImage screen = PreviewScreen(layout, static_cast<int>(i), backgrounds[i], pictures, piston.front());
+      // The slide area shows its first picture, centred.
+      for (const SkinImage& image : layout.images)
+        if (image.screen == static_cast<int>(i) && !slides.empty())
+          QPainter(&screen).drawImage(image.box.center() - slides.front().rect().center(), slides.front());
+      SavePng(screen, preview.filePath(QStringLiteral("preview-screen%1.png").arg(i)));
+    }
     SavePng(PreviewLooks(pictures), preview.filePath("preview-looks.png"));
     SavePng(dialog, preview.filePath("preview-dialog.png"));
+    SavePng(about, preview.filePath("preview-about.png"));
   }
   return 0;
 }

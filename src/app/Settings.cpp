@@ -72,3 +72,10 @@ void ReadReaderOptions() {
   Global.Options.Wav = settings.ReadOrCreate(Settings::Wav) != 0;
   Global.Options.BGSound = settings.ReadOrCreate(Settings::BGSound) != 0;
 }
+
+void ReadSlideShowOptions() {
+  TBookSettings settings;
+  Global.Options.RunSlideShow = settings.ReadOrCreate(Settings::RunSlideShow) != 0;
+  Global.Options.SlideShowTime = settings.ReadOrCreate(Settings::SlideShowTime);
+  Global.Options.ImageSequence = settings.ReadOrCreate(Settings::ImageSequence);
+}

@@ -90,3 +90,5 @@ class TBookSettings {
 
 // Fills Global.Options from the book's settings; a missing value gets its default written.
 void ReadReaderOptions();
+// The slide show's part of Global.Options, for books with slide areas; likewise.
+void ReadSlideShowOptions();

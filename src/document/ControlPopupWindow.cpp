@@ -129,7 +129,7 @@ void TControlPopupWindow::RunItemCommand(const std::string& command) {
       if (pane) pane->PrintDocument();
       break;
     case TPopupAction::DefFont:
-      // The font dialog takes this once it exists.
+      if (pane) pane->ChooseFont();
       break;
     case TPopupAction::Dispatch: host_.RunPopupCommand(command); break;
   }

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -23,6 +24,7 @@
 class QKeyEvent;
 class QLabel;
 class TArchiveLinks;
+class TFontForm;
 class TFrameViewer;
 class THTMLViewer;
 class TPaneHost;
@@ -92,6 +94,13 @@ class THtmlFrame : public QObject {
   void WMDropFiles(const QStringList& hostFiles);
 
   QJsonObject StateForDump() const;
+
+  // The font dialog, filled from the current viewer and shown modally; the caller goes on.
+  // OK gives every viewer the choice and shows the current page again with it; anything else
+  // changes nothing. Nothing while the dialog is open already.
+  void ChooseFont();
+  // The font dialog while it is open.
+  TFontForm* FontForm() const;
 
   // The archive browser that links to archives and archive listings go to; none: they are
   // opened like other files.
@@ -164,4 +173,5 @@ class THtmlFrame : public QObject {
   std::vector<std::vector<std::string>> visitGroups_;  // per viewer
   int visitIndex_ = -1;
   TArchiveLinks* archive_ = nullptr;
+  QPointer<TFontForm> fontForm_;
 };

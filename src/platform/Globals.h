@@ -21,6 +21,10 @@ struct TReaderOptions {
   bool Clip = true;     // the start clip plays
   bool Wav = true;      // buttons click
   bool BGSound = true;  // background music
+  // Read only when the book has slide areas.
+  bool RunSlideShow = false;  // the slides change by themselves
+  int SlideShowTime = 5;      // seconds per slide
+  int ImageSequence = 0;      // 0 forward, 1 backward, anything else at random
 };
 
 struct TGlobals {

@@ -9,10 +9,12 @@
 #include "app/ui/OtherInstances.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
+#include "document/FontForm.h"
 #include "document/HtmlFrame.h"
 #include "document/PopupWindow.h"
 #include "media/BackgroundMusic.h"
 #include "media/MyAviPlayer.h"
+#include "media/SlideImage.h"
 #include "media/Sound.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
@@ -31,6 +33,7 @@
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
 #include "windows/InstanceMessages.h"
 
@@ -191,6 +194,13 @@ void TMainForm::ApplyMainShape() {
     WindowShape::ClearWindowRegion(this);
 }
 
+std::vector<QWidget*> TMainForm::ModalWindows() const {
+  std::vector<QWidget*> windows;
+  if (AboutBox && AboutBox->isVisible()) windows.push_back(AboutBox.get());
+  if (TFontForm* form = HtmlFrame ? HtmlFrame->FontForm() : nullptr; form && form->isVisible()) windows.push_back(form);
+  return windows;
+}
+
 QImage TMainForm::Snapshot() {
   QImage image = grab().toImage().convertToFormat(QImage::Format_ARGB32);
   QPainter painter(&image);
@@ -209,10 +219,15 @@ QImage TMainForm::Snapshot() {
                                                    : list->mask().translated(at));
       painter.drawPixmap(at, list->grab());
     }
-  // The dialog stays on top of the window.
-  if (Dialog && Dialog->isVisible()) {
-    painter.setClipping(false);
+  // The dialog stays on top of the window, and the modal windows over everything.
+  painter.setClipping(false);
+  if (Dialog && Dialog->isVisible())
     painter.drawPixmap(Dialog->geometry().topLeft() - geometry().topLeft(), Dialog->grab());
+  for (QWidget* window : ModalWindows()) {
+    const QPoint at = window->geometry().topLeft() - geometry().topLeft();
+    painter.setClipRegion(window->mask().isEmpty() ? QRegion(window->rect()).translated(at)
+                                                   : window->mask().translated(at));
+    painter.drawPixmap(at, window->grab());
   }
   return image;
 }

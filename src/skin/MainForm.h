@@ -27,6 +27,7 @@
 #include <vector>
 
 class QTimer;
+class TAboutBox;
 class TAnimatedPicture;
 class TArchiveBrowser;
 class TCoolDialog;
@@ -44,6 +45,7 @@ class TNavFont;
 class TPanelBkgrd;
 class TPathInputBox;
 class TScaleBar;
+class TSlideImage;
 class TStatusLine;
 class TTextMsg;
 class TNamedGuard;
@@ -89,12 +91,15 @@ class TMainForm : public QWidget,
   std::unique_ptr<THtmlFrame> HtmlFrame;  // only when a document pane is declared
   std::unique_ptr<TFindTxtHtml> FindTxt;  // only when a search field is declared
   std::unique_ptr<TPathInputBox> PathInput;
+  std::unique_ptr<TSlideImage> Slides;              // only when slide areas are declared
   std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
   std::unique_ptr<TContentsTrees> Trees;            // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
   std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
   // Made after the build, in the main role, when the book has a "Dialog.txt" that can be read.
   std::unique_ptr<TCoolDialog> Dialog;
+  // Made by the first "about" when the book has an "About.txt" that can be shown.
+  std::unique_ptr<TAboutBox> AboutBox;
 
   // Tells the reader something on the dialog's message page (page 1 of "Dialog.txt");
   // `text` is Windows-1251. Nothing without a dialog.
@@ -110,6 +115,8 @@ class TMainForm : public QWidget,
   // The window as a reader sees it, with the pixels outside its shape transparent and the
   // dialog over it when it shows.
   QImage Snapshot();
+  // The about window and the font dialog while they show, the one on top last.
+  std::vector<QWidget*> ModalWindows() const;
 
   // Element kinds as commands name them: 0 button, 1 toggle switch, 2 grouped switch.
   enum class TKind { Button = 0, SwitchOne = 1, SwitchGrp = 2 };

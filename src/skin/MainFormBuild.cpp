@@ -6,6 +6,7 @@
 #include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
+#include "media/SlideImage.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "platform/ui/FontTable.h"
@@ -44,6 +45,7 @@ void TMainForm::BuildWindow() {
   }
 
   ReadReaderOptions();
+  if (!Skin.Images.empty()) ReadSlideShowOptions();
   InstallCodecs();
   setAcceptDrops(true);
   Global.CurrentScreen = 0;
@@ -185,6 +187,8 @@ void TMainForm::CreateComponents() {
   PathInput = std::make_unique<TPathInputBox>(this, Skin.PathInputs, Global.CurrentScreen,
                                               [this](QPoint at) { FormMouseMove(at); });
   CreatePagePlayer();
+  if (!Skin.Images.empty())
+    Slides = std::make_unique<TSlideImage>(this, Skin.Images, [this](QPoint at) { FormMouseMove(at); });
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2)
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);

@@ -8,6 +8,7 @@
 #include "document/TreeViews.h"
 #include "media/ButtonSound.h"
 #include "media/MyAviPlayer.h"
+#include "media/SlideImage.h"
 #include "media/Sound.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
@@ -21,6 +22,7 @@
 #include "tools/NavFont.h"
 #include "tools/PathInputBox.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
 
 #include <QApplication>
@@ -66,6 +68,10 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
         if (!host.isEmpty()) QDir::setCurrent(host);
         Shell::Open(c.value, c.rest, folder);
       }
+      break;
+    case TCommandAction::About:
+      if (!AboutBox) AboutBox = TAboutBox::Create(this);
+      if (AboutBox) AboutBox->ShowModal();
       break;
     case TCommandAction::Minimize:
       showMinimized();
@@ -149,6 +155,12 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::Unarc:
       if (ArchiveBrowser) ArchiveBrowser->Unarc();
       break;
+    case TCommandAction::NextPic:
+      if (Slides) Slides->NextPicture();
+      break;
+    case TCommandAction::PrevPic:
+      if (Slides) Slides->PreviousPicture();
+      break;
     default:
       // The other actions belong to components this window does not have.
       break;
@@ -185,6 +197,7 @@ void TMainForm::SwitchScreen(int target, TKind kind, int index) {
   if (FindTxt) FindTxt->ScreenChanged(target);
   if (PathInput) PathInput->ScreenChanged(target);
   if (PagePlayer) PagePlayer->ScreenChanged(target);
+  if (Slides) Slides->ScreenChanged();
   if (PopupLists) PopupLists->Rebuild(target);
 
   if (piston_) {

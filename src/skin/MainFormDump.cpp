@@ -2,7 +2,9 @@
 
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
+#include "document/FontForm.h"
 #include "document/HtmlFrame.h"
+#include "media/SlideImage.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "platform/ui/Dialogs.h"
@@ -12,6 +14,7 @@
 #include "tools/MyControl.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
 
 #include <QJsonArray>
@@ -63,6 +66,11 @@ QJsonObject TMainForm::StateForDump() const {
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
   AddMediaState(state);
+  const TFontForm* fontForm = HtmlFrame ? HtmlFrame->FontForm() : nullptr;
+  state["windows"] =
+      QJsonObject{{"about", AboutBox && AboutBox->isVisible()}, {"fontForm", fontForm && fontForm->isVisible()}};
+  if (AboutBox) state["about"] = AboutBox->StateForDump();
+  state["slides"] = Slides ? Slides->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
 }

@@ -6,6 +6,7 @@
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "media/MyAviPlayer.h"
+#include "media/SlideImage.h"
 #include "media/SuperTimer.h"
 #include "platform/Globals.h"
 #include "platform/ui/FontTable.h"
@@ -19,6 +20,7 @@
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
+#include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
 #include "windows/InstanceRoles.h"
 
@@ -144,8 +146,8 @@ bool TMainForm::ClosingRunning() const { return closingTimer_ && closingTimer_->
 
 void TMainForm::QuitMainWindow() {
   ++exitSequences_;
-  // The about window joins the closing once it exists.
   CloseOtherWindows(this, [this] {
+    if (AboutBox) AboutBox->FormClose();
     if (Dialog && Dialog->isVisible()) Dialog->FormClose();
   });
 
@@ -196,6 +198,7 @@ void TMainForm::StoreSwitchStates() {
 }
 
 void TMainForm::FormDestroy() {
+  Slides.reset();
   ReleaseMedia();
   for (const std::string& font : addedFonts_) FontTable::RemoveFontResource(font);
   addedFonts_.clear();
@@ -206,6 +209,7 @@ void TMainForm::FormDestroy() {
   if (ScaleBar) ScaleBar->SetDialog(nullptr, nullptr);
   if (TextMsg) TextMsg->SetDialog(nullptr);
   Dialog.reset();
+  AboutBox.reset();
   FindTxt.reset();
   HtmlFrame.reset();
   ArchiveBrowser.reset();

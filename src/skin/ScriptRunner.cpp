@@ -171,6 +171,9 @@ bool TScriptRunner::Await(const std::function<bool()>& done) {
 
 // The mouse meets the dialog where it lies over the main window, as a reader's would.
 std::pair<QWindow*, QPoint> TScriptRunner::WindowAt(QPoint at) const {
+  const std::vector<QWidget*> modal = form_.ModalWindows();
+  if (!modal.empty())
+    return {modal.back()->windowHandle(), at + form_.geometry().topLeft() - modal.back()->geometry().topLeft()};
   if (form_.Dialog && form_.Dialog->isVisible()) {
     const QPoint inDialog = at + form_.geometry().topLeft() - form_.Dialog->geometry().topLeft();
     if (form_.Dialog->rect().contains(inDialog)) return {form_.Dialog->windowHandle(), inDialog};

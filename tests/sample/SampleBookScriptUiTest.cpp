@@ -163,7 +163,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   ASSERT_EQ(start["screens"].toArray().size(), 2);
   EXPECT_EQ(States(start, 1, "switchone"), std::vector<bool>{true});
   EXPECT_EQ(States(start, 1, "switchgrp"), (std::vector<bool>{true, false}));
-  EXPECT_EQ(start["buttons"].toArray().size(), 5 + 2);
+  EXPECT_EQ(start["buttons"].toArray().size(), 8 + 2);
   // Page title, status line, the version line and the dialog's status line, whichever screen
   // is shown.
   const QJsonArray texts = start["texts"].toArray();
@@ -174,7 +174,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject reading = Dump("reading.json");
   EXPECT_EQ(reading["screen"].toInt(), 1);
-  EXPECT_EQ(reading["buttons"].toArray().size(), 20 + 2);
+  EXPECT_EQ(reading["buttons"].toArray().size(), 21 + 2);
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
@@ -204,7 +204,7 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
 
   const QJsonObject back = Dump("back.json");
   EXPECT_EQ(back["screen"].toInt(), 0);
-  EXPECT_EQ(back["buttons"].toArray().size(), 5 + 2);
+  EXPECT_EQ(back["buttons"].toArray().size(), 8 + 2);
   EXPECT_EQ(States(back, 1, "switchone"), std::vector<bool>{false});
   EXPECT_EQ(States(back, 1, "switchgrp"), (std::vector<bool>{false, true}));
   EXPECT_TRUE(StoredSettings().contains(QStringLiteral("PathInstall0")));
@@ -710,3 +710,51 @@ TEST_F(SampleBookScript, ThesaurusOpensOnceAndGoesWithTheMainWindow) {
 }
 
 }  // namespace
+
+// The title screen's parts leaf by their arrows, the about window comes and goes with its
+// links, and the reading screen's look list opens the font dialog.
+TEST_F(SampleBookScript, LeafsThroughThePartsOpensTheAboutWindowAndTheFontDialog) {
+  const QPoint kPrevPart(687, 553), kNextPart(763, 553), kAboutButton(182, 111), kLookButton(586, 529);
+  const TRun run = RunScript({
+      Dumped("first.json"),
+      At("click", kNextPart),
+      At("click", kNextPart),
+      At("click", kPrevPart),
+      Dumped("stepped.json"),
+      At("click", kAboutButton),
+      "await state windows.about true",
+      "await state about.fading false",
+      Dumped("about.json"),
+      "key Escape",
+      Dumped("closed.json"),
+      "command screen2",
+      At("click", kLookButton),
+      "item 2 1",
+      "await state windows.fontForm true",
+      Dumped("font.json"),
+      "key Escape",
+      "await state windows.fontForm false",
+      "close",
+  });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+
+  const QJsonObject first = Dump("first.json")["slides"].toObject();
+  EXPECT_TRUE(first["exists"].toBool());
+  const QJsonObject area = first["areas"].toArray()[0].toObject();
+  EXPECT_EQ(area["files"].toInt(), 5);
+  EXPECT_EQ(area["shown"].toString(), "1_disc.bmp");
+  EXPECT_TRUE(area["visible"].toBool());
+  const QJsonObject stepped = Dump("stepped.json")["slides"].toObject();
+  EXPECT_EQ(stepped["pictureIndex"].toInt(), 1);
+  EXPECT_EQ(stepped["areas"].toArray()[0].toObject()["shown"].toString(), "2_plug.bmp");
+
+  const QJsonObject about = Dump("about.json");
+  EXPECT_TRUE(about["windows"].toObject()["about"].toBool());
+  EXPECT_EQ(about["about"].toObject()["links"].toArray(),
+            (QJsonArray{"https://example.org/autobook?from=about", "mailto:service@example.org?subject=autobook"}));
+  EXPECT_FALSE(Dump("closed.json")["windows"].toObject()["about"].toBool());
+  const QJsonObject font = Dump("font.json");
+  EXPECT_TRUE(font["windows"].toObject()["fontForm"].toBool());
+  EXPECT_FALSE(font["windows"].toObject()["about"].toBool());
+}

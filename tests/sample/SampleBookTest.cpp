@@ -9,6 +9,7 @@
 #include "platform/WinNames.h"
 #include "skin/CommandTable.h"
 #include "skin/SkinReader.h"
+#include "windows/AboutDescription.h"
 #include "windows/DialogDescription.h"
 
 #include <gtest/gtest.h>
@@ -230,8 +231,8 @@ TEST_F(SampleBook, EveryElementsPicturesShareOneSizeInsideTheWindow) {
 TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   const TSkinModel m = Model();
   ASSERT_EQ(m.ScreenCount(), 2);
-  EXPECT_EQ(m.ScreenBtns[0].size(), 5u + 2u);
-  EXPECT_EQ(m.ScreenBtns[1].size(), 20u + 2u);
+  EXPECT_EQ(m.ScreenBtns[0].size(), 8u + 2u);
+  EXPECT_EQ(m.ScreenBtns[1].size(), 21u + 2u);
   EXPECT_TRUE(m.ScreenSwthOne[0].empty());
   EXPECT_EQ(m.ScreenSwthGrp[0].size(), 2u);
   EXPECT_EQ(m.ScreenSwthOne[1].size(), 1u);
@@ -250,7 +251,8 @@ TEST_F(SampleBook, ReaderSeesEveryElementThatWasDrawn) {
   EXPECT_EQ(m.PathInputs.size(), 1u);
   EXPECT_EQ(m.Htmls.size(), 1u);
   EXPECT_EQ(m.Clips.size(), 1u);
-  EXPECT_TRUE(m.Images.empty());
+  ASSERT_EQ(m.Images.size(), 1u);
+  EXPECT_EQ(m.Images[0].screen, 0);
   ASSERT_EQ(m.Trees.size(), 2u);
   for (const RTree& tree : m.Trees) {
     EXPECT_EQ(tree.screen, 1);
@@ -276,7 +278,7 @@ TEST_F(SampleBook, PopupListsOfEveryKindWithTheirButtons) {
     for (const RPopupData& p : m.ScreenPopups[screen]) result.insert(p.type);
     return result;
   };
-  EXPECT_EQ(types(1), (std::set<int>{ptHistoryBack, ptHistoryForward, ptFavorite, ptContextHtml}));
+  EXPECT_EQ(types(1), (std::set<int>{ptHistoryBack, ptHistoryForward, ptFavorite, ptContextHtml, 2}));
   EXPECT_EQ(types(0), std::set<int>{1});
   const auto commands = [&](int screen) {
     std::set<std::string> result;
@@ -286,6 +288,7 @@ TEST_F(SampleBook, PopupListsOfEveryKindWithTheirButtons) {
   for (const char* command : {"historyback", "historyforward", "showfavorite", "addtofavorite", "deletefromfavorite"})
     EXPECT_TRUE(commands(1).count(command)) << command;
   EXPECT_TRUE(commands(0).count("contextmenu1"));
+  EXPECT_TRUE(commands(1).count("contextmenu2"));
 
   for (const TPopupData& screen : m.ScreenPopups)
     for (const RPopupData& p : screen) {
@@ -384,7 +387,7 @@ TEST_F(SampleBook, ButtonsNameShortPcmClicksThatAreInThePack) {
   }
   EXPECT_EQ(m.MinimizeBtn.wav, "no");
   EXPECT_EQ(m.CloseBtn.wav, "no");
-  ASSERT_EQ(sounds.size(), 30u);
+  ASSERT_EQ(sounds.size(), 34u);
   for (const std::string& name : sounds) {
     ASSERT_NE(name, "no");
     const std::string bytes = Member(name);
@@ -664,6 +667,29 @@ TEST_F(SampleBook, DialogHasItsFourPagesAndTheIndexItsThreeFiles) {
 
   for (const char* name : {"keywords.idx", "index.idx", "files.idx"})
     EXPECT_GT(QFileInfo(QDir(kBook).filePath(name)).size(), 0) << name;
+}
+
+// The about window's picture and close button in the pack, with a web and a mail link; the
+// title screen's slide area reads its pictures from a folder beside the pack, BMP files first.
+TEST_F(SampleBook, AboutWindowAndSlidesAreThere) {
+  TLines lines;
+  TMemoryStream about(Member("ABOUT.TXT"));
+  for (std::string line; ReadTextLine(about, line);) lines.push_back(line);
+  const TAboutDescription description = ReadAboutLines(lines);
+  EXPECT_TRUE(ReadBmpHeader(Member(description.picture)).valid) << description.picture;
+  EXPECT_TRUE(description.hasVertex);
+  ASSERT_EQ(description.buttons.size(), 1u);
+  for (const std::string& name : {description.buttons[0].fn1, description.buttons[0].fn2})
+    EXPECT_TRUE(ReadBmpHeader(Member(name)).valid) << name;
+  std::vector<std::string> links;
+  for (const RAboutText& t : description.texts)
+    if (t.IsLink()) links.push_back(AboutLink(t.value).command);
+  ASSERT_EQ(links.size(), 2u);
+  EXPECT_EQ(links[0].rfind("https:", 0), 0u) << links[0];
+  EXPECT_EQ(links[1].rfind("mailto:", 0), 0u) << links[1];
+
+  EXPECT_EQ(QDir(QDir(kBook).filePath("slides")).entryList(QDir::Files),
+            (QStringList{"1_disc.bmp", "2_plug.bmp", "3_battery.bmp", "4_filter.jpg", "5_car.jpeg"}));
 }
 
 // One page shows a picture with a map and a small form: the areas lead to chapters and the
