@@ -33,6 +33,7 @@
 #include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -131,10 +132,7 @@ std::string TMainForm::NoDescriptionMessage() const {
 
 void TMainForm::ReadBookTitle() {
   Global.BookTitle.clear();
-  const std::string titleName = Global.ProgramFolder + "Title.txt";
-  if (!FileOrPackExists(titleName)) return;
-  for (const std::string& line : ReadDescriptionLines(titleName, false))
-    if (!line.empty()) Global.BookTitle = line;
+  Global.BookTitle = ReadBookTitleFile();
 }
 
 void TMainForm::RunSecondaryRole(TRole role) {
@@ -194,7 +192,7 @@ QImage TMainForm::Snapshot() {
   QImage image = grab().toImage().convertToFormat(QImage::Format_ARGB32);
   QPainter painter(&image);
   if (!mask().isEmpty()) {
-    const QRegion outside = QRegion(image.rect()) - mask();
+    const QRegion outside = QRegion(rect()) - mask();  // the painter speaks in the window's pixels
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -13,6 +13,7 @@
 #include "windows/DialogHost.h"
 #include "media/MediaHost.h"
 #include "skin/SkinPictures.h"
+#include "platform/ui/SkinScale.h"
 #include "tools/EffBtnCar.h"
 #include "windows/InstanceHost.h"
 #include "windows/StandardWindow.h"
@@ -50,6 +51,7 @@ class TNamedGuard;
 class TSuperTimer;
 class TInstanceMessages;
 class TPreviewForm;
+class TFormOptions;
 
 // The book cannot start: the message says why.
 struct TStartFailure : std::runtime_error {
@@ -82,6 +84,7 @@ class TMainForm : public QWidget,
   std::vector<RSwthPic> SwthGrpPics;
 
   // Components, created by the build in this order (absent ones were not declared).
+  std::unique_ptr<TFormOptions> FormOptions;  // the settings dialog; made in the main role
   std::unique_ptr<TStatusLine> StatusLine;
   std::unique_ptr<TNavFont> NavFont;
   TPanelBkgrd* PanelBkgrd = nullptr;
@@ -245,11 +248,13 @@ class TMainForm : public QWidget,
   void OpenThesaurus();
   QJsonObject InstancesForDump() const;
   QJsonObject PreviewForDump() const;
+  QJsonObject WindowsForDump() const;
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
   void LoadBackground();
   void RestoreSwitchStates();
+  void EnableOptionBoxes();
   void CreateComponents();
   void CreatePiston();
   void CreatePopupLists();
@@ -305,4 +310,7 @@ class TMainForm : public QWidget,
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;
   std::map<std::pair<int, int>, QImage> fadeFrames_;  // by element corner, while fades run
+  // The pictures as the screen shows them (see SkinScale).
+  TScreenPictures screenPictures_;
+  TScreenPicture screenBackground_;  // changes in place: a frozen clip frame
 };

@@ -19,6 +19,7 @@
 #include "skin/CommandTable.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
+#include "windows/FormOptions.h"
 #include "tools/PathInputBox.h"
 #include "widgets/AnimatedPicture.h"
 #include "windows/CoolDialog.h"
@@ -129,6 +130,13 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       break;
     case TCommandAction::Tesaurus:
       OpenThesaurus();
+      break;
+    case TCommandAction::Options:
+      if (FormOptions) {
+        FormOptions->show();
+        FormOptions->raise();
+        FormOptions->activateWindow();
+      }
       break;
     case TCommandAction::InstallFonts:
       if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));

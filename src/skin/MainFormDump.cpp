@@ -13,6 +13,7 @@
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 
 #include <QJsonArray>
 
@@ -31,6 +32,7 @@ QJsonObject TMainForm::StateForDump() const {
   QJsonObject state;
   state["screen"] = Global.CurrentScreen;
   state["size"] = QJsonArray{width(), height()};
+  state["scale"] = Global.InterfaceScale;
   state["busy"] = Global.BusyFlag;
 
   QJsonArray screens;
@@ -62,7 +64,14 @@ QJsonObject TMainForm::StateForDump() const {
   state["preview"] = PreviewForDump();
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
+  state["settings"] = TFormOptions::SettingsForDump();
+  state["windows"] = WindowsForDump();
   AddMediaState(state);
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
+}
+
+// The secondary windows of this process, open or not.
+QJsonObject TMainForm::WindowsForDump() const {
+  return {{"options", FormOptions && FormOptions->isVisible()}};
 }
