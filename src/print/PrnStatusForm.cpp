@@ -1,6 +1,7 @@
 #include "print/PrnStatusForm.h"
 
 #include "app/Log.h"
+#include "platform/ui/Dialogs.h"
 #include "html/HTMLViewer.h"
 #include "print/MetaFilePrinter.h"
 
@@ -14,6 +15,7 @@
 TPrnStatusForm::TPrnStatusForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Форматирование текста"));
   setModal(true);
+  Dialogs::MarkClosesByItself(this);
   auto* layout = new QVBoxLayout(this);
   StatusLabel = new QLabel(this);
   StatusLabel->setAlignment(Qt::AlignCenter);

@@ -8,6 +8,7 @@
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/SkinScale.h"
 #include "platform/ui/TopWindows.h"
 #include "print/PreviewForm.h"
@@ -71,7 +72,8 @@ void TScriptRunner::RunLines(QWidget* modal) {
     if (modal && !modal->isVisible()) return;  // back to the line that opened it
     const TScriptLine& line = script_.lines[next_++];
     const auto blocking = [this]() -> QWidget* {
-      return form_.Preview() ? form_.Preview() : QApplication::activeModalWidget();
+      QWidget* modal = QApplication::activeModalWidget();
+      return modal && !Dialogs::ClosesByItself(modal) ? modal : form_.Preview();
     };
     QWidget* before = blocking();
     QTimer watch;

@@ -56,6 +56,9 @@ class InterfaceSize : public ::testing::Test {
 
     const QImage scaled(File("scaled.png"));
     ASSERT_EQ(scaled.size(), QSize(std::lround(800 * factor), std::lround(600 * factor)));
+    // The window's shape grew with it: its cut corner is still cut.
+    EXPECT_EQ(qAlpha(scaled.pixel(std::lround(8 * factor), std::lround(8 * factor))), 0);
+    EXPECT_EQ(qAlpha(scaled.pixel(std::lround(30 * factor), std::lround(30 * factor))), 255);
     // The skin itself, not an enlarged empty frame: brought back to the skin's size, the picture
     // is the one the window shows at its own size.
     ExpectAlike(scaled.scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), QImage(File("plain.png")));
