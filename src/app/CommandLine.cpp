@@ -55,7 +55,7 @@ TCommandLine ParseCommandLine(const QStringList& args) {
     } else if (arg == u"--scale") {
       bool ok = false;
       cl.scale = i + 1 < args.size() ? args[++i].toDouble(&ok) : 0;
-      if (!ok || cl.scale < kMinScale || cl.scale > kMaxScale) {
+      if (!ok || !(cl.scale >= kMinScale && cl.scale <= kMaxScale)) {  // NaN too
         cl.error = QStringLiteral("--scale needs a number from %1 to %2").arg(kMinScale).arg(kMaxScale);
         return cl;
       }
