@@ -130,10 +130,7 @@ std::string TMainForm::NoDescriptionMessage() const {
   return "the book folder " + folder + " has neither \"interface.dat\" nor \"Struct.txt\"";
 }
 
-void TMainForm::ReadBookTitle() {
-  Global.BookTitle.clear();
-  Global.BookTitle = ReadBookTitleFile();
-}
+void TMainForm::ReadBookTitle() { Global.BookTitle = ReadBookTitleFile(); }
 
 void TMainForm::RunSecondaryRole(TRole role) {
   if (role == TRole::Picture) {

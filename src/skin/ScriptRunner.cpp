@@ -72,8 +72,8 @@ void TScriptRunner::RunLines(QWidget* modal) {
     if (modal && !modal->isVisible()) return;  // back to the line that opened it
     const TScriptLine& line = script_.lines[next_++];
     const auto blocking = [this]() -> QWidget* {
-      QWidget* modal = QApplication::activeModalWidget();
-      return modal && !Dialogs::ClosesByItself(modal) ? modal : form_.Preview();
+      QWidget* shown = QApplication::activeModalWidget();
+      return shown && !Dialogs::ClosesByItself(shown) ? shown : form_.Preview();
     };
     QWidget* before = blocking();
     QTimer watch;
