@@ -32,7 +32,8 @@ constexpr QSize kWindow(1000, 700);
 void Write(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
 }
 
 QByteArray Cp1251(const QString& text) {
@@ -41,19 +42,23 @@ QByteArray Cp1251(const QString& text) {
 }
 
 QString Head(const QString& title) {
-  return QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
-                        "<title>%1</title></head><body>").arg(title);
+  return QStringLiteral(
+             "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+             "<title>%1</title></head><body>")
+      .arg(title);
 }
 
 // About 930 KB: 3,000 rows of a parts list.
 QString LongTable() {
   QString page = Head(QStringLiteral("Каталог деталей")) + "<h1>Каталог деталей</h1><table border=1 cellpadding=2>";
   for (int row = 0; row < 3000; ++row)
-    page += QStringLiteral("<tr><td>%1</td><td><a href=\"part%1.htm\">Деталь номер %1</a></td><td>Кузов и оперение, "
-                           "правая сторона</td><td align=right>%2,00</td><td>Есть на складе</td><td>Применяется на "
-                           "автомобилях всех годов выпуска; при замене проверьте зазоры и затяните болты "
-                           "моментом, указанным в таблице</td></tr>\n")
-                .arg(row).arg(row * 7 % 1000);
+    page += QStringLiteral(
+                "<tr><td>%1</td><td><a href=\"part%1.htm\">Деталь номер %1</a></td><td>Кузов и оперение, "
+                "правая сторона</td><td align=right>%2,00</td><td>Есть на складе</td><td>Применяется на "
+                "автомобилях всех годов выпуска; при замене проверьте зазоры и затяните болты "
+                "моментом, указанным в таблице</td></tr>\n")
+                .arg(row)
+                .arg(row * 7 % 1000);
   return page + "</table></body></html>";
 }
 
@@ -62,9 +67,11 @@ QString LongText() {
   for (int part = 0; part < 400; ++part) {
     page += QStringLiteral("<h2><a name=\"p%1\"></a>Раздел %1</h2>").arg(part);
     for (int p = 0; p < 4; ++p)
-      page += QStringLiteral("<p>Перед снятием головки блока цилиндров слейте охлаждающую жидкость, отсоедините "
-                             "провода от свечей зажигания и снимите <b>впускной коллектор</b> вместе с "
-                             "карбюратором. <a href=\"#p%1\">См. раздел %1</a>.</p>\n").arg((part + p) % 400);
+      page += QStringLiteral(
+                  "<p>Перед снятием головки блока цилиндров слейте охлаждающую жидкость, отсоедините "
+                  "провода от свечей зажигания и снимите <b>впускной коллектор</b> вместе с "
+                  "карбюратором. <a href=\"#p%1\">См. раздел %1</a>.</p>\n")
+                  .arg((part + p) % 400);
   }
   return page + "</body></html>";
 }
@@ -86,12 +93,16 @@ QString ManyPictures(const QString& folder) {
 QString DeepFrameset(const QString& folder) {
   QString text;
   for (int p = 0; p < 60; ++p) text += QStringLiteral("<p>Абзац %1 текста страницы в кадре.</p>").arg(p);
-  for (int i = 0; i < 8; ++i) Write(QStringLiteral("%1/f%2.htm").arg(folder).arg(i), Cp1251(Head("F") + text + "</body></html>"));
-  Write(folder + "/level3.htm", Cp1251("<frameset cols=\"*,*\"><frame name=g src=f6.htm><frame name=h src=f7.htm></frameset>"));
-  Write(folder + "/level2.htm", Cp1251("<frameset rows=\"*,*\"><frame name=e src=f4.htm><frameset cols=\"*,*\">"
-                                       "<frame name=f src=f5.htm><frame name=deep src=level3.htm></frameset></frameset>"));
-  Write(folder + "/level1.htm", Cp1251("<frameset cols=\"30%,*\"><frame name=c src=f2.htm><frameset rows=\"*,*\">"
-                                       "<frame name=d src=f3.htm><frame name=inner src=level2.htm></frameset></frameset>"));
+  for (int i = 0; i < 8; ++i)
+    Write(QStringLiteral("%1/f%2.htm").arg(folder).arg(i), Cp1251(Head("F") + text + "</body></html>"));
+  Write(folder + "/level3.htm",
+        Cp1251("<frameset cols=\"*,*\"><frame name=g src=f6.htm><frame name=h src=f7.htm></frameset>"));
+  Write(folder + "/level2.htm",
+        Cp1251("<frameset rows=\"*,*\"><frame name=e src=f4.htm><frameset cols=\"*,*\">"
+               "<frame name=f src=f5.htm><frame name=deep src=level3.htm></frameset></frameset>"));
+  Write(folder + "/level1.htm",
+        Cp1251("<frameset cols=\"30%,*\"><frame name=c src=f2.htm><frameset rows=\"*,*\">"
+               "<frame name=d src=f3.htm><frame name=inner src=level2.htm></frameset></frameset>"));
   return "<frameset rows=\"20%,*\"><frame name=a src=f0.htm><frameset cols=\"*,70%\"><frame name=b src=f1.htm>"
          "<frame name=body src=level1.htm></frameset></frameset>";
 }
@@ -102,7 +113,9 @@ class TPaintWatch : public QObject {
   explicit TPaintWatch(std::vector<QWidget*> widgets) : widgets_(std::move(widgets)), painted_(widgets_.size()) {
     for (QWidget* widget : widgets_) widget->installEventFilter(this);
   }
-  bool AllPainted() const { return std::all_of(painted_.begin(), painted_.end(), [](bool p) { return p; }); }
+  bool AllPainted() const {
+    return std::all_of(painted_.begin(), painted_.end(), [](bool p) { return p; });
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -118,7 +131,7 @@ class TPaintWatch : public QObject {
 };
 
 struct TMeasure {
-  double firstPaint = 0;  // ms
+  double firstPaint = 0;    // ms
   double longestStall = 0;  // ms, after the first paint, until the layout is complete
 };
 
@@ -158,11 +171,13 @@ TMeasure MeasureEngine(const QString& file) {
   QElapsedTimer clock;
   clock.start();
   viewer.LoadFromFile(HostPath::ToWindows(file));
-  WaitForPaint([&] {
-    std::vector<QTextBrowser*> browsers;
-    for (THTMLViewer* frame : viewer.Viewers()) browsers.push_back(frame->Browser());
-    return Viewports(browsers);
-  }, clock, m);
+  WaitForPaint(
+      [&] {
+        std::vector<QTextBrowser*> browsers;
+        for (THTMLViewer* frame : viewer.Viewers()) browsers.push_back(frame->Browser());
+        return Viewports(browsers);
+      },
+      clock, m);
   MeasureStalls(m);
   return m;
 }
@@ -225,9 +240,10 @@ int main(int argc, char** argv) {
   const QString folder = dir.path() + "/book";
   QDir().mkpath(folder + "/pics");
   ApplyFolders(ComputeFolders(folder));
-  const std::vector<std::pair<const char*, QString>> pages = {
-      {"long table", "table.htm"}, {"long text", "text.htm"}, {"many pictures", "pictures.htm"},
-      {"deep frameset", "frames.htm"}};
+  const std::vector<std::pair<const char*, QString>> pages = {{"long table", "table.htm"},
+                                                              {"long text", "text.htm"},
+                                                              {"many pictures", "pictures.htm"},
+                                                              {"deep frameset", "frames.htm"}};
   Write(folder + "/table.htm", Cp1251(LongTable()));
   Write(folder + "/text.htm", Cp1251(LongText()));
   Write(folder + "/pictures.htm", Cp1251(ManyPictures(folder)));

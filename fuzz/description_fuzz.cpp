@@ -3,8 +3,8 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "document/Contents.h"
+#include "platform/Globals.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,8 +17,7 @@ std::vector<int> PositionsIn(const std::string& line) {
   const int size = static_cast<int>(line.size());
   std::vector<int> positions = {-1, 0, 1, 2, size, size + 1, size + 2};
   for (int i = 0; i < size && positions.size() < 64; ++i)
-    if (line[i] == '=' || line[i] == '[' || line[i] == ';' || line[i] == ',')
-      positions.push_back(i + 2);
+    if (line[i] == '=' || line[i] == '[' || line[i] == ';' || line[i] == ',') positions.push_back(i + 2);
   return positions;
 }
 
@@ -42,8 +41,7 @@ void CheckContents(const TLines& lines) {
   for (size_t i = 0; i < entries.size(); ++i) {
     const TContentsEntry& e = entries[i];
     const int parentDepth = e.parent < 0 ? -1 : entries[static_cast<size_t>(e.parent)].depth;
-    if (e.parent >= static_cast<int>(i) || e.depth != parentDepth + 1 || e.depth > kMaxContentsDepth)
-      __builtin_trap();
+    if (e.parent >= static_cast<int>(i) || e.depth != parentDepth + 1 || e.depth > kMaxContentsDepth) __builtin_trap();
     const int index = static_cast<int>(i);
     for (const int step : {1, -1}) {
       const int next = ChapterStep(entries, index, step);

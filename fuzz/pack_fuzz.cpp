@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QString>
 
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 

@@ -1,17 +1,17 @@
 #include "BookFolder.h"
 
 #include "AviWriter.h"
-#include "CarDrawing.h"
 #include "Canvas.h"
+#include "CarDrawing.h"
 #include "ChapterPages.h"
-#include "Clips.h"
 #include "ClickSound.h"
+#include "Clips.h"
 #include "GifWriter.h"
+#include "PageTemplate.h"
 #include "PartDrawings.h"
 #include "ServicePages.h"
 #include "WavWriter.h"
 #include "WiringScheme.h"
-#include "PageTemplate.h"
 #include "ZipWriter.h"
 #include "platform/Cp1251.h"
 #include "support/RarWriter.h"
@@ -108,8 +108,7 @@ void WriteBookFolder(const QDir& out, const SkinSound& sound, QSize clipPanel) {
 
   const QByteArray oil = Cp1251Text(OilTable());
   Write(man, "oil.txt", oil);
-  Write(man, "tools.zip",
-        EncodeStoredZip({{"oil.txt", oil}, {"tyres.txt", Cp1251Text(PressureTable())}}));
+  Write(man, "tools.zip", EncodeStoredZip({{"oil.txt", oil}, {"tyres.txt", Cp1251Text(PressureTable())}}));
   Write(man, "tools.rar", ToolsArchive(oil));
   Write(man, "signal.wav", EncodeWav(ClickSamples(sound), kClickSampleRate));
   Write(man, "setup.exe", SetupProgram());

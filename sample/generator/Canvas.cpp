@@ -41,8 +41,7 @@ void BoxPass(QImage& img, int radius, bool horizontal) {
 }
 
 void Save(const QImage& image, const QString& fileName, const char* format) {
-  if (!image.save(fileName, format))
-    throw std::runtime_error("cannot write " + fileName.toStdString());
+  if (!image.save(fileName, format)) throw std::runtime_error("cannot write " + fileName.toStdString());
 }
 
 }  // namespace
@@ -71,8 +70,7 @@ void Blur(QImage& layer, int radius) {
   }
 }
 
-void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int radius,
-                    QColor color) {
+void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int radius, QColor color) {
   QImage layer = NewLayer(QSize(painter.device()->width(), painter.device()->height()));
   {
     QPainter p(&layer);

@@ -20,8 +20,7 @@ QImage NewLayer(QSize size);  // transparent, premultiplied
 void Blur(QImage& layer, int radius);
 
 // Fills `path` into a blurred layer and draws it under whatever comes next.
-void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int radius,
-                    QColor color);
+void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int radius, QColor color);
 
 QFont PixelFont(const QString& family, int pixels, bool bold = false);
 

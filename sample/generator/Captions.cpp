@@ -23,8 +23,7 @@ QRect CaptionBox(const SkinElement& element, const QString& text) {
   return QRect(QPoint(left, top), area.bottomRight());
 }
 
-void DrawCaptionLikeReader(QImage& picture, const SkinElement& element, const QString& text,
-                           const QColor& color) {
+void DrawCaptionLikeReader(QImage& picture, const SkinElement& element, const QString& text, const QColor& color) {
   QPainter p(&picture);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(CaptionFont(element));

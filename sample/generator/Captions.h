@@ -15,5 +15,4 @@ QFont CaptionFont(const SkinElement& element);
 QRect CaptionBox(const SkinElement& element, const QString& text);
 
 // Draws the caption the way the reader does, for the previews.
-void DrawCaptionLikeReader(QImage& picture, const SkinElement& element, const QString& text,
-                           const QColor& color);
+void DrawCaptionLikeReader(QImage& picture, const SkinElement& element, const QString& text, const QColor& color);

@@ -70,8 +70,7 @@ void DrawWheel(QPainter& p, QPointF c) {
     QPainterPath hole;
     hole.moveTo(c + QPointF(std::cos(a - 0.38), std::sin(a - 0.38)) * 8);
     hole.lineTo(c + QPointF(std::cos(a - 0.42), std::sin(a - 0.42)) * 17);
-    hole.quadTo(c + QPointF(std::cos(a), std::sin(a)) * 19.5,
-                c + QPointF(std::cos(a + 0.42), std::sin(a + 0.42)) * 17);
+    hole.quadTo(c + QPointF(std::cos(a), std::sin(a)) * 19.5, c + QPointF(std::cos(a + 0.42), std::sin(a + 0.42)) * 17);
     hole.lineTo(c + QPointF(std::cos(a + 0.38), std::sin(a + 0.38)) * 8);
     hole.closeSubpath();
     p.drawPath(hole);

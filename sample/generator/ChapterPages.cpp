@@ -28,8 +28,7 @@ QString Figure(const QString& file, int width, int height, const QString& title)
 
 // A data table: the first row is the heading, rows alternate in shade.
 QString Table(const std::vector<QStringList>& rows) {
-  QString html =
-      "<table class=\"data\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">";
+  QString html = "<table class=\"data\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">";
   for (size_t i = 0; i < rows.size(); ++i) {
     const QString cell = i == 0 ? "th" : "td";
     html += i % 2 == 0 && i > 0 ? "<tr class=\"odd\">" : "<tr>";
@@ -41,10 +40,18 @@ QString Table(const std::vector<QStringList>& rows) {
 
 // The engine's tightening torques: long enough that the chapter prints on several sheets.
 QString TorqueTable() {
-  const char* const parts[] = {"Болт головки блока", "Гайка выпускного коллектора", "Болт крышки коренного подшипника",
-                               "Болт крышки шатуна", "Болт маховика", "Болт шкива коленчатого вала",
-                               "Болт натяжного ролика", "Гайка впускного коллектора", "Свеча зажигания",
-                               "Болт масляного поддона", "Пробка сливного отверстия", "Болт крышки клапанов"};
+  const char* const parts[] = {"Болт головки блока",
+                               "Гайка выпускного коллектора",
+                               "Болт крышки коренного подшипника",
+                               "Болт крышки шатуна",
+                               "Болт маховика",
+                               "Болт шкива коленчатого вала",
+                               "Болт натяжного ролика",
+                               "Гайка впускного коллектора",
+                               "Свеча зажигания",
+                               "Болт масляного поддона",
+                               "Пробка сливного отверстия",
+                               "Болт крышки клапанов"};
   std::vector<QStringList> rows{{"Соединение", "Резьба", "Момент, Н·м"}};
   for (int i = 0; i < 48; ++i)
     rows.push_back({QStringLiteral("%1, позиция %2").arg(QString::fromUtf8(parts[i % 12])).arg(i / 12 + 1),
@@ -86,7 +93,8 @@ std::vector<Chapter> Chapters() {
                 {"Крутящий момент", "145 Н·м при 4000 об/мин"},
                 {"Порядок работы цилиндров", "1-3-4-2"}}) +
              "<p>Моменты затяжки резьбовых соединений двигателя (страница для печати в "
-             "мастерскую):</p>" + TorqueTable()}}},
+             "мастерскую):</p>" +
+             TorqueTable()}}},
       {"glava2.htm",
        "Система смазки",
        "Масло уменьшает трение, отводит тепло и уносит продукты износа. От его уровня и "
@@ -234,15 +242,15 @@ std::vector<Chapter> Chapters() {
          "Если горит лампа разряда, проверьте натяжение ремня и разъём генератора.</p>"},
         {"predohraniteli", "Предохранители",
          "<p><a href=\"scheme.bmp\" target=\"_blank\">Открыть схему включения фар</a></p>" +
-         Table({{"№", "Ток, А", "Защищаемая цепь"},
-                {"F1", "10", "Фары, ближний свет, левая"},
-                {"F2", "10", "Фары, ближний свет, правая"},
-                {"F3", "15", "Звуковой сигнал"},
-                {"F4", "20", "Обогрев заднего стекла"},
-                {"F5", "15", "Бензонасос"},
-                {"F6", "30", "Вентилятор радиатора"},
-                {"F7", "7,5", "Приборы, блок управления"},
-                {"F8", "25", "Стеклоподъёмники"}})},
+             Table({{"№", "Ток, А", "Защищаемая цепь"},
+                    {"F1", "10", "Фары, ближний свет, левая"},
+                    {"F2", "10", "Фары, ближний свет, правая"},
+                    {"F3", "15", "Звуковой сигнал"},
+                    {"F4", "20", "Обогрев заднего стекла"},
+                    {"F5", "15", "Бензонасос"},
+                    {"F6", "30", "Вентилятор радиатора"},
+                    {"F7", "7,5", "Приборы, блок управления"},
+                    {"F8", "25", "Стеклоподъёмники"}})},
         {"lampy", "Лампы",
          Table({{"Назначение", "Тип", "Мощность"},
                 {"Фары", "H4", "60/55 Вт"},
@@ -271,13 +279,11 @@ QString Render(const Chapter& c, const QString& prev, const QString& next) {
   QString html = "<a name=\"top\"></a>" + ChapterNav(prev, next) + "<h1>" + c.title + "</h1>";
   html += "<p><i>" + c.lead + "</i></p><p><b>В этой главе:</b> ";
   QStringList items;
-  for (const Section& s : c.sections)
-    items << "<a href=\"#" + s.anchor + "\">" + s.heading + "</a>";
+  for (const Section& s : c.sections) items << "<a href=\"#" + s.anchor + "\">" + s.heading + "</a>";
   html += items.join(" &middot; ") + "</p>";
   for (const Section& s : c.sections)
     html += "<h2><a name=\"" + s.anchor + "\"></a>" + s.heading + "</h2>\n" + s.body + "\n";
-  return html + "<p align=\"right\"><a href=\"#top\">К началу главы</a></p>" +
-         ChapterNav(prev, next);
+  return html + "<p align=\"right\"><a href=\"#top\">К началу главы</a></p>" + ChapterNav(prev, next);
 }
 
 }  // namespace
@@ -298,8 +304,7 @@ std::vector<BookFile> ChapterPages() {
   for (size_t i = 0; i < chapters.size(); ++i) {
     const QString prev = i > 0 ? chapters[i - 1].file : QString();
     const QString next = i + 1 < chapters.size() ? chapters[i + 1].file : QStringLiteral("to.htm");
-    pages.push_back(
-        {chapters[i].file, HtmlPage(chapters[i].title, Render(chapters[i], prev, next))});
+    pages.push_back({chapters[i].file, HtmlPage(chapters[i].title, Render(chapters[i], prev, next))});
   }
   return pages;
 }

@@ -7,9 +7,9 @@ namespace {
 
 constexpr double kToneDecay = 0.004;  // seconds for the bright tone to fall to 1/e
 constexpr double kBodyDecay = 0.012;
-constexpr double kAttack = 0.0008;    // a ramp in, so the click has no hard edge
-constexpr double kRelease = 0.006;    // and out to silence at the last sample
-constexpr double kLevel = 0.3;        // of full scale: a soft click
+constexpr double kAttack = 0.0008;  // a ramp in, so the click has no hard edge
+constexpr double kRelease = 0.006;  // and out to silence at the last sample
+constexpr double kLevel = 0.3;      // of full scale: a soft click
 
 }  // namespace
 

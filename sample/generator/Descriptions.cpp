@@ -12,28 +12,24 @@ namespace {
 // The reader finds keywords anywhere in a line, values included. A value holding one of
 // these would start a handler or a key where none is meant.
 const char* const kReservedWords[] = {
-    "codec",    "rolic", "helpwin", "background", "icon",      "bgsounddef", "vertexmain",
-    "minimize", "close", "button",  "switchone",  "switchgrp", "_html",      "_findtxt",
-    "_path",    "_clip", "_text",   "_image",     "_popup",    "_tree",      "_splitter",
-    "_screen",  "vx",    "vy",      "vw",         "vh",        "fn",         "go",
-    "hint",     "wav",   "state",   "store",      "group",     "textcaption", "texttx",
-    "textty",   "textbx", "textby", "textfont",   "font",
-    "size",     "style", "color",   "value",      "ident",     "number",     "pathdef"};
+    "codec", "rolic",       "helpwin",   "background", "icon",      "bgsounddef", "vertexmain", "minimize",
+    "close", "button",      "switchone", "switchgrp",  "_html",     "_findtxt",   "_path",      "_clip",
+    "_text", "_image",      "_popup",    "_tree",      "_splitter", "_screen",    "vx",         "vy",
+    "vw",    "vh",          "fn",        "go",         "hint",      "wav",        "state",      "store",
+    "group", "textcaption", "texttx",    "textty",     "textbx",    "textby",     "textfont",   "font",
+    "size",  "style",       "color",     "value",      "ident",     "number",     "pathdef"};
 
 QString Checked(const QString& value) {
   const QString lower = value.toLower();
   for (const char* word : kReservedWords)
     if (lower.contains(QLatin1String(word)))
-      throw std::runtime_error("value \"" + value.toStdString() + "\" contains the keyword " +
-                               word);
+      throw std::runtime_error("value \"" + value.toStdString() + "\" contains the keyword " + word);
   if (value.contains(';') || value.contains('[') || value.contains(']'))
     throw std::runtime_error("value \"" + value.toStdString() + "\" contains a separator");
   return value;
 }
 
-QString Color(const QColor& c) {
-  return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
-}
+QString Color(const QColor& c) { return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue()); }
 
 QString Box(const QString& suffix, const QRect& box) {
   return QStringLiteral("texttx%5=%1; textty%5=%2; textbx%5=%3; textby%5=%4")
@@ -52,9 +48,7 @@ QString Pictures(const SkinElement& e) {
   return parts.join("; ");
 }
 
-QString Position(const SkinElement& e) {
-  return QStringLiteral("vx=%1; vy=%2").arg(e.rect.left()).arg(e.rect.top());
-}
+QString Position(const SkinElement& e) { return QStringLiteral("vx=%1; vy=%2").arg(e.rect.left()).arg(e.rect.top()); }
 
 QString OnOff(bool on) { return on ? "on" : "off"; }
 
@@ -62,8 +56,7 @@ QString OnOff(bool on) { return on ? "on" : "off"; }
 // its value comes after the key the reader has already found there.
 QString Sound(const QString& file) {
   if (file.isEmpty()) return "no";
-  if (!file.endsWith(".wav"))
-    throw std::runtime_error("sound \"" + file.toStdString() + "\" is no .wav");
+  if (!file.endsWith(".wav")) throw std::runtime_error("sound \"" + file.toStdString() + "\" is no .wav");
   return Checked(file.chopped(4)) + ".wav";
 }
 
@@ -71,20 +64,17 @@ QString Sound(const QString& file) {
 // absent.
 QStringList CaptionLines(const SkinElement& e) {
   QStringList lines;
-  const QString font = QStringLiteral("textfontname=%1; textfontsize=%2")
-                           .arg(Checked(CaptionFontFamily()))
-                           .arg(e.fontPoints);
+  const QString font =
+      QStringLiteral("textfontname=%1; textfontsize=%2").arg(Checked(CaptionFontFamily())).arg(e.fontPoints);
   if (e.kind == ElementKind::Button) {
-    lines << QStringLiteral("textcaption=%1; ").arg(Checked(e.captionUp)) +
-                 Box("", CaptionBox(e, e.captionUp));
+    lines << QStringLiteral("textcaption=%1; ").arg(Checked(e.captionUp)) + Box("", CaptionBox(e, e.captionUp));
     lines << font;
     lines << "textfontstyleup=bold; textfontstylemv=bold; textfontstyledn=bold";
     lines << QStringLiteral("textfontcolorup=%1; textfontcolormv=%2; textfontcolordn=%3")
                  .arg(Color(e.colors[0]), Color(e.colors[1]), Color(e.colors[2]));
     return lines;
   }
-  lines << QStringLiteral("textcaptionup=%1; textcaptiondn=%2")
-               .arg(Checked(e.captionUp), Checked(e.captionDn));
+  lines << QStringLiteral("textcaptionup=%1; textcaptiondn=%2").arg(Checked(e.captionUp), Checked(e.captionDn));
   if (e.kind == ElementKind::Toggle) {
     lines << Box("up", CaptionBox(e, e.captionUp));
     lines << Box("dn", CaptionBox(e, e.captionDn));
@@ -106,14 +96,12 @@ QStringList ElementLines(const SkinElement& e) {
   QStringList lines;
   switch (e.kind) {
     case ElementKind::Button:
-      lines << "button " + screen << CaptionLines(e) << Position(e) << Pictures(e)
-            << "go=" + Checked(e.command);
+      lines << "button " + screen << CaptionLines(e) << Position(e) << Pictures(e) << "go=" + Checked(e.command);
       break;
     case ElementKind::Toggle:
-      lines
-          << "switchone " + screen << CaptionLines(e) << Position(e) << Pictures(e)
-          << QStringLiteral("state=%1; store=%2").arg(OnOff(e.state), OnOff(e.store))
-          << QStringLiteral("goup=%1; godown=%2").arg(Checked(e.commandOff), Checked(e.commandOn));
+      lines << "switchone " + screen << CaptionLines(e) << Position(e) << Pictures(e)
+            << QStringLiteral("state=%1; store=%2").arg(OnOff(e.state), OnOff(e.store))
+            << QStringLiteral("goup=%1; godown=%2").arg(Checked(e.commandOff), Checked(e.commandOn));
       break;
     case ElementKind::Grouped:
       lines << "switchgrp " + screen << CaptionLines(e) << Position(e) << Pictures(e)
@@ -129,10 +117,7 @@ QStringList ElementLines(const SkinElement& e) {
 QStringList TextLines(const SkinText& t) {
   const QPoint at = TextPosition(t);
   return {QStringLiteral("_text %1").arg(t.screen + 1),
-          QStringLiteral("vx=%1; vy=%2; vw=%3")
-              .arg(at.x())
-              .arg(at.y())
-              .arg(t.area.x() + t.area.width()),
+          QStringLiteral("vx=%1; vy=%2; vw=%3").arg(at.x()).arg(at.y()).arg(t.area.x() + t.area.width()),
           QStringLiteral("font=%1; size=%2; style=%3; color=%4")
               .arg(Checked(t.family))
               .arg(t.points)
@@ -145,24 +130,18 @@ QStringList TextLines(const SkinText& t) {
 // vw and vh are the box's right and bottom edges.
 QStringList PathLines(const SkinPath& p) {
   const QRect& b = p.box;
-  return {QStringLiteral("_path %1").arg(p.screen + 1),
-          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
-              .arg(b.x())
-              .arg(b.y())
-              .arg(b.x() + b.width())
-              .arg(b.y() + b.height()),
-          "pathdef=" + Checked(p.pathdef), "hint=" + Checked(p.hint), QString()};
+  return {
+      QStringLiteral("_path %1").arg(p.screen + 1),
+      QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4").arg(b.x()).arg(b.y()).arg(b.x() + b.width()).arg(b.y() + b.height()),
+      "pathdef=" + Checked(p.pathdef), "hint=" + Checked(p.hint), QString()};
 }
 
 QStringList HtmlLines(const SkinHtml& h) {
   const QRect& b = h.box;
-  return {QStringLiteral("_html %1").arg(h.screen + 1),
-          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
-              .arg(b.x())
-              .arg(b.y())
-              .arg(b.x() + b.width())
-              .arg(b.y() + b.height()),
-          "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
+  return {
+      QStringLiteral("_html %1").arg(h.screen + 1),
+      QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4").arg(b.x()).arg(b.y()).arg(b.x() + b.width()).arg(b.y() + b.height()),
+      "fn=" + Checked(h.start), QStringLiteral("number=%1").arg(h.number), QString()};
 }
 
 // vw and vh are the field's right and bottom edges. The frame name is a key word of the
@@ -170,33 +149,29 @@ QStringList HtmlLines(const SkinHtml& h) {
 // line.
 QStringList FindTxtLines(const SkinFindTxt& f) {
   const QRect& b = f.box;
-  return {QStringLiteral("_findtxt %1").arg(f.screen + 1),
-          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
-              .arg(b.x())
-              .arg(b.y())
-              .arg(b.x() + b.width())
-              .arg(b.y() + b.height()),
-          "frame=" + f.frame, "nofiles=[]", QStringLiteral("number=%1").arg(f.number), "hint=" + Checked(f.hint),
-          QString()};
+  return {
+      QStringLiteral("_findtxt %1").arg(f.screen + 1),
+      QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4").arg(b.x()).arg(b.y()).arg(b.x() + b.width()).arg(b.y() + b.height()),
+      "frame=" + f.frame,
+      "nofiles=[]",
+      QStringLiteral("number=%1").arg(f.number),
+      "hint=" + Checked(f.hint),
+      QString()};
 }
 
 // vw and vh are the panel's right and bottom edges; html names the pane the clip's page
 // shows in.
 QStringList ClipLines(const SkinClip& c) {
   const QRect& b = c.box;
-  return {QStringLiteral("_clip %1").arg(c.screen + 1),
-          QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4")
-              .arg(b.x())
-              .arg(b.y())
-              .arg(b.x() + b.width())
-              .arg(b.y() + b.height()),
-          QStringLiteral("bgcolor=%1; html=%2").arg(Color(c.color)).arg(c.html), QString()};
+  return {
+      QStringLiteral("_clip %1").arg(c.screen + 1),
+      QStringLiteral("vx=%1; vy=%2; vw=%3; vh=%4").arg(b.x()).arg(b.y()).arg(b.x() + b.width()).arg(b.y() + b.height()),
+      QStringLiteral("bgcolor=%1; html=%2").arg(Color(c.color)).arg(c.html), QString()};
 }
 
 // vw and vh are the tree's right and bottom edges on the window.
 QStringList TreeLines(const SkinTree& t) {
-  return {QStringLiteral("_tree %1").arg(t.screen + 1),
-          QStringLiteral("vw=%1; vh=%2").arg(t.right).arg(t.bottom),
+  return {QStringLiteral("_tree %1").arg(t.screen + 1), QStringLiteral("vw=%1; vh=%2").arg(t.right).arg(t.bottom),
           QStringLiteral("colorselect=%1; colorselecttext=%2").arg(Color(t.select), Color(t.selectText)),
           "fn=" + Checked(t.file), QString()};
 }
@@ -205,11 +180,11 @@ QStringList TreeLines(const SkinTree& t) {
 // keywords anywhere in a line: its values must hold none of them. List items with a "." or
 // "\\" are taken for file names, which a caption is not.
 const char* const kPopupReservedWords[] = {
-    "codec",  "rolic",  "helpwin",  "background", "icon",    "bgsounddef", "vertexmain", "minimize", "close",
-    "button", "switchone", "switchgrp", "_html",  "_findtxt", "_path",     "_clip",      "_text",    "_image",
-    "_popup", "_tree",  "_splitter", "_screen",   "xfon",    "yfon",       "fnfon",      "xbtn",     "ybtn",
-    "fnbtnup", "fnbtnmove", "fnbtndown", "fontup", "sizeup", "styleup",   "colorup",    "fontmv",   "sizemv",
-    "stylemv", "colormv", "caption", "go",        "parent",  "type",       "vertex"};
+    "codec",   "rolic",     "helpwin",   "background", "icon",     "bgsounddef", "vertexmain", "minimize", "close",
+    "button",  "switchone", "switchgrp", "_html",      "_findtxt", "_path",      "_clip",      "_text",    "_image",
+    "_popup",  "_tree",     "_splitter", "_screen",    "xfon",     "yfon",       "fnfon",      "xbtn",     "ybtn",
+    "fnbtnup", "fnbtnmove", "fnbtndown", "fontup",     "sizeup",   "styleup",    "colorup",    "fontmv",   "sizemv",
+    "stylemv", "colormv",   "caption",   "go",         "parent",   "type",       "vertex"};
 
 QString CheckedInPopup(const QString& value) {
   const QString lower = value.toLower();
@@ -247,9 +222,7 @@ QStringList PopupLines(const SkinPopup& p) {
           "fnbtnup=[" + CheckedInPopup(PopupPictureFile(p, "up")) + "]",
           "fnbtnmove=[" + CheckedInPopup(PopupPictureFile(p, "mv")) + "]",
           "fnbtndown=[" + CheckedInPopup(PopupPictureFile(p, "dn")) + "]",
-          QStringLiteral("fontup=%1; sizeup=%2; styleup=normal; colorup=226,232,240")
-              .arg(font)
-              .arg(p.shaped ? 10 : 9),
+          QStringLiteral("fontup=%1; sizeup=%2; styleup=normal; colorup=226,232,240").arg(font).arg(p.shaped ? 10 : 9),
           QStringLiteral("fontmv=%1; sizemv=%2; stylemv=bold; colormv=24,32,44").arg(font).arg(p.shaped ? 10 : 9),
           "caption=" + PopupList(p.captions, CaptionInPopup),
           "go=" + PopupList(p.commands, CheckedInPopup),
@@ -278,11 +251,9 @@ std::string StructText(const SkinLayout& s) {
         << "bgsounddef=[" + s.songs.join(';') + "]"
         << QStringLiteral("helpwin vw=0; vh=0; fn=%1").arg(Checked(kHelpFile));
   QStringList vertices;
-  for (const QPoint& pt : s.windowShape)
-    vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
+  for (const QPoint& pt : s.windowShape) vertices << QStringLiteral("%1,%2").arg(pt.x()).arg(pt.y());
   lines << "vertexmain=[" + vertices.join(';') + "]";
-  lines << WindowButtonLine("minimize", s.minimize) << WindowButtonLine("close", s.close)
-        << QString();
+  lines << WindowButtonLine("minimize", s.minimize) << WindowButtonLine("close", s.close) << QString();
   // Each screen after its elements, so that its window buttons come last in its list.
   for (int screen = 0; screen < s.backgrounds.size(); ++screen) {
     for (const SkinElement& e : s.elements)
@@ -301,8 +272,7 @@ std::string StructText(const SkinLayout& s) {
       if (f.screen == screen) lines << FindTxtLines(f);
     for (const SkinClip& c : s.clips)
       if (c.screen == screen) lines << ClipLines(c);
-    lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen]))
-          << QString();
+    lines << QStringLiteral("_screen%1 %2").arg(screen + 1).arg(Checked(s.backgrounds[screen])) << QString();
   }
   while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
   return Encode(lines);
@@ -312,8 +282,8 @@ std::string TitleText(const SkinLayout& s) { return Encode({s.title}); }
 
 std::string TesaurusText(const SkinLayout& s) {
   QStringList lines;
-  lines << "title=" + Checked(s.title) << WindowButtonLine("minimize", s.minimize)
-        << WindowButtonLine("close", s.close) << QString();
+  lines << "title=" + Checked(s.title) << WindowButtonLine("minimize", s.minimize) << WindowButtonLine("close", s.close)
+        << QString();
   for (const SkinElement& e : s.elements) lines << ElementLines(e);
   for (const SkinFindTxt& f : s.findFields) lines << FindTxtLines(f);
   for (const SkinHtml& h : s.htmls) lines << HtmlLines(h);

@@ -1,5 +1,6 @@
 #pragma once
-// "Struct.txt", "Title.txt" and the thesaurus window's "Tesaurus.txt" for their layouts, as Windows-1251 text with CR LF line ends.
+// "Struct.txt", "Title.txt" and the thesaurus window's "Tesaurus.txt" for their layouts, as Windows-1251 text with CR
+// LF line ends.
 
 #include "SkinLayout.h"
 

@@ -16,29 +16,22 @@ const QColor kEdge(16, 24, 34);
 QRectF FaceRect(const SkinElement& e) {
   const QRectF all(0, 0, e.rect.width(), e.rect.height());
   switch (e.face) {
-    case FaceStyle::TitleButton:
-      return all.adjusted(4, 3, -4, -5);
+    case FaceStyle::TitleButton: return all.adjusted(4, 3, -4, -5);
     case FaceStyle::ToolButton:
-    case FaceStyle::ToggleLed:
-      return all.adjusted(2, 2, -2, -4);
-    case FaceStyle::Tab:
-      return all;
+    case FaceStyle::ToggleLed: return all.adjusted(2, 2, -2, -4);
+    case FaceStyle::Tab: return all;
     case FaceStyle::WindowMinimize:
-    case FaceStyle::WindowClose:
-      return all.adjusted(1, 1, -1, -2);
+    case FaceStyle::WindowClose: return all.adjusted(1, 1, -1, -2);
   }
   return all;
 }
 
 qreal Radius(const SkinElement& e, const QRectF& face) {
   switch (e.face) {
-    case FaceStyle::TitleButton:
-      return face.height() / 2;
+    case FaceStyle::TitleButton: return face.height() / 2;
     case FaceStyle::WindowMinimize:
-    case FaceStyle::WindowClose:
-      return 4;
-    default:
-      return 7;
+    case FaceStyle::WindowClose: return 4;
+    default: return 7;
   }
 }
 
@@ -53,8 +46,7 @@ struct Palette {
 };
 
 // A raised (or, pressed, sunken) glossy capsule.
-void DrawCapsule(QPainter& p, const QRectF& face, qreal radius, const Palette& c, bool pressed,
-                 bool glow) {
+void DrawCapsule(QPainter& p, const QRectF& face, qreal radius, const Palette& c, bool pressed, bool glow) {
   const QPainterPath body = Capsule(face, radius);
   if (glow) DrawSoftShadow(p, body, QPointF(0, 0), 3, QColor(255, 190, 80, 150));
   DrawSoftShadow(p, body, QPointF(0, pressed ? 1 : 2), pressed ? 1 : 2, QColor(0, 0, 0, 150));
@@ -145,8 +137,7 @@ void DrawTab(QPainter& p, const SkinElement& e, const QString& look) {
   p.drawPath(tab);
   if (active) {
     // The open tab runs into the pane above it: no line between them.
-    p.fillRect(QRectF(body.left() + 1, body.bottom() - 1, body.width() - 1, 2),
-               QColor(238, 241, 245));
+    p.fillRect(QRectF(body.left() + 1, body.bottom() - 1, body.width() - 1, 2), QColor(238, 241, 245));
   } else {
     p.fillRect(QRectF(face.left(), face.bottom() - 1, face.width(), 1), kEdge);
   }
@@ -209,7 +200,9 @@ void DrawArrowHead(QPainter& p, QPointF tip, qreal direction) {
 }
 
 void DrawIcon(QPainter& p, const QRectF& face, FaceIcon icon, const QString& look) {
-  const QColor glyph = look == "mv" ? QColor(255, 212, 120) : look == "dn" ? QColor(236, 240, 246) : QColor(200, 210, 224);
+  const QColor glyph = look == "mv"   ? QColor(255, 212, 120)
+                       : look == "dn" ? QColor(236, 240, 246)
+                                      : QColor(200, 210, 224);
   const QPointF c = face.center() + (look == "dn" ? QPointF(0.5, 1) : QPointF(0, 0));
   p.save();
   p.setPen(QPen(glyph, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -268,9 +261,7 @@ void DrawIcon(QPainter& p, const QRectF& face, FaceIcon icon, const QString& loo
       p.fillRect(QRectF(c + QPointF(-5, -6), QSizeF(3.5, 12)), glyph);
       p.fillRect(QRectF(c + QPointF(1.5, -6), QSizeF(3.5, 12)), glyph);
       break;
-    case FaceIcon::StopClip:
-      p.fillRect(QRectF(c + QPointF(-5, -5), QSizeF(10, 10)), glyph);
-      break;
+    case FaceIcon::StopClip: p.fillRect(QRectF(c + QPointF(-5, -5), QSizeF(10, 10)), glyph); break;
     case FaceIcon::Music: {
       // An eighth note: head, stem and flag.
       p.setPen(Qt::NoPen);
@@ -290,8 +281,7 @@ void DrawIcon(QPainter& p, const QRectF& face, FaceIcon icon, const QString& loo
       p.drawEllipse(c + QPointF(-2, -2), 5, 5);
       p.drawLine(c + QPointF(1.7, 1.7), c + QPointF(7, 7));
       break;
-    case FaceIcon::None:
-      break;
+    case FaceIcon::None: break;
   }
   p.restore();
 }
@@ -325,13 +315,9 @@ QImage DrawFace(const SkinElement& e, const QString& look, const QImage& under) 
       DrawLed(p, QPointF(face.left() + 14, face.center().y() + (on ? 0.5 : 0)), on);
       break;
     }
-    case FaceStyle::Tab:
-      DrawTab(p, e, look);
-      break;
+    case FaceStyle::Tab: DrawTab(p, e, look); break;
     case FaceStyle::WindowMinimize:
-    case FaceStyle::WindowClose:
-      DrawWindowButton(p, e, look);
-      break;
+    case FaceStyle::WindowClose: DrawWindowButton(p, e, look); break;
   }
   return img;
 }

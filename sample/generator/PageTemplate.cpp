@@ -30,15 +30,13 @@ p.toc { margin-top: 2px; margin-bottom: 2px; }
 QByteArray HtmlPage(const QString& title, const QString& body, PageCode code) {
   const QString meta = code == PageCode::Utf8 ? "<meta charset=\"utf-8\">\n" : QString();
   const QString html = "<html>\n<head>\n" + meta + "<title>" + title + "</title>\n<style>" +
-                       QString::fromLatin1(kStyle) + "</style>\n</head>\n<body>\n" + body +
-                       "\n</body>\n</html>\n";
+                       QString::fromLatin1(kStyle) + "</style>\n</head>\n<body>\n" + body + "\n</body>\n</html>\n";
   QString crlf = html;
   crlf.replace("\n", "\r\n");
   if (code == PageCode::Utf8) return crlf.toUtf8();
   const std::string bytes = ToCp1251(crlf);
   if (FromCp1251(bytes) != crlf)
-    throw std::runtime_error("page \"" + title.toStdString() +
-                             "\" has characters outside Windows-1251");
+    throw std::runtime_error("page \"" + title.toStdString() + "\" has characters outside Windows-1251");
   return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 

@@ -11,9 +11,7 @@ struct Box {
   int range = 0;
 };
 
-int Channel(QRgb c, int channel) {
-  return channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qBlue(c);
-}
+int Channel(QRgb c, int channel) { return channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qBlue(c); }
 
 void Measure(Box& box) {
   box.range = -1;
@@ -38,8 +36,7 @@ QRgb Average(const Box& box) {
     b += qBlue(c);
   }
   const long long n = static_cast<long long>(box.pixels.size());
-  return qRgb(static_cast<int>((r + n / 2) / n), static_cast<int>((g + n / 2) / n),
-              static_cast<int>((b + n / 2) / n));
+  return qRgb(static_cast<int>((r + n / 2) / n), static_cast<int>((g + n / 2) / n), static_cast<int>((b + n / 2) / n));
 }
 
 }  // namespace
@@ -58,8 +55,8 @@ QList<QRgb> MedianCutPalette(const std::vector<QImage>& images, int maxColors) {
   Measure(all);
   boxes.push_back(std::move(all));
   while (static_cast<int>(boxes.size()) < maxColors) {
-    auto widest = std::max_element(boxes.begin(), boxes.end(),
-                                   [](const Box& a, const Box& b) { return a.range < b.range; });
+    auto widest =
+        std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.range < b.range; });
     if (widest->range <= 0) break;
     Box& box = *widest;
     const int ch = box.channel;
@@ -73,9 +70,7 @@ QList<QRgb> MedianCutPalette(const std::vector<QImage>& images, int maxColors) {
     while (mid > 0 && Channel(box.pixels[mid - 1], ch) == Channel(box.pixels[mid], ch)) --mid;
     if (mid == 0) {
       mid = box.pixels.size() / 2;
-      while (mid < box.pixels.size() &&
-             Channel(box.pixels[mid - 1], ch) == Channel(box.pixels[mid], ch))
-        ++mid;
+      while (mid < box.pixels.size() && Channel(box.pixels[mid - 1], ch) == Channel(box.pixels[mid], ch)) ++mid;
     }
     Box upper;
     upper.pixels.assign(box.pixels.begin() + static_cast<std::ptrdiff_t>(mid), box.pixels.end());

@@ -22,9 +22,7 @@ QImage WithCaption(const SkinElement& e, const QString& look, const QImage& pict
 
 // The look the reader shows at rest: up for buttons and switches that are off, dn for
 // switches that are on.
-QString RestLook(const SkinElement& e) {
-  return e.kind != ElementKind::Button && e.state ? "dn" : "up";
-}
+QString RestLook(const SkinElement& e) { return e.kind != ElementKind::Button && e.state ? "dn" : "up"; }
 
 }  // namespace
 
@@ -34,8 +32,7 @@ QImage PreviewScreen(const SkinLayout& layout, int screen, const QImage& backgro
   QPainter p(&img);
   for (const ElementPictures& ep : pictures) {
     const SkinElement& e = *ep.element;
-    const bool everyScreen =
-        e.face == FaceStyle::WindowMinimize || e.face == FaceStyle::WindowClose;
+    const bool everyScreen = e.face == FaceStyle::WindowMinimize || e.face == FaceStyle::WindowClose;
     if (e.screen != screen && !everyScreen) continue;
     const QString look = RestLook(e);
     p.drawImage(e.rect.topLeft(), WithCaption(e, look, ep.looks.at(look)));

@@ -36,8 +36,8 @@ void DrawPathField(QPainter& p, const SkinPath& path) {
   p.save();
   p.setFont(PixelFont("DejaVu Sans", 11));
   p.setPen(QColor(150, 166, 186));
-  p.drawText(QRectF(field.left() - 150, field.top(), 142, field.height()),
-             Qt::AlignRight | Qt::AlignVCenter, path.label);
+  p.drawText(QRectF(field.left() - 150, field.top(), 142, field.height()), Qt::AlignRight | Qt::AlignVCenter,
+             path.label);
   p.restore();
 }
 

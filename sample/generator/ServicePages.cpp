@@ -13,16 +13,14 @@ QString Row(const QStringList& cells, bool head, bool odd) {
 }
 
 QString Table(const std::vector<QStringList>& rows) {
-  QString html =
-      "<table class=\"data\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">";
+  QString html = "<table class=\"data\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">";
   for (size_t i = 0; i < rows.size(); ++i) html += Row(rows[i], i == 0, i > 0 && i % 2 == 0);
   return html + "</table>";
 }
 
 QString ChapterList() {
   QString html = "<ol>";
-  for (const ChapterTitle& c : ChapterTitles())
-    html += "<li><a href=\"" + c.file + "\">" + c.title + "</a></li>";
+  for (const ChapterTitle& c : ChapterTitles()) html += "<li><a href=\"" + c.file + "\">" + c.title + "</a></li>";
   return html + "</ol>";
 }
 
@@ -36,8 +34,7 @@ QString FrameLinks(const std::vector<std::pair<QString, QString>>& links) {
 
 QString ServiceList() {
   QString html = "<ul>";
-  for (const auto& [file, title] : ReferencePages())
-    html += "<li><a href=\"" + file + "\">" + title + "</a></li>";
+  for (const auto& [file, title] : ReferencePages()) html += "<li><a href=\"" + file + "\">" + title + "</a></li>";
   return html + "</ul>";
 }
 
@@ -91,17 +88,16 @@ BookFile Maintenance() {
                            "Замена масла, ремня ГРМ с роликом, охлаждающей жидкости",
                            "Замена масла, проверка сцепления и ШРУСов"};
   for (int i = 0; i < 12; ++i) rows.push_back({QString::number((i + 1) * 15), works[i % 6]});
-  const QString body =
-      ChapterNav("glava10.htm", "specs.htm") +
-      "<h1>Техническое обслуживание</h1>"
-      "<p>Регламент рассчитан на обычные условия. При езде по городу с частыми пробками, по "
-      "пыльным дорогам или с прицепом интервалы сокращайте вдвое.</p>" +
-      Table(rows) +
-      "<h2>Ежедневно</h2><ul><li>уровень масла и охлаждающей жидкости;</li>"
-      "<li>работа фар и указателей поворота;</li><li>давление в шинах на глаз.</li></ul>"
-      "<h2>Раз в месяц</h2><ul><li>давление в шинах манометром;</li><li>уровень тормозной "
-      "жидкости;</li><li>состояние щёток стеклоочистителя.</li></ul>" +
-      ChapterNav("glava10.htm", "specs.htm");
+  const QString body = ChapterNav("glava10.htm", "specs.htm") +
+                       "<h1>Техническое обслуживание</h1>"
+                       "<p>Регламент рассчитан на обычные условия. При езде по городу с частыми пробками, по "
+                       "пыльным дорогам или с прицепом интервалы сокращайте вдвое.</p>" +
+                       Table(rows) +
+                       "<h2>Ежедневно</h2><ul><li>уровень масла и охлаждающей жидкости;</li>"
+                       "<li>работа фар и указателей поворота;</li><li>давление в шинах на глаз.</li></ul>"
+                       "<h2>Раз в месяц</h2><ul><li>давление в шинах манометром;</li><li>уровень тормозной "
+                       "жидкости;</li><li>состояние щёток стеклоочистителя.</li></ul>" +
+                       ChapterNav("glava10.htm", "specs.htm");
   return {"to.htm", HtmlPage("Техническое обслуживание", body)};
 }
 
@@ -131,21 +127,17 @@ BookFile Faults() {
       "<p>Найдите признак в левом столбце; причины перечислены от самой вероятной.</p>" +
       Table(
           {{"Признак", "Возможная причина", "Где читать"},
-           {"Стартер не крутит", "разряжена батарея, окислены клеммы",
-            "<a href=\"glava9.htm#akb\">Батарея</a>"},
+           {"Стартер не крутит", "разряжена батарея, окислены клеммы", "<a href=\"glava9.htm#akb\">Батарея</a>"},
            {"Стартер крутит, двигатель не заводится", "нет искры, нет топлива",
             "<a href=\"glava5.htm#svechi\">Свечи</a>"},
-           {"Двигатель «троит»", "свеча или катушка одного цилиндра",
-            "<a href=\"glava5.htm#katushki\">Катушки</a>"},
+           {"Двигатель «троит»", "свеча или катушка одного цилиндра", "<a href=\"glava5.htm#katushki\">Катушки</a>"},
            {"Стрелка температуры в красной зоне", "утечка жидкости, термостат",
             "<a href=\"glava3.htm#peregrev\">Перегрев</a>"},
            {"Скрип при торможении", "износ колодок", "<a href=\"glava6.htm#kolodki\">Колодки</a>"},
            {"Педаль тормоза «мягкая»", "воздух в системе, старая жидкость",
             "<a href=\"glava6.htm#zhidkost\">Жидкость</a>"},
-           {"Горит лампа давления масла", "низкий уровень масла",
-            "<a href=\"glava2.htm#uroven\">Уровень масла</a>"},
-           {"Передачи включаются с хрустом", "сцепление «ведёт»",
-            "<a href=\"glava8.htm#sceplenie\">Сцепление</a>"}}) +
+           {"Горит лампа давления масла", "низкий уровень масла", "<a href=\"glava2.htm#uroven\">Уровень масла</a>"},
+           {"Передачи включаются с хрустом", "сцепление «ведёт»", "<a href=\"glava8.htm#sceplenie\">Сцепление</a>"}}) +
       ChapterNav("specs.htm", "gallery.htm");
   return {"faults.htm", HtmlPage("Неисправности", body)};
 }
@@ -185,77 +177,74 @@ QString BookingForm() {
 }
 
 BookFile Gallery() {
-  const QString body =
-      ChapterNav("faults.htm", "files.htm") +
-      "<h1>Рисунки деталей</h1>"
-      "<p>Наведите указатель на рисунок — появится подсказка. Большой рисунок откроется в "
-      "отдельном окне.</p>"
-      "<table width=\"100%\" cellpadding=\"8\"><tr>"
-      "<td align=\"center\"><a href=\"disc_big.png\" target=\"_blank\"><img src=\"disc.png\" "
-      "width=\"150\" height=\"150\" title=\"Тормозной диск — нажмите, чтобы увеличить\" "
-      "alt=\"Тормозной диск\"></a><br><span class=\"caption\">Тормозной диск</span></td>"
-      "<td align=\"center\"><img src=\"plug.gif\" width=\"70\" height=\"168\" "
-      "title=\"Свеча зажигания\" alt=\"Свеча зажигания\"><br>"
-      "<span class=\"caption\">Свеча зажигания</span></td>"
-      "</tr><tr>"
-      "<td align=\"center\"><a href=\"battery_big.bmp\" target=\"_blank\"><img src=\"battery.bmp\" "
-      "width=\"168\" height=\"119\" title=\"Аккумуляторная батарея — нажмите, чтобы увеличить\" "
-      "alt=\"Аккумуляторная батарея\"></a><br>"
-      "<span class=\"caption\">Аккумуляторная батарея</span></td>"
-      "<td align=\"center\"><img src=\"filter.png\" width=\"128\" height=\"160\" "
-      "title=\"Масляный фильтр\" alt=\"Масляный фильтр\"><br>"
-      "<span class=\"caption\">Масляный фильтр</span></td>"
-      "</tr></table>"
-      "<a name=\"car\"></a><h2>Автомобиль по частям</h2>"
-      "<p>Нажмите на колесо, капот, багажник или кузов — откроется глава об этой части.</p>"
-      "<p><img src=\"car.png\" width=\"390\" height=\"130\" usemap=\"#car\" "
-      "title=\"Автомобиль — нажмите на его часть\" alt=\"Автомобиль\"></p>" +
-      CarMap() + BookingForm() + ChapterNav("faults.htm", "files.htm");
+  const QString body = ChapterNav("faults.htm", "files.htm") +
+                       "<h1>Рисунки деталей</h1>"
+                       "<p>Наведите указатель на рисунок — появится подсказка. Большой рисунок откроется в "
+                       "отдельном окне.</p>"
+                       "<table width=\"100%\" cellpadding=\"8\"><tr>"
+                       "<td align=\"center\"><a href=\"disc_big.png\" target=\"_blank\"><img src=\"disc.png\" "
+                       "width=\"150\" height=\"150\" title=\"Тормозной диск — нажмите, чтобы увеличить\" "
+                       "alt=\"Тормозной диск\"></a><br><span class=\"caption\">Тормозной диск</span></td>"
+                       "<td align=\"center\"><img src=\"plug.gif\" width=\"70\" height=\"168\" "
+                       "title=\"Свеча зажигания\" alt=\"Свеча зажигания\"><br>"
+                       "<span class=\"caption\">Свеча зажигания</span></td>"
+                       "</tr><tr>"
+                       "<td align=\"center\"><a href=\"battery_big.bmp\" target=\"_blank\"><img src=\"battery.bmp\" "
+                       "width=\"168\" height=\"119\" title=\"Аккумуляторная батарея — нажмите, чтобы увеличить\" "
+                       "alt=\"Аккумуляторная батарея\"></a><br>"
+                       "<span class=\"caption\">Аккумуляторная батарея</span></td>"
+                       "<td align=\"center\"><img src=\"filter.png\" width=\"128\" height=\"160\" "
+                       "title=\"Масляный фильтр\" alt=\"Масляный фильтр\"><br>"
+                       "<span class=\"caption\">Масляный фильтр</span></td>"
+                       "</tr></table>"
+                       "<a name=\"car\"></a><h2>Автомобиль по частям</h2>"
+                       "<p>Нажмите на колесо, капот, багажник или кузов — откроется глава об этой части.</p>"
+                       "<p><img src=\"car.png\" width=\"390\" height=\"130\" usemap=\"#car\" "
+                       "title=\"Автомобиль — нажмите на его часть\" alt=\"Автомобиль\"></p>" +
+                       CarMap() + BookingForm() + ChapterNav("faults.htm", "files.htm");
   return {"gallery.htm", HtmlPage("Рисунки деталей", body)};
 }
 
 BookFile Files() {
   QString options;
   for (const QString& serial : SerialNumbers()) options += "<option>" + serial + "</option>";
-  const QString body =
-      ChapterNav("gallery.htm", "history.htm") +
-      "<h1>Файлы и программы</h1>"
-      "<h2>Программа диагностики</h2>"
-      "<p><a href=\"setup.exe\">Установить программу диагностики</a> (запускается с диска).</p>"
-      "<p>Серийный номер программы: <select name=\"serial\">" +
-      options +
-      "</select> "
-      "<a href=\"copylist:serial\">Скопировать номер</a></p>"
-      "<h2>Файлы для работы</h2><ul>"
-      "<li><a href=\"copy:oil.txt\">Скопировать таблицу масел</a> в папку установки</li>"
-      "<li><a href=\"tools.zip\">Сохранить архив с таблицами</a> (zip)</li>"
-      "<li><a href=\"tools.rar\">Открыть архив с таблицами и схемами</a> (rar): его содержимое "
-      "откроется здесь же, а кнопка «Архив» распакует его в папку установки</li>"
-      "<li><a href=\"oil.txt\">Посмотреть таблицу масел</a></li>"
-      "<li><a href=\"signal.wav\">Послушать звук исправного реле</a></li>"
-      "<li><a href=\"printhtml:to.htm\">Напечатать регламент обслуживания</a></li>"
-      "</ul><h2>В сети</h2><ul>"
-      "<li><a href=\"http://www.example.com/\">Сайт издательства</a></li>"
-      "<li><a href=\"mailto:service@example.com\">Написать в службу поддержки</a></li></ul>" +
-      ChapterNav("gallery.htm", "history.htm");
+  const QString body = ChapterNav("gallery.htm", "history.htm") +
+                       "<h1>Файлы и программы</h1>"
+                       "<h2>Программа диагностики</h2>"
+                       "<p><a href=\"setup.exe\">Установить программу диагностики</a> (запускается с диска).</p>"
+                       "<p>Серийный номер программы: <select name=\"serial\">" +
+                       options +
+                       "</select> "
+                       "<a href=\"copylist:serial\">Скопировать номер</a></p>"
+                       "<h2>Файлы для работы</h2><ul>"
+                       "<li><a href=\"copy:oil.txt\">Скопировать таблицу масел</a> в папку установки</li>"
+                       "<li><a href=\"tools.zip\">Сохранить архив с таблицами</a> (zip)</li>"
+                       "<li><a href=\"tools.rar\">Открыть архив с таблицами и схемами</a> (rar): его содержимое "
+                       "откроется здесь же, а кнопка «Архив» распакует его в папку установки</li>"
+                       "<li><a href=\"oil.txt\">Посмотреть таблицу масел</a></li>"
+                       "<li><a href=\"signal.wav\">Послушать звук исправного реле</a></li>"
+                       "<li><a href=\"printhtml:to.htm\">Напечатать регламент обслуживания</a></li>"
+                       "</ul><h2>В сети</h2><ul>"
+                       "<li><a href=\"http://www.example.com/\">Сайт издательства</a></li>"
+                       "<li><a href=\"mailto:service@example.com\">Написать в службу поддержки</a></li></ul>" +
+                       ChapterNav("gallery.htm", "history.htm");
   return {"files.htm", HtmlPage("Файлы и программы", body)};
 }
 
 BookFile History() {
-  const QString body =
-      ChapterNav("files.htm", "glossary.htm") +
-      "<h1>Из истории автомобиля</h1>"
-      "<p>Первый автомобиль с бензиновым двигателем построил Карл Бенц в 1885 году: "
-      "трёхколёсный экипаж развивал 16 км/ч. Через год Готлиб Даймлер поставил свой мотор на "
-      "четырёхколёсную повозку.</p>"
-      "<h2>Двадцатый век</h2><p>В 1913 году Генри Форд запустил сборочный конвейер, и "
-      "автомобиль стал доступен миллионам. В 1930-х появились гидравлические тормоза, в "
-      "1950-х — дисковые тормоза и ремни безопасности.</p>"
-      "<h2>Наше время</h2><p>Сегодня в автомобиле десятки электронных блоков. Антиблокировочная "
-      "система, подушки безопасности и впрыск топлива — стандарт даже для недорогих "
-      "моделей.</p><p class=\"note\">Эта страница записана в кодировке UTF-8 — «ё», «№» и "
-      "знак евро € выглядят как надо.</p>" +
-      ChapterNav("files.htm", "glossary.htm");
+  const QString body = ChapterNav("files.htm", "glossary.htm") +
+                       "<h1>Из истории автомобиля</h1>"
+                       "<p>Первый автомобиль с бензиновым двигателем построил Карл Бенц в 1885 году: "
+                       "трёхколёсный экипаж развивал 16 км/ч. Через год Готлиб Даймлер поставил свой мотор на "
+                       "четырёхколёсную повозку.</p>"
+                       "<h2>Двадцатый век</h2><p>В 1913 году Генри Форд запустил сборочный конвейер, и "
+                       "автомобиль стал доступен миллионам. В 1930-х появились гидравлические тормоза, в "
+                       "1950-х — дисковые тормоза и ремни безопасности.</p>"
+                       "<h2>Наше время</h2><p>Сегодня в автомобиле десятки электронных блоков. Антиблокировочная "
+                       "система, подушки безопасности и впрыск топлива — стандарт даже для недорогих "
+                       "моделей.</p><p class=\"note\">Эта страница записана в кодировке UTF-8 — «ё», «№» и "
+                       "знак евро € выглядят как надо.</p>" +
+                       ChapterNav("files.htm", "glossary.htm");
   return {"history.htm", HtmlPage("Из истории автомобиля", body, PageCode::Utf8)};
 }
 
@@ -269,36 +258,34 @@ BookFile Glossary() {
       {"Схождение", "разница расстояний между передними и задними краями колёс"},
       {"ШРУС", "шарнир равных угловых скоростей"}};
   QString list = "<dl>";
-  for (const auto& [term, meaning] : terms)
-    list += "<dt><b>" + term + "</b></dt><dd>" + meaning + "</dd>";
-  const QString body = ChapterNav("history.htm", "about.htm") + "<h1>Словарь терминов</h1>" + list +
-                       "</dl>" + ChapterNav("history.htm", "about.htm");
+  for (const auto& [term, meaning] : terms) list += "<dt><b>" + term + "</b></dt><dd>" + meaning + "</dd>";
+  const QString body = ChapterNav("history.htm", "about.htm") + "<h1>Словарь терминов</h1>" + list + "</dl>" +
+                       ChapterNav("history.htm", "about.htm");
   return {"glossary.htm", HtmlPage("Словарь терминов", body, PageCode::Utf8)};
 }
 
 BookFile About() {
-  const QString body =
-      ChapterNav("glossary.htm", "video.htm") +
-      "<h1>О книге</h1>"
-      "<p>Электронная книга «Ремонт и эксплуатация автомобиля», версия 2.0.</p>"
-      "<p>Сведения в книге даны для ознакомления. Работы, от которых зависит безопасность — "
-      "тормоза, рулевое управление, — доверяйте специалистам.</p>"
-      "<p>Вопросы и пожелания: <a href=\"mailto:book@example.com\">book@example.com</a>.</p>";
+  const QString body = ChapterNav("glossary.htm", "video.htm") +
+                       "<h1>О книге</h1>"
+                       "<p>Электронная книга «Ремонт и эксплуатация автомобиля», версия 2.0.</p>"
+                       "<p>Сведения в книге даны для ознакомления. Работы, от которых зависит безопасность — "
+                       "тормоза, рулевое управление, — доверяйте специалистам.</p>"
+                       "<p>Вопросы и пожелания: <a href=\"mailto:book@example.com\">book@example.com</a>.</p>";
   return {"about.htm", HtmlPage("О книге", body)};
 }
 
 // Shown beside the engine clip of the reading screen's clip panel.
 BookFile Video() {
-  const QString body =
-      ChapterNav("about.htm", QString()) + "<h1>Как работает двигатель</h1>"
-      "<p>Ролик справа показывает цилиндр четырёхтактного двигателя. За два оборота коленчатого "
-      "вала поршень проходит четыре такта:</p><ol>"
-      "<li><b>Впуск</b> — поршень идёт вниз, цилиндр наполняется рабочей смесью.</li>"
-      "<li><b>Сжатие</b> — поршень идёт вверх и сжимает смесь.</li>"
-      "<li><b>Рабочий ход</b> — свеча поджигает смесь, газы толкают поршень вниз.</li>"
-      "<li><b>Выпуск</b> — поршень идёт вверх и выталкивает отработавшие газы.</li></ol>"
-      "<p class=\"note\">Кнопки под роликом останавливают его и приостанавливают; кнопка "
-      "«Видео» запускает его снова.</p>";
+  const QString body = ChapterNav("about.htm", QString()) +
+                       "<h1>Как работает двигатель</h1>"
+                       "<p>Ролик справа показывает цилиндр четырёхтактного двигателя. За два оборота коленчатого "
+                       "вала поршень проходит четыре такта:</p><ol>"
+                       "<li><b>Впуск</b> — поршень идёт вниз, цилиндр наполняется рабочей смесью.</li>"
+                       "<li><b>Сжатие</b> — поршень идёт вверх и сжимает смесь.</li>"
+                       "<li><b>Рабочий ход</b> — свеча поджигает смесь, газы толкают поршень вниз.</li>"
+                       "<li><b>Выпуск</b> — поршень идёт вверх и выталкивает отработавшие газы.</li></ol>"
+                       "<p class=\"note\">Кнопки под роликом останавливают его и приостанавливают; кнопка "
+                       "«Видео» запускает его снова.</p>";
   return {"video.htm", HtmlPage("Как работает двигатель", body)};
 }
 
@@ -316,5 +303,5 @@ std::vector<std::pair<QString, QString>> ReferencePages() {
 
 std::vector<BookFile> ServicePages() {
   return {Index(),   Frameset(), FrameContents(), Maintenance(), Specs(), Faults(),
-          Gallery(), Files(),    History(),       Glossary(),    About(),    Video()};
+          Gallery(), Files(),    History(),       Glossary(),    About(), Video()};
 }

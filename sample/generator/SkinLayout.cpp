@@ -14,8 +14,8 @@ constexpr int kFindButtonLeft = kMediaButtonsLeft - 30;
 constexpr int kThesaurusButtonLeft = kFindButtonLeft - 30;
 const QString kToggle = QStringLiteral("toggle.wav");
 
-SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect,
-                   const QString& caption, const QString& command, const QString& hint) {
+SkinElement Button(FaceStyle face, int screen, const QString& picture, QRect rect, const QString& caption,
+                   const QString& command, const QString& hint) {
   SkinElement e;
   e.kind = ElementKind::Button;
   e.face = face;
@@ -65,9 +65,7 @@ QStringList LooksOf(ElementKind kind) {
   return {"up", "mvup", "mvdn", "dn"};
 }
 
-QString PictureFile(const SkinElement& element, const QString& look) {
-  return element.picture + '_' + look + ".bmp";
-}
+QString PictureFile(const SkinElement& element, const QString& look) { return element.picture + '_' + look + ".bmp"; }
 
 QString PopupPictureFile(const SkinPopup& popup, const QString& part) { return popup.look + '_' + part + ".bmp"; }
 
@@ -87,11 +85,11 @@ SkinLayout SampleLayout() {
   s.screenSize = QSize(800, 600);
   s.title = QStringLiteral("Ремонт и эксплуатация автомобиля");
   s.backgrounds = {"title.bmp", "reader.bmp"};
-  s.windowShape = QPolygon({QPoint(24, 0), QPoint(776, 0), QPoint(800, 24), QPoint(800, 576),
-                            QPoint(776, 600), QPoint(24, 600), QPoint(0, 576), QPoint(0, 24)});
+  s.windowShape = QPolygon({QPoint(24, 0), QPoint(776, 0), QPoint(800, 24), QPoint(800, 576), QPoint(776, 600),
+                            QPoint(24, 600), QPoint(0, 576), QPoint(0, 24)});
   s.pistonPos = QPoint(583, 470);
-  s.minimize = WindowButton(FaceStyle::WindowMinimize, "w_min", QRect(714, 10, 30, 24),
-                            QStringLiteral("Свернуть окно"));
+  s.minimize =
+      WindowButton(FaceStyle::WindowMinimize, "w_min", QRect(714, 10, 30, 24), QStringLiteral("Свернуть окно"));
   s.close = WindowButton(FaceStyle::WindowClose, "w_exit", QRect(748, 10, 30, 24),
                          QStringLiteral("Завершить работу с книгой"));
 
@@ -102,13 +100,11 @@ SkinLayout SampleLayout() {
   s.elements.push_back(Button(FaceStyle::TitleButton, 0, "t_opts", QRect(QPoint(32, 472), big),
                               QStringLiteral("Настройки"), "options",
                               QStringLiteral("Звук, клип при запуске, подсказки")));
-  s.elements.push_back(Button(FaceStyle::TitleButton, 0, "t_quit", QRect(QPoint(32, 524), big),
-                              QStringLiteral("Выход"), "exit",
-                              QStringLiteral("Завершить работу с книгой")));
+  s.elements.push_back(Button(FaceStyle::TitleButton, 0, "t_quit", QRect(QPoint(32, 524), big), QStringLiteral("Выход"),
+                              "exit", QStringLiteral("Завершить работу с книгой")));
 
-  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_music", QRect(22, 97, 104, 28),
-                              QStringLiteral("Музыка"), "bgsound",
-                              QStringLiteral("Включить или выключить фоновую музыку")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 0, "t_music", QRect(22, 97, 104, 28), QStringLiteral("Музыка"),
+                              "bgsound", QStringLiteral("Включить или выключить фоновую музыку")));
 
   // Above the showroom's right corner: the still picture or the turning car in its place.
   SkinElement still;
@@ -142,41 +138,35 @@ SkinLayout SampleLayout() {
     QString hint;
   };
   const Tool tools[] = {
-      {"r_home", QStringLiteral("Титул"), "screen1",
-       QStringLiteral("Вернуться на титульный экран")},
-      {"r_back", QStringLiteral("Назад"), "back",
-       QStringLiteral("Предыдущая прочитанная страница")},
-      {"r_fwd", QStringLiteral("Вперёд"), "forward",
-       QStringLiteral("Следующая прочитанная страница")},
+      {"r_home", QStringLiteral("Титул"), "screen1", QStringLiteral("Вернуться на титульный экран")},
+      {"r_back", QStringLiteral("Назад"), "back", QStringLiteral("Предыдущая прочитанная страница")},
+      {"r_fwd", QStringLiteral("Вперёд"), "forward", QStringLiteral("Следующая прочитанная страница")},
       {"r_top", QStringLiteral("Наверх"), "tophtml", QStringLiteral("К началу страницы")},
       {"r_print", QStringLiteral("Печать"), "printhtml", QStringLiteral("Напечатать страницу")},
       {"r_opts", QStringLiteral("Настройки"), "options", QStringLiteral("Шрифт, цвета, звук")},
   };
   int x = 16;
   for (const Tool& t : tools) {
-    s.elements.push_back(Button(FaceStyle::ToolButton, 1, t.picture, QRect(x, 50, 104, 36),
-                                t.caption, t.command, t.hint));
+    s.elements.push_back(
+        Button(FaceStyle::ToolButton, 1, t.picture, QRect(x, 50, 104, 36), t.caption, t.command, t.hint));
     x += 104;
   }
 
   // In the strip right of the page: the chapters before and after the one being read. The
   // program writes the chapters' names into their hints.
-  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_prev", QRect(720, 150, 56, 40),
-                              QStringLiteral("«"), "prevchapter",
-                              QStringLiteral("Предыдущий раздел")));
-  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40),
-                              QStringLiteral("»"), "nextchapter",
-                              QStringLiteral("Следующий раздел")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_prev", QRect(720, 150, 56, 40), QStringLiteral("«"),
+                              "prevchapter", QStringLiteral("Предыдущий раздел")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_next", QRect(720, 194, 56, 40), QStringLiteral("»"),
+                              "nextchapter", QStringLiteral("Следующий раздел")));
   // Below them: the archive shown in the page goes into the install folder.
-  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_unarc", QRect(720, 250, 56, 40),
-                              QStringLiteral("Архив"), "unarc",
-                              QStringLiteral("Распаковать показанный архив в папку установки")));
+  s.elements.push_back(Button(FaceStyle::ToolButton, 1, "r_unarc", QRect(720, 250, 56, 40), QStringLiteral("Архив"),
+                              "unarc", QStringLiteral("Распаковать показанный архив в папку установки")));
 
   // Lower down, the lists of pages read before and after this one, and the favourites.
   s.elements.push_back(IconButton(1, "r_hback", QRect(720, 300, 56, 34), FaceIcon::HistoryBackList, "historyback",
                                   QStringLiteral("Список прочитанных ранее страниц")));
-  s.elements.push_back(IconButton(1, "r_hfwd", QRect(720, 338, 56, 34), FaceIcon::HistoryForwardList,
-                                  "historyforward", QStringLiteral("Список страниц, прочитанных после этой")));
+  s.elements.push_back(IconButton(1, "r_hfwd", QRect(720, 338, 56, 34), FaceIcon::HistoryForwardList, "historyforward",
+                                  QStringLiteral("Список страниц, прочитанных после этой")));
   s.elements.push_back(IconButton(1, "r_favadd", QRect(720, 386, 56, 34), FaceIcon::FavoriteAdd, "addtofavorite",
                                   QStringLiteral("Добавить страницу в избранное")));
   s.elements.push_back(IconButton(1, "r_favshow", QRect(720, 424, 56, 34), FaceIcon::FavoriteShow, "showfavorite",
@@ -357,9 +347,12 @@ SkinLayout SampleLayout() {
   SkinPopup chapters = Popup(0, "1", "ttl", QSize(246, 26));
   chapters.margin = 12;
   chapters.shaped = true;
-  for (const auto& [title, file] : {std::pair{"Двигатель", "glava1.htm"}, {"Система охлаждения", "glava3.htm"},
-                                    {"Система зажигания", "glava5.htm"}, {"Тормозная система", "glava6.htm"},
-                                    {"Трансмиссия", "glava8.htm"}, {"Электрооборудование", "glava9.htm"}}) {
+  for (const auto& [title, file] : {std::pair{"Двигатель", "glava1.htm"},
+                                    {"Система охлаждения", "glava3.htm"},
+                                    {"Система зажигания", "glava5.htm"},
+                                    {"Тормозная система", "glava6.htm"},
+                                    {"Трансмиссия", "glava8.htm"},
+                                    {"Электрооборудование", "glava9.htm"}}) {
     chapters.captions << QString::fromUtf8(title);
     chapters.commands << QStringLiteral("screen2=man\\%1").arg(QLatin1String(file));
   }

@@ -119,8 +119,8 @@ struct SkinPopup {
   QString type;  // "historyback", "historyforward", "favorite", "contexthtml" or a number
   QString look;
   QSize itemSize;
-  int rows = 4;     // the items the background is drawn for; the reader fits it to the list
-  int margin = 6;   // above the first item and below the last
+  int rows = 4;          // the items the background is drawn for; the reader fits it to the list
+  int margin = 6;        // above the first item and below the last
   QPoint fixed{-1, -1};  // xfon, yfon: -1 opens at the point the command gives
   QStringList captions, commands;
   bool shaped = false;  // cut corners, as the window has: the list keeps its picture's size
@@ -150,8 +150,8 @@ struct SkinLayout {
   std::vector<SkinClip> clips;
   std::vector<SkinPopup> popups;
   std::vector<SkinSound> sounds;
-  QString startClip;            // "rolic": played before the window shows
-  QStringList songs;            // "bgsounddef": the background music
+  QString startClip;  // "rolic": played before the window shows
+  QStringList songs;  // "bgsounddef": the background music
   QPoint pistonPos;
   // Screen 1's bars that hold text elements and the path box.
   QRect pageHeader;   // above the page, for the page's title

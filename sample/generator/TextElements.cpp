@@ -15,8 +15,7 @@ QFont TextFont(const SkinText& text) {
 QPoint TextPosition(const SkinText& text) {
   const QFontMetricsF fm = CanvasMetrics(TextFont(text));
   const QRect& a = text.area;
-  const qreal left =
-      text.centred ? a.left() + (a.width() - fm.horizontalAdvance(text.value)) / 2 : a.left();
+  const qreal left = text.centred ? a.left() + (a.width() - fm.horizontalAdvance(text.value)) / 2 : a.left();
   const qreal top = a.top() + (a.height() - fm.height()) / 2;
   return QPoint(static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top)));
 }

@@ -24,8 +24,7 @@ const Term kTerms[] = {
      QStringLiteral("Готовит горючую смесь из топлива и воздуха в нужной пропорции.")},
     {QStringLiteral("Поршень"), "porshen",
      QStringLiteral("Движется в цилиндре и передаёт давление газов через шатун на коленчатый вал.")},
-    {QStringLiteral("Свеча зажигания"), "svecha",
-     QStringLiteral("Поджигает рабочую смесь искрой между электродами.")},
+    {QStringLiteral("Свеча зажигания"), "svecha", QStringLiteral("Поджигает рабочую смесь искрой между электродами.")},
     {QStringLiteral("Тормозной диск"), "disk",
      QStringLiteral("Вращается вместе с колесом; колодки, прижимаясь к нему, останавливают автомобиль.")},
 };
@@ -40,8 +39,8 @@ SkinLayout ThesaurusLayout() {
   s.title = QStringLiteral("Тезаурус");
   s.backgrounds = {"tez_bg.bmp"};
   const int w = s.screenSize.width(), h = s.screenSize.height(), cut = 16;
-  s.windowShape = QPolygon({QPoint(cut, 0), QPoint(w - cut, 0), QPoint(w, cut), QPoint(w, h - cut),
-                            QPoint(w - cut, h), QPoint(cut, h), QPoint(0, h - cut), QPoint(0, cut)});
+  s.windowShape = QPolygon({QPoint(cut, 0), QPoint(w - cut, 0), QPoint(w, cut), QPoint(w, h - cut), QPoint(w - cut, h),
+                            QPoint(cut, h), QPoint(0, h - cut), QPoint(0, cut)});
   s.minimize.face = FaceStyle::WindowMinimize;
   s.minimize.picture = "tez_min";
   s.minimize.rect = QRect(w - 86, 10, 30, 24);
@@ -110,8 +109,9 @@ QImage DrawThesaurusScreen(const SkinLayout& layout) {
 }
 
 BookFile ThesaurusPage() {
-  QString body = QStringLiteral("<h1>Тезаурус</h1><p>Краткие статьи о терминах книги. Наберите термин в "
-                                "поле вверху окна и нажмите Enter.</p>");
+  QString body = QStringLiteral(
+      "<h1>Тезаурус</h1><p>Краткие статьи о терминах книги. Наберите термин в "
+      "поле вверху окна и нажмите Enter.</p>");
   for (const Term& term : kTerms)
     body += QStringLiteral("<a name=\"%1\"></a><h3>~ %2</h3><p>%3</p>").arg(term.anchor, term.word, term.text);
   return {kPage, HtmlPage(QStringLiteral("Тезаурус"), body)};

@@ -68,8 +68,10 @@ void DrawShowroom(QPainter& p, const QRectF& r, std::optional<qreal> carAngle) {
   p.save();
   p.setClipRect(r);
   const QRectF car(r.center().x() - 250, r.top(), 500, r.height() - 26);
-  if (carAngle) DrawTurnedCar(p, car, *carAngle);
-  else DrawCar(p, car);
+  if (carAngle)
+    DrawTurnedCar(p, car, *carAngle);
+  else
+    DrawCar(p, car);
   p.restore();
 }
 
@@ -120,8 +122,7 @@ void DrawContentsList(QPainter& p, const QRectF& r) {
   DrawPlate(p, r, 8);
   p.setPen(kAmber);
   p.setFont(PixelFont("DejaVu Sans", 14, true));
-  p.drawText(QRectF(r.left() + 18, r.top() + 10, r.width() - 30, 20), Qt::AlignLeft,
-             QStringLiteral("В книге"));
+  p.drawText(QRectF(r.left() + 18, r.top() + 10, r.width() - 30, 20), Qt::AlignLeft, QStringLiteral("В книге"));
   p.fillRect(QRectF(r.left() + 18, r.top() + 32, r.width() - 36, 1), QColor(232, 163, 58, 120));
   const QString items[] = {
       QStringLiteral("Устройство автомобиля"), QStringLiteral("Техническое обслуживание"),
@@ -135,8 +136,7 @@ void DrawContentsList(QPainter& p, const QRectF& r) {
     p.setBrush(kAmber);
     p.drawEllipse(QPointF(r.left() + 24, y + 9), 2.5, 2.5);
     p.setPen(kText);
-    p.drawText(QRectF(r.left() + 34, y, r.width() - 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               item);
+    p.drawText(QRectF(r.left() + 34, y, r.width() - 40, 20), Qt::AlignLeft | Qt::AlignVCenter, item);
     y += 22;
   }
 }
@@ -161,8 +161,7 @@ void DrawEngine(QPainter& p, const QRectF& plate, const QRect& bore) {
 
   const QRectF head(block.left() - 6, bore.top() - 34, block.width() + 12, 26);
   for (int i = 0; i < 4; ++i) {
-    const QRectF fin(head.left() + (i % 2 ? 3 : 0), head.top() + 4 + i * 6,
-                     head.width() - (i % 2 ? 6 : 0), 4);
+    const QRectF fin(head.left() + (i % 2 ? 3 : 0), head.top() + 4 + i * 6, head.width() - (i % 2 ? 6 : 0), 4);
     QLinearGradient g(fin.topLeft(), fin.topRight());
     g.setColorAt(0, QColor(110, 120, 134));
     g.setColorAt(0.5, QColor(200, 206, 214));
@@ -192,8 +191,8 @@ void DrawEngine(QPainter& p, const QRectF& plate, const QRect& bore) {
              QStringLiteral("Двигатель"));
   p.setPen(kText);
   p.setFont(PixelFont("DejaVu Sans", 11));
-  p.drawText(QRectF(labelX, plate.top() + 54, plate.right() - labelX - 6, 90),
-             Qt::AlignLeft | Qt::TextWordWrap, QStringLiteral("такты, зазоры, моменты затяжки"));
+  p.drawText(QRectF(labelX, plate.top() + 54, plate.right() - labelX - 6, 90), Qt::AlignLeft | Qt::TextWordWrap,
+             QStringLiteral("такты, зазоры, моменты затяжки"));
 }
 
 }  // namespace
@@ -201,8 +200,8 @@ void DrawEngine(QPainter& p, const QRectF& plate, const QRect& bore) {
 QRect PistonWindow(const SkinLayout& layout) { return QRect(layout.pistonPos, PistonFrameSize()); }
 
 QImage DrawTitleScreen(const SkinLayout& layout) {
-  QImage img = DrawWindowBody(layout.screenSize, layout.windowShape,
-                              QStringLiteral("Электронное руководство владельца"));
+  QImage img =
+      DrawWindowBody(layout.screenSize, layout.windowShape, QStringLiteral("Электронное руководство владельца"));
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);

@@ -83,7 +83,8 @@ int Run(const QStringList& args) {
   std::set<QString> popupLooks;
   for (const SkinPopup& popup : layout.popups) {
     if (!popupLooks.insert(popup.look).second) continue;
-    for (const auto& [part, picture] : DrawPopupPictures(popup)) SaveBmp(picture, out.filePath(PopupPictureFile(popup, part)));
+    for (const auto& [part, picture] : DrawPopupPictures(popup))
+      SaveBmp(picture, out.filePath(PopupPictureFile(popup, part)));
   }
 
   const std::vector<QImage> piston = PistonFrames();
@@ -100,10 +101,8 @@ int Run(const QStringList& args) {
 
   const std::string structText = StructText(layout);
   const std::string titleText = TitleText(layout);
-  WriteFile(out.filePath("Struct.txt"),
-            QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
-  WriteFile(out.filePath("Title.txt"),
-            QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
+  WriteFile(out.filePath("Struct.txt"), QByteArray(structText.data(), static_cast<qsizetype>(structText.size())));
+  WriteFile(out.filePath("Title.txt"), QByteArray(titleText.data(), static_cast<qsizetype>(titleText.size())));
 
   const SkinLayout thesaurus = ThesaurusLayout();
   const QImage thesaurusScreen = DrawThesaurusScreen(thesaurus);

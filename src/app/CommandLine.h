@@ -8,11 +8,11 @@
 enum class TRole { Main, Thesaurus, Picture };
 
 struct TCommandLine {
-  QString book;        // --book DIR
-  QString disc;        // --disc DIR
-  QString screenshot;  // --screenshot FILE
-  QString script;      // --script FILE
-  QString printTo;     // --print-to FILE: where a scripted run's PDF goes
+  QString book;               // --book DIR
+  QString disc;               // --disc DIR
+  QString screenshot;         // --screenshot FILE
+  QString script;             // --script FILE
+  QString printTo;            // --print-to FILE: where a scripted run's PDF goes
   bool noPdfPrinter = false;  // --no-pdf-printer
   double scale = 0;           // --scale F: the interface drawn at F; 0: as the settings say
   bool verbose = false;

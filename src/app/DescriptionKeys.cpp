@@ -51,7 +51,11 @@ TKeyCursor::TKeyCursor(const TLines& lines, int line, std::string descriptionNam
 
 TKeyCursor::TKeyCursor(const TLines& lines, const TLines& values, int line, std::string descriptionName,
                        std::string element)
-    : lines_(lines), values_(values), line_(line), firstLine_(line), descriptionName_(std::move(descriptionName)),
+    : lines_(lines),
+      values_(values),
+      line_(line),
+      firstLine_(line),
+      descriptionName_(std::move(descriptionName)),
       element_(std::move(element)) {
   if (values_.size() != lines_.size()) throw std::invalid_argument("the two copies of a description differ");
 }

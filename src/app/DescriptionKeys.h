@@ -40,9 +40,9 @@ struct TKeyRead {
   std::string element;  // the keyword that opened the element ("button", "close", ...)
   int elementLine;      // line indexes from 0
   std::string key;
-  int searchedFrom;     // the line the search for the key began on
-  int line;             // the line it was read from
-  std::string token;    // a token key's value as read
+  int searchedFrom;                // the line the search for the key began on
+  int line;                        // the line it was read from
+  std::string token;               // a token key's value as read
   std::vector<std::string> items;  // a list key's items as read
 };
 struct TSkinReadTrace {

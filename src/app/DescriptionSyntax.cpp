@@ -136,8 +136,7 @@ std::vector<QPoint> ParseVertexList(const TLines& lines, int& lineIndex) {
     const std::string_view text(item);
     const size_t comma = text.find(',');
     const std::string_view x = text.substr(0, comma);
-    const std::string_view y =
-        comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    const std::string_view y = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     points.emplace_back(VertexCoordinate(x), VertexCoordinate(y));
   }
   return points;

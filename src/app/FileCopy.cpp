@@ -4,8 +4,8 @@
 #include "app/Errors.h"
 #include "app/ResourcePack.h"
 #include "platform/Globals.h"
-#include "platform/WinNames.h"
 #include "platform/HostPath.h"
+#include "platform/WinNames.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -60,8 +60,8 @@ void FindFiles(const std::string& folder, const std::vector<std::string>& masks,
 
     // Entries come in name order rather than in the file system's own order, so that every
     // host gives the same result.
-    const QFileInfoList entries = QDir(host).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList entries =
+        QDir(host).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     std::vector<std::string> files;
     std::vector<QFileInfo> folders;
     for (const QFileInfo& entry : entries) {

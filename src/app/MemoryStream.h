@@ -14,7 +14,10 @@ class TMemoryStream {
   const std::string& Data() const { return data_; }
   std::string& Data() { return data_; }
   size_t Size() const { return data_.size(); }
-  void SetSize(size_t size) { data_.resize(size); position_ = std::min(position_, size); }
+  void SetSize(size_t size) {
+    data_.resize(size);
+    position_ = std::min(position_, size);
+  }
   size_t Position() const { return position_; }
   void SetPosition(size_t position) { position_ = std::min(position, data_.size()); }
 

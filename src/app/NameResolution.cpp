@@ -1,8 +1,8 @@
 // ResolvePath and JoinUnderFolder: data names relative to the program folder or the disc.
 
 #include "app/DescriptionSyntax.h"
-#include "platform/Globals.h"
 #include "app/TextValues.h"
+#include "platform/Globals.h"
 
 namespace {
 
@@ -51,19 +51,16 @@ std::string JoinUnderFolder(const std::string& base, const std::string& relative
   const size_t anchor = FindAnchor(folder);
   if (folder.back() != '\\') folder += '\\';
   const std::string_view name = TrimBlanks(relative);
-  std::string joined = name.starts_with('\\')
-                           ? folder.substr(0, anchor + 1).append(name.substr(1))
-                           : folder.append(name);
+  std::string joined =
+      name.starts_with('\\') ? folder.substr(0, anchor + 1).append(name.substr(1)) : folder.append(name);
   return FoldParentSteps(joined, anchor);
 }
 
 std::string ResolvePath(const std::string& text) {
   static constexpr std::string_view kDiscMarker = "<cd>";
   const size_t marker = text.find(kDiscMarker);
-  if (marker != std::string::npos)
-    return std::string(text).replace(marker, kDiscMarker.size(), Global.DiscRoot);
-  if (text.find(":\\") != std::string::npos || text.find_first_of(".\\") == std::string::npos)
-    return text;
+  if (marker != std::string::npos) return std::string(text).replace(marker, kDiscMarker.size(), Global.DiscRoot);
+  if (text.find(":\\") != std::string::npos || text.find_first_of(".\\") == std::string::npos) return text;
   // In key=name only the name is resolved.
   const size_t eq = text.rfind('=');
   if (eq == std::string::npos) return JoinUnderFolder(Global.ProgramFolder, text);

@@ -41,9 +41,7 @@ void TPackDirectory::CheckGroups() const {
 void TPackDirectory::CheckEntries(uint64_t dataSize) const {
   for (uint32_t i = 0; i < entryCount_; ++i) {
     const TPackEntry e = Entry(i);
-    const auto fail = [i](const char* what) {
-      throw EDataError("entry " + std::to_string(i) + ": " + what);
-    };
+    const auto fail = [i](const char* what) { throw EDataError("entry " + std::to_string(i) + ": " + what); };
     if (e.kind == kFolder && e.offset >= groupCount_) fail("the folder's group index is out of range");
     if (e.kind != kFile) continue;
     if (uint64_t{e.offset} + e.storedSize > dataSize) fail("the file's bytes lie past the end of the pack");

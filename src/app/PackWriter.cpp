@@ -31,7 +31,6 @@ struct TPackWriter::TNode {
 
 namespace {
 
-
 std::vector<std::string> SplitPath(std::string_view path) {
   std::vector<std::string> names;
   std::string name;
@@ -42,8 +41,7 @@ std::vector<std::string> SplitPath(std::string_view path) {
     }
     if (name.empty()) continue;
     PackNormalizeName(name);
-    if (name.size() > kNameSize)
-      throw EPackWriteError("the name " + Cp1251ToUtf8(name) + " is longer than 64 bytes");
+    if (name.size() > kNameSize) throw EPackWriteError("the name " + Cp1251ToUtf8(name) + " is longer than 64 bytes");
     if (name == "." || name == "..") throw EPackWriteError("\"" + name + "\" cannot be stored as a name");
     names.push_back(std::move(name));
     name.clear();

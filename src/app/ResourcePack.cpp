@@ -28,7 +28,6 @@ namespace {
 constexpr size_t kMaxPath = 1024;
 constexpr size_t kMaxComponent = 100;
 
-
 bool ReadAt(QFile& file, uint64_t at, uint64_t count, std::string& out) {
   if (!file.seek(static_cast<qint64>(at))) return false;
   std::string bytes(count, '\0');
@@ -199,8 +198,7 @@ std::vector<std::string> PackListFiles() {
   const TOpenPack* pack = Global.Pack.get();
   if (!pack) return {};
   const TPackDirectory& directory = pack->directory;
-  TListing listing{directory, std::vector<bool>(directory.GroupCount()),
-                   std::vector<bool>(directory.EntryCount()), {}};
+  TListing listing{directory, std::vector<bool>(directory.GroupCount()), std::vector<bool>(directory.EntryCount()), {}};
   listing.Walk(directory.RootGroup(), {});
   return std::move(listing.files);
 }

@@ -26,13 +26,13 @@ bool ParsePoint(const QStringList& words, TScriptLine& line) {
 
 const QHash<QString, int>& NamedKeys() {
   static const QHash<QString, int> keys = {
-      {"esc", Qt::Key_Escape}, {"escape", Qt::Key_Escape}, {"enter", Qt::Key_Return},
-      {"return", Qt::Key_Return}, {"tab", Qt::Key_Tab},     {"space", Qt::Key_Space},
-      {"home", Qt::Key_Home},     {"end", Qt::Key_End},     {"up", Qt::Key_Up},
-      {"down", Qt::Key_Down},     {"left", Qt::Key_Left},   {"right", Qt::Key_Right},
-      {"pgup", Qt::Key_PageUp},   {"pageup", Qt::Key_PageUp}, {"pgdn", Qt::Key_PageDown},
+      {"esc", Qt::Key_Escape},        {"escape", Qt::Key_Escape}, {"enter", Qt::Key_Return},
+      {"return", Qt::Key_Return},     {"tab", Qt::Key_Tab},       {"space", Qt::Key_Space},
+      {"home", Qt::Key_Home},         {"end", Qt::Key_End},       {"up", Qt::Key_Up},
+      {"down", Qt::Key_Down},         {"left", Qt::Key_Left},     {"right", Qt::Key_Right},
+      {"pgup", Qt::Key_PageUp},       {"pageup", Qt::Key_PageUp}, {"pgdn", Qt::Key_PageDown},
       {"pagedown", Qt::Key_PageDown}, {"insert", Qt::Key_Insert}, {"ins", Qt::Key_Insert},
-      {"delete", Qt::Key_Delete}, {"del", Qt::Key_Delete},  {"backspace", Qt::Key_Backspace},
+      {"delete", Qt::Key_Delete},     {"del", Qt::Key_Delete},    {"backspace", Qt::Key_Backspace},
   };
   return keys;
 }
@@ -57,10 +57,14 @@ bool ParseKeyName(const QString& keyName, int& key, Qt::KeyboardModifiers& modif
   const QStringList parts = keyName.split(u'+');
   for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
     const QString mod = parts[i].toLower();
-    if (mod == u"shift") modifiers |= Qt::ShiftModifier;
-    else if (mod == u"ctrl" || mod == u"control") modifiers |= Qt::ControlModifier;
-    else if (mod == u"alt") modifiers |= Qt::AltModifier;
-    else return false;
+    if (mod == u"shift")
+      modifiers |= Qt::ShiftModifier;
+    else if (mod == u"ctrl" || mod == u"control")
+      modifiers |= Qt::ControlModifier;
+    else if (mod == u"alt")
+      modifiers |= Qt::AltModifier;
+    else
+      return false;
   }
   const QString name = parts.last().toLower();
   if (name.isEmpty()) return false;
@@ -170,8 +174,8 @@ TScript ParseScript(const QString& text) {
     } else if (verb == u"item") {
       // item TYPE N: item N (from 1) of the open list of that type.
       line.kind = TScriptLine::Kind::Item;
-      ok = words.size() == 3 && ParsePopupType(words[1], line.number) && ParseInt(words[2], line.item) &&
-           line.item >= 1;
+      ok =
+          words.size() == 3 && ParsePopupType(words[1], line.number) && ParseInt(words[2], line.item) && line.item >= 1;
     } else if (verb == u"preview") {
       // preview NAME: a tool button of the open print preview.
       line.kind = TScriptLine::Kind::Preview;

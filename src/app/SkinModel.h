@@ -190,16 +190,16 @@ struct TSkinModel {
   TDynamicTreeArray Trees;
   TDynamicSplitterArray Splitters;
 
-  std::string Codec;       // "codec": codec list
-  std::string Rolic;       // "rolic": start clip
-  std::string Background;  // "background": the start clip's background
-  std::string HelpFile;    // "helpwin" fn, path-resolved
-  std::string Icon;        // "icon": under the program folder
+  std::string Codec;                    // "codec": codec list
+  std::string Rolic;                    // "rolic": start clip
+  std::string Background;               // "background": the start clip's background
+  std::string HelpFile;                 // "helpwin" fn, path-resolved
+  std::string Icon;                     // "icon": under the program folder
   std::vector<std::string> BgSoundDef;  // background-music songs
   bool HasVertexMain = false;
   std::vector<QPoint> VertexMain;  // the window's shape
-  RBtn MinimizeBtn;  // go "minimize"
-  RBtn CloseBtn;     // go "exit"
+  RBtn MinimizeBtn;                // go "minimize"
+  RBtn CloseBtn;                   // go "exit"
 
   int ScreenCount() const { return static_cast<int>(ScreenBtns.size()); }
 };

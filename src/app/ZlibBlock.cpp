@@ -9,13 +9,10 @@ namespace {
 constexpr uint64_t kMaxInflateRatio = 1032;
 }  // namespace
 
-bool CanInflateTo(uint64_t storedSize, uint64_t unpackedSize) {
-  return unpackedSize <= storedSize * kMaxInflateRatio;
-}
+bool CanInflateTo(uint64_t storedSize, uint64_t unpackedSize) { return unpackedSize <= storedSize * kMaxInflateRatio; }
 
 bool InflateExact(std::string_view stream, size_t size, std::string& out) {
-  if (stream.size() > std::numeric_limits<uInt>::max() || size >= std::numeric_limits<uInt>::max())
-    return false;
+  if (stream.size() > std::numeric_limits<uInt>::max() || size >= std::numeric_limits<uInt>::max()) return false;
   // One spare byte tells a stream that runs long from one that ends on time.
   std::string buffer(size + 1, '\0');
   z_stream z{};
@@ -36,9 +33,8 @@ bool InflateExact(std::string_view stream, size_t size, std::string& out) {
 std::string Deflate(std::string_view bytes) {
   uLongf size = compressBound(static_cast<uLong>(bytes.size()));
   std::string out(size, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size,
-                reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
-                Z_BEST_COMPRESSION) != Z_OK)
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(bytes.data()),
+                static_cast<uLong>(bytes.size()), Z_BEST_COMPRESSION) != Z_OK)
     throw std::runtime_error("zlib could not compress a block");
   out.resize(size);
   return out;

@@ -6,12 +6,12 @@
 #include "app/ComprStream.h"
 #include "app/Description.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "booktool/BookOpening.h"
 #include "booktool/Command.h"
 #include "booktool/OpenBook.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "skin/SkinReader.h"
 
 #include <QJsonArray>
@@ -114,20 +114,24 @@ QJsonObject SwitchGrp(const RSwthGrp& r) {
 }
 
 QJsonObject Html(const RHTML& r) {
-  return {{"screen", r.screen}, {"vx", r.vx},       {"vy", r.vy},          {"vw", r.vw},
+  return {{"screen", r.screen}, {"vx", r.vx},       {"vy", r.vy},        {"vw", r.vw},
           {"vh", r.vh},         {"fn", Text(r.fn)}, {"number", r.number}};
 }
 
 QJsonObject FindTxt(const RFindTxt& r) {
-  return {{"screen", r.screen},         {"vx", r.vx},
-          {"vy", r.vy},                 {"vw", r.vw},
-          {"vh", r.vh},                 {"frame", Text(r.frame)},
-          {"nofiles", Texts(r.nofiles)}, {"number", r.number},
+  return {{"screen", r.screen},
+          {"vx", r.vx},
+          {"vy", r.vy},
+          {"vw", r.vw},
+          {"vh", r.vh},
+          {"frame", Text(r.frame)},
+          {"nofiles", Texts(r.nofiles)},
+          {"number", r.number},
           {"hint", Text(r.hint)}};
 }
 
 QJsonObject PathInput(const RPathInput& r) {
-  return {{"screen", r.screen}, {"vx", r.vx}, {"vy", r.vy}, {"vw", r.vw}, {"vh", r.vh},
+  return {{"screen", r.screen},         {"vx", r.vx},          {"vy", r.vy}, {"vw", r.vw}, {"vh", r.vh},
           {"pathdef", Text(r.pathdef)}, {"hint", Text(r.hint)}};
 }
 
@@ -137,10 +141,17 @@ QJsonObject Clip(const RClip& r) {
 }
 
 QJsonObject TextElement(const RText& r) {
-  return {{"screen", r.screen},       {"vx", r.vx},           {"vy", r.vy},
-          {"vw", r.vw},               {"font", Text(r.font)}, {"size", r.size},
-          {"style", Text(r.style)},   {"color", r.color},     {"value", Text(r.value)},
-          {"ident", Text(r.ident)},   {"number", r.number}};
+  return {{"screen", r.screen},
+          {"vx", r.vx},
+          {"vy", r.vy},
+          {"vw", r.vw},
+          {"font", Text(r.font)},
+          {"size", r.size},
+          {"style", Text(r.style)},
+          {"color", r.color},
+          {"value", Text(r.value)},
+          {"ident", Text(r.ident)},
+          {"number", r.number}};
 }
 
 QJsonObject Image(const RImage& r) {

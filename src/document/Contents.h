@@ -8,10 +8,10 @@
 #include <vector>
 
 struct TContentsEntry {
-  std::string link;     // a page name as the shown file's name ends, maybe with "#anchor"
+  std::string link;  // a page name as the shown file's name ends, maybe with "#anchor"
   std::string caption;
-  int depth = 0;        // 0 = top level
-  int parent = -1;      // index of the parent entry, -1 at the top level
+  int depth = 0;    // 0 = top level
+  int parent = -1;  // index of the parent entry, -1 at the top level
 };
 
 // Entries deeper than this are kept at this depth: a tree nesting thousands of levels would

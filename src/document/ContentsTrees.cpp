@@ -1,8 +1,8 @@
 #include "document/ContentsTrees.h"
 
 #include "app/DescriptionSyntax.h"
-#include "document/TreeViews.h"
 #include "document/PaneHost.h"
+#include "document/TreeViews.h"
 #include "tools/PanelBkgrd.h"
 
 #include <QJsonArray>
@@ -84,8 +84,8 @@ QJsonObject TContentsTrees::StateForDump() const {
   // What the chapter buttons of the screen shown say.
   QJsonArray hints;
   for (const TChapterButton& button : host_.ChapterButtons())
-    hints.append(QJsonObject{{"command", button.next ? "nextchapter" : "prevchapter"},
-                             {"hint", button.control->toolTip()}});
+    hints.append(
+        QJsonObject{{"command", button.next ? "nextchapter" : "prevchapter"}, {"hint", button.control->toolTip()}});
   state["chapterHints"] = hints;
   return state;
 }

@@ -5,10 +5,10 @@
 #include "app/Log.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
+#include "document/PaneHost.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
 #include "platform/HostPath.h"
-#include "document/PaneHost.h"
 
 void THtmlFrame::CopyDocument() {
   TFrameViewer* viewer = CurrentViewer();
@@ -23,8 +23,10 @@ void THtmlFrame::CopyDocument() {
   const std::string companion = WithoutExtension(file) + ".files";
   if (copied && HostPath::FolderExists(companion))
     copied = FileCopy::CopyFolderTree(companion + '\\', FolderPart(file), installFolder, &problem);
-  if (copied) host_.SetStatusText(ToCp1251(u"Файл скопирован"));
-  else ReportCopyFailure(installFolder, problem);
+  if (copied)
+    host_.SetStatusText(ToCp1251(u"Файл скопирован"));
+  else
+    ReportCopyFailure(installFolder, problem);
 }
 
 void THtmlFrame::ReportCopyFailure(const std::string& targetFolder, const std::string& problem) {

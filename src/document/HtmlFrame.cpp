@@ -3,15 +3,15 @@
 #include "document/HtmlFrame.h"
 #include "document/PageNumberHeader.h"
 
-#include "platform/Globals.h"
 #include "app/Log.h"
+#include "app/Settings.h"
+#include "document/PaneHost.h"
 #include "html/FrameViewer.h"
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
-#include "app/Settings.h"
-#include "document/PaneHost.h"
-#include "tools/PanelBkgrd.h"
+#include "platform/Globals.h"
 #include "platform/WinNames.h"
+#include "tools/PanelBkgrd.h"
 
 #include <QLabel>
 #include <QSplitter>
@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kHintInterval = 200;
 constexpr TColor kOverLinkColor = 255;
-
 
 }  // namespace
 
@@ -168,8 +167,8 @@ void THtmlFrame::Place(TFrameViewer* viewer, const TElement& element) {
 
 void THtmlFrame::ShowScreenPane(int screen) {
   screen_ = screen;
-  const auto element = std::find_if(elements_.begin(), elements_.end(),
-                                    [this](const TElement& e) { return e.screen == screen_; });
+  const auto element =
+      std::find_if(elements_.begin(), elements_.end(), [this](const TElement& e) { return e.screen == screen_; });
   const int viewerIndex = CurrentViewerIndex();
   if (element != elements_.end() && viewerIndex >= 0) {
     curElement_ = static_cast<int>(element - elements_.begin());

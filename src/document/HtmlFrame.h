@@ -5,14 +5,14 @@
 // and documents, takes dropped files and is where clicked links arrive.
 
 #include "app/Settings.h"
+#include "app/SkinModel.h"
 #include "document/HistoryLists.h"
 #include "document/ImageTipRules.h"
-#include "app/SkinModel.h"
 
 #include <QJsonObject>
 #include <QObject>
-#include <QRect>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <memory>

@@ -4,14 +4,14 @@
 // command, and so the switch, that opened it.
 
 #include "app/DescriptionSyntax.h"
-#include "platform/Globals.h"
-#include "document/ControlPopupWindow.h"
 #include "document/ArchiveLinks.h"
+#include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
+#include "document/PaneHost.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
-#include "document/PaneHost.h"
+#include "platform/Globals.h"
 
 #include <QApplication>
 
@@ -65,8 +65,8 @@ void THtmlFrame::UpdateHistoryControls() {
   historyForwardItems_ = HistoryPopupItems(viewer->TitleHistory, viewer->HistoryIndex(), false);
   TControlPopupWindow* popups = host_.Popups();
   if (!popups) return;
-  for (const auto& [type, entries] : {std::pair{ptHistoryBack, &historyBackItems_},
-                                      std::pair{ptHistoryForward, &historyForwardItems_}}) {
+  for (const auto& [type, entries] :
+       {std::pair{ptHistoryBack, &historyBackItems_}, std::pair{ptHistoryForward, &historyForwardItems_}}) {
     for (int i = 0; i < kHistoryPopupItems; ++i) {
       const bool used = i < static_cast<int>(entries->size());
       if (used) popups->SetItem((*entries)[i].caption, (*entries)[i].command, i, type);
@@ -106,10 +106,8 @@ void THtmlFrame::ResynchroniseSwitches(const TDynamicSwthOneArray& toggles, cons
   if (token.empty()) return;
   for (const RSwthOne& toggle : toggles) {
     const std::string& pending = toggle.state ? toggle.goup : toggle.godown;
-    if (Contains(pending, token))
-      host_.PressSwitchSilently(QPoint(toggle.vx + 1, toggle.vy + 1));
+    if (Contains(pending, token)) host_.PressSwitchSilently(QPoint(toggle.vx + 1, toggle.vy + 1));
   }
   for (const RSwthGrp& group : groups)
-    if (Contains(group.go, token))
-      host_.PressSwitchSilently(QPoint(group.vx + 1, group.vy + 1));
+    if (Contains(group.go, token)) host_.PressSwitchSilently(QPoint(group.vx + 1, group.vy + 1));
 }

@@ -1,8 +1,8 @@
 // Image tips: a picture's title shown in a small pale window under the mouse.
 
 #include "document/HtmlFrame.h"
-#include "html/FrameViewer.h"
 #include "document/PaneHost.h"
+#include "html/FrameViewer.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -42,11 +42,8 @@ void THtmlFrame::ImageHintTick() {
   const QPoint cursor = QCursor::pos();
   const TTipObject under = viewer ? ObjectUnder(viewer, viewer->mapFromGlobal(cursor)) : TTipObject();
   switch (tipState_.Tick(under)) {
-    case TImageTipState::TStep::Nothing:
-      break;
-    case TImageTipState::TStep::Hide:
-      HideHint();
-      break;
+    case TImageTipState::TStep::Nothing: break;
+    case TImageTipState::TStep::Hide: HideHint(); break;
     case TImageTipState::TStep::Show: {
       hintWindow_->setText(under.title);
       hintWindow_->setMaximumWidth(kTipMaxWidth);

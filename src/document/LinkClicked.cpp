@@ -3,20 +3,20 @@
 // is done here and the link reported as handled.
 
 #include "app/DescriptionSyntax.h"
-#include "platform/Globals.h"
-#include "app/ResourcePack.h"
 #include "app/FileCopy.h"
+#include "app/ResourcePack.h"
 #include "app/ui/OtherInstances.h"
 #include "document/ArchiveLinks.h"
 #include "document/HtmlFrame.h"
 #include "document/LinkRules.h"
+#include "document/PaneHost.h"
 #include "html/FrameViewer.h"
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Shell.h"
-#include "document/PaneHost.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -27,9 +27,7 @@ void THtmlFrame::LinkClicked(TFrameViewer* viewer, const QString& target, const 
   const std::string link = ToCp1251(url);
   const std::string expanded = NameLower(viewer->HTMLExpandFilename(url));
   switch (ClassifyLink(ToCp1251(target), link)) {
-    case TLinkRow::PictureWindow:
-      OpenPictureWindow(viewer, expanded, handled);
-      break;
+    case TLinkRow::PictureWindow: OpenPictureWindow(viewer, expanded, handled); break;
     case TLinkRow::Web:
       MarkVisited(viewer, expanded, handled);
       Shell::Open(link);
@@ -40,16 +38,12 @@ void THtmlFrame::LinkClicked(TFrameViewer* viewer, const QString& target, const 
       PrintDocument(file);
       break;
     }
-    case TLinkRow::Copy:
-      CopyToInstallFolder(viewer, link, expanded, handled);
-      break;
+    case TLinkRow::Copy: CopyToInstallFolder(viewer, link, expanded, handled); break;
     case TLinkRow::CopyList:
       MarkVisited(viewer, expanded, handled);
       CopyListSelection(viewer, url.mid(9));
       break;
-    case TLinkRow::Ordinary:
-      OrdinaryLink(viewer, link, expanded, handled);
-      break;
+    case TLinkRow::Ordinary: OrdinaryLink(viewer, link, expanded, handled); break;
   }
 }
 
@@ -140,9 +134,9 @@ void THtmlFrame::SaveZip(const std::string& file) {
   const QString name = FromCp1251(FileNamePart(file));
   std::string& lastFolder = Global.LastSaveFolder;
   const QString startFolder = lastFolder.empty() ? QDir::currentPath() : HostPath::ToHost(lastFolder);
-  const QString chosen = Dialogs::SaveFileName(host_.Window(), QStringLiteral("Сохранить как"),
-                                               QDir(startFolder).filePath(name),
-                                               QStringLiteral("Zip файлы (*.zip);;Все файлы (*.*)"));
+  const QString chosen =
+      Dialogs::SaveFileName(host_.Window(), QStringLiteral("Сохранить как"), QDir(startFolder).filePath(name),
+                            QStringLiteral("Zip файлы (*.zip);;Все файлы (*.*)"));
   if (chosen.isEmpty()) return;
   const QFileInfo info(chosen);
   lastFolder = HostPath::ToWindows(info.absolutePath() + QLatin1Char('/'));

@@ -3,7 +3,6 @@
 #include "app/DescriptionSyntax.h"
 #include "platform/Cp1251.h"
 
-
 namespace {
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }

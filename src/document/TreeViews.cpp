@@ -1,6 +1,5 @@
 #include "document/TreeViews.h"
 
-#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/TextValues.h"
 #include "document/ControlPopupWindow.h"
@@ -8,6 +7,7 @@
 #include "html/FrameViewer.h"
 #include "html/HtmlNames.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/ui/ColorConversion.h"
 #include "tools/PanelBkgrd.h"
 
@@ -152,7 +152,8 @@ void TTreeViews::UpdateChapterHints() {
       previous < 0 ? QStringLiteral("Первый раздел") : FromCp1251(ChapterHint(entries_, previous));
   const QString nextHint = next < 0 ? QStringLiteral("Последний раздел") : FromCp1251(ChapterHint(entries_, next));
 
-  for (const TChapterButton& button : host_.ChapterButtons()) button.control->setToolTip(button.next ? nextHint : previousHint);
+  for (const TChapterButton& button : host_.ChapterButtons())
+    button.control->setToolTip(button.next ? nextHint : previousHint);
 }
 
 void TTreeViews::StepChapter(int step) {
@@ -191,8 +192,8 @@ QJsonObject TTreeViews::StateForDump() const {
                     {"items", ItemCount()}};
   const int selected = SelectedIndex();
   if (selected >= 0)
-    state["selected"] = QJsonObject{{"caption", FromCp1251(entries_[selected].caption)},
-                                    {"link", FromCp1251(entries_[selected].link)}};
+    state["selected"] =
+        QJsonObject{{"caption", FromCp1251(entries_[selected].caption)}, {"link", FromCp1251(entries_[selected].link)}};
   return state;
 }
 

@@ -3,15 +3,14 @@
 // Selecting an item opens its page; the tree follows the page shown; the chapter commands
 // walk it and the chapter buttons' hints name where they lead.
 
-#include "document/Contents.h"
 #include "app/SkinModel.h"
+#include "document/Contents.h"
 #include "document/PaneHost.h"
 #include "widgets/ElTree.h"
 
 #include <QJsonObject>
 #include <string>
 #include <vector>
-
 
 class TTreeViews : public TElTree {
   Q_OBJECT

@@ -75,9 +75,7 @@ QWidget* MakeFormWidget(const TPreparsedControl& control, QWidget* parent) {
       widget = edit;
       break;
     }
-    case TFormControlKind::CheckBox:
-      widget = new QCheckBox(parent);
-      break;
+    case TFormControlKind::CheckBox: widget = new QCheckBox(parent); break;
     case TFormControlKind::Radio: {
       auto* radio = new QRadioButton(parent);
       // Radio buttons are grouped by form and name, not by parent widget.
@@ -85,13 +83,12 @@ QWidget* MakeFormWidget(const TPreparsedControl& control, QWidget* parent) {
       widget = radio;
       break;
     }
-    case TFormControlKind::Button:
-      widget = new QPushButton(control.value, parent);
-      break;
+    case TFormControlKind::Button: widget = new QPushButton(control.value, parent); break;
     case TFormControlKind::Select:
       if (control.rows > 0) {
         auto* list = new QListWidget(parent);
-        list->setSelectionMode(control.multiple ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+        list->setSelectionMode(control.multiple ? QAbstractItemView::MultiSelection
+                                                : QAbstractItemView::SingleSelection);
         widget = list;
       } else {
         auto* combo = new QComboBox(parent);
@@ -106,12 +103,18 @@ QWidget* MakeFormWidget(const TPreparsedControl& control, QWidget* parent) {
 }
 
 void ResetFormWidget(QWidget* widget, const TPreparsedControl& control) {
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(control.value);
-  else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) area->setPlainText(control.value);
-  else if (auto* check = qobject_cast<QCheckBox*>(widget)) check->setChecked(control.checked);
-  else if (auto* radio = qobject_cast<QRadioButton*>(widget)) radio->setChecked(control.checked);
-  else if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->setCurrentIndex(control.selectedIndex);
-  else if (auto* list = qobject_cast<QListWidget*>(widget)) FillList(list, control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    edit->setText(control.value);
+  else if (auto* area = qobject_cast<QPlainTextEdit*>(widget))
+    area->setPlainText(control.value);
+  else if (auto* check = qobject_cast<QCheckBox*>(widget))
+    check->setChecked(control.checked);
+  else if (auto* radio = qobject_cast<QRadioButton*>(widget))
+    radio->setChecked(control.checked);
+  else if (auto* combo = qobject_cast<QComboBox*>(widget))
+    combo->setCurrentIndex(control.selectedIndex);
+  else if (auto* list = qobject_cast<QListWidget*>(widget))
+    FillList(list, control);
 }
 
 void ReadFormWidget(const QWidget* widget, TFormControl& control) {

@@ -49,7 +49,8 @@ struct TBuilder {
         Frameset(child, page, inner);
         node.children.push_back(std::move(inner));
       } else {
-        const std::string src = child.src.trimmed().isEmpty() ? std::string() : ExpandHtmlName(page, ToCp1251(child.src.trimmed()));
+        const std::string src =
+            child.src.trimmed().isEmpty() ? std::string() : ExpandHtmlName(page, ToCp1251(child.src.trimmed()));
         node.children.push_back(Page(child.name, src));
       }
     }

@@ -34,8 +34,7 @@ struct TFrameViewer::State {
   int active = 0;   // the active frame, counted in document order
 };
 
-TFrameViewer::TFrameViewer(QWidget* parent)
-    : QWidget(parent), visited_(std::make_shared<std::set<std::string>>()) {}
+TFrameViewer::TFrameViewer(QWidget* parent) : QWidget(parent), visited_(std::make_shared<std::set<std::string>>()) {}
 
 TFrameViewer::~TFrameViewer() = default;
 

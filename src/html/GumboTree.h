@@ -2,8 +2,8 @@
 // Small readers of gumbo's parse tree, shared by the parts of the page pre-parse. Nothing
 // here recurses: hostile pages nest without end.
 
-#include <QString>
 #include <gumbo.h>
+#include <QString>
 #include <vector>
 
 QString GumboString(const char* text);

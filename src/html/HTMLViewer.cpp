@@ -1,16 +1,16 @@
 #include "html/HTMLViewer.h"
 
-#include "platform/ui/ColorConversion.h"
+#include "html/FormWidgets.h"
 #include "html/HTMLViewerPage.h"
 #include "html/HtmlDocument.h"
 #include "html/HtmlNames.h"
-#include "html/FormWidgets.h"
 #include "html/InlineObjects.h"
 #include "html/PageCharset.h"
 #include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "platform/WinNames.h"
+#include "platform/ui/ColorConversion.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QButtonGroup>
@@ -169,7 +169,7 @@ void THTMLViewer::IndexDocument() {
       const std::string key = url.startsWith('#') ? std::string() : VisitedKey(HTMLExpandFilename(url));
       // The importer gives links the application's link colour unless the page gives its own.
       const QBrush own = format.foreground() == QGuiApplication::palette().link() ? QBrush(ToQColor(defHotSpotColor_))
-                                                                                   : format.foreground();
+                                                                                  : format.foreground();
       page_->links.push_back({fragment.position(), fragment.position() + fragment.length(), href, key, own,
                               format.foreground(), format.fontUnderline(), format.fontUnderline()});
     }
@@ -230,8 +230,8 @@ bool THTMLViewer::PtInObject(QPoint point, TImageObj& object) const {
         break;
       }
   const QPointF scroll = ToDocument(QPoint());
-  object.rect = QRect(browser_->viewport()->mapTo(this, (place->rect.topLeft() - scroll).toPoint()),
-                      place->rect.size().toSize());
+  object.rect =
+      QRect(browser_->viewport()->mapTo(this, (place->rect.topLeft() - scroll).toPoint()), place->rect.size().toSize());
   return true;
 }
 

@@ -45,13 +45,13 @@ struct TImageObj {
 struct TFormControl {
   QString name;  // the name attribute as written
   TFormControlKind kind = TFormControlKind::Input;
-  QString type;            // input or button type, lower-cased
-  QString value;           // text input and text area: the text now; check box and radio: the
-                           // value attribute; button: its caption
-  bool checked = false;    // check box and radio: checked now
-  QStringList items;       // the entries of a list
-  int selectedIndex = -1;  // the entry chosen now (a list box: the first), -1 when none
-  std::vector<int> chosen; // every entry chosen now
+  QString type;               // input or button type, lower-cased
+  QString value;              // text input and text area: the text now; check box and radio: the
+                              // value attribute; button: its caption
+  bool checked = false;       // check box and radio: checked now
+  QStringList items;          // the entries of a list
+  int selectedIndex = -1;     // the entry chosen now (a list box: the first), -1 when none
+  std::vector<int> chosen;    // every entry chosen now
   QWidget* widget = nullptr;  // owned by the viewer; null when not drawn
   // The text of the chosen entry; empty when none.
   QString SelectedText() const;

@@ -1,12 +1,12 @@
 // Links of a viewer: their colours, the mouse over them and clicks on them, text links and
 // the areas of image maps alike.
 
-#include "platform/ui/ColorConversion.h"
 #include "html/HTMLViewer.h"
 #include "html/HTMLViewerPage.h"
 #include "html/ImageMaps.h"
 #include "html/InlineObjects.h"
 #include "html/PagePreparser.h"
+#include "platform/ui/ColorConversion.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -22,8 +22,10 @@ void THTMLViewer::ColourLinks() {
   QTextDocument* document = browser_->document();
   for (Page::Link& link : page_->links) {
     QBrush brush = link.own;
-    if (link.href == hoverHref_) brush = ToQColor(defOverLinkColor_);
-    else if (visited_ && !link.visitedKey.empty() && visited_->count(link.visitedKey)) brush = ToQColor(defVisitedColor_);
+    if (link.href == hoverHref_)
+      brush = ToQColor(defOverLinkColor_);
+    else if (visited_ && !link.visitedKey.empty() && visited_->count(link.visitedKey))
+      brush = ToQColor(defVisitedColor_);
     const bool underlined = link.underlined && !noLinkUnderline_;
     if (brush == link.shown && underlined == link.shownUnderlined) continue;
     QTextCursor cursor(document);
@@ -127,8 +129,10 @@ bool THTMLViewer::eventFilter(QObject* watched, QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         QString href, title;
         if (browser_->anchorAt(help->pos()).isEmpty() && AreaAt(help->pos(), href, title)) {
-          if (title.isEmpty()) QToolTip::hideText();
-          else QToolTip::showText(help->globalPos(), title, browser_->viewport());
+          if (title.isEmpty())
+            QToolTip::hideText();
+          else
+            QToolTip::showText(help->globalPos(), title, browser_->viewport());
           return true;
         }
       }
@@ -144,8 +148,7 @@ bool THTMLViewer::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
       if (onViewport) MouseReleased(static_cast<QMouseEvent*>(event));
       break;
-    default:
-      break;
+    default: break;
   }
   return QWidget::eventFilter(watched, event);
 }

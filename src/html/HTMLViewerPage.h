@@ -19,9 +19,9 @@ struct THTMLViewer::Page {
   // Each stretch of a link in the document, to colour links without walking the page.
   struct Link {
     int start, end;
-    QString href;            // as the document has it (with its target)
-    std::string visitedKey;  // the expanded, lower-cased name; empty for bare anchors
-    QBrush own, shown;       // the colour the page gave it and the one it has now
+    QString href;                      // as the document has it (with its target)
+    std::string visitedKey;            // the expanded, lower-cased name; empty for bare anchors
+    QBrush own, shown;                 // the colour the page gave it and the one it has now
     bool underlined, shownUnderlined;  // as the page has it, and now
   };
   std::vector<Link> links;

@@ -16,8 +16,7 @@ int HexValue(char c) {
 std::string Unescape(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() &&
-        HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
+    if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
       out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
       i += 2;
     } else {
@@ -71,8 +70,8 @@ std::string Normalize(const std::string& name) {
 
 bool HasUrlScheme(const std::string& url) {
   size_t i = 0;
-  while (i < url.size() && (std::isalnum(static_cast<unsigned char>(url[i])) || url[i] == '+' || url[i] == '-' ||
-                            url[i] == '.'))
+  while (i < url.size() &&
+         (std::isalnum(static_cast<unsigned char>(url[i])) || url[i] == '+' || url[i] == '-' || url[i] == '.'))
     ++i;
   return i >= 2 && i < url.size() && url[i] == ':' && std::isalpha(static_cast<unsigned char>(url[0]));
 }

@@ -40,8 +40,7 @@ bool InPolygon(const std::vector<double>& c, QPointF p) {
 
 bool TMapArea::Contains(QPointF p) const {
   switch (shape) {
-    case Shape::Default:
-      return true;
+    case Shape::Default: return true;
     case Shape::Rect: {
       if (coords.size() < 4) return false;
       const double left = std::min(coords[0], coords[2]), right = std::max(coords[0], coords[2]);
@@ -53,8 +52,7 @@ bool TMapArea::Contains(QPointF p) const {
       const double dx = p.x() - coords[0], dy = p.y() - coords[1];
       return dx * dx + dy * dy <= coords[2] * coords[2];
     }
-    case Shape::Poly:
-      return coords.size() >= 6 && InPolygon(coords, p);
+    case Shape::Poly: return coords.size() >= 6 && InPolygon(coords, p);
   }
   return false;
 }
@@ -62,9 +60,12 @@ bool TMapArea::Contains(QPointF p) const {
 TMapArea MakeMapArea(const QString& shape, const QString& coords) {
   TMapArea area;
   const QString lower = shape.trimmed().toLower();
-  if (lower == "circle" || lower == "circ") area.shape = TMapArea::Shape::Circle;
-  else if (lower == "poly" || lower == "polygon") area.shape = TMapArea::Shape::Poly;
-  else if (lower == "default") area.shape = TMapArea::Shape::Default;
+  if (lower == "circle" || lower == "circ")
+    area.shape = TMapArea::Shape::Circle;
+  else if (lower == "poly" || lower == "polygon")
+    area.shape = TMapArea::Shape::Poly;
+  else if (lower == "default")
+    area.shape = TMapArea::Shape::Default;
   area.coords = ParseCoords(coords);
   return area;
 }

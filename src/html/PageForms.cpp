@@ -75,9 +75,7 @@ bool ReadFormControl(const GumboNode* node, TPreparsedControl& control) {
       if (AttributeOf(element, "type").trimmed().toLower() == "hidden") return false;
       ReadInput(element, control);
       return true;
-    case GUMBO_TAG_SELECT:
-      ReadSelect(node, control);
-      return true;
+    case GUMBO_TAG_SELECT: ReadSelect(node, control); return true;
     case GUMBO_TAG_TEXTAREA: {
       control.kind = TFormControlKind::TextArea;
       control.value = RawText(node);
@@ -93,7 +91,6 @@ bool ReadFormControl(const GumboNode* node, TPreparsedControl& control) {
       control.value = ButtonCaption(control.type, TextBelow(node));
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }

@@ -5,10 +5,10 @@
 #include "html/PageScan.h"
 #include "html/PageStyles.h"
 
+#include <gumbo.h>
 #include <QByteArray>
 #include <algorithm>
 #include <cctype>
-#include <gumbo.h>
 
 namespace {
 
@@ -29,22 +29,32 @@ const QString kControlPrefix = QStringLiteral("skbform:");
 
 bool IsTablePart(GumboTag tag) {
   switch (tag) {
-    case GUMBO_TAG_TABLE: case GUMBO_TAG_TBODY: case GUMBO_TAG_THEAD: case GUMBO_TAG_TFOOT: case GUMBO_TAG_TR:
-    case GUMBO_TAG_TD: case GUMBO_TAG_TH: case GUMBO_TAG_CAPTION: case GUMBO_TAG_COL: case GUMBO_TAG_COLGROUP:
-      return true;
-    default:
-      return false;
+    case GUMBO_TAG_TABLE:
+    case GUMBO_TAG_TBODY:
+    case GUMBO_TAG_THEAD:
+    case GUMBO_TAG_TFOOT:
+    case GUMBO_TAG_TR:
+    case GUMBO_TAG_TD:
+    case GUMBO_TAG_TH:
+    case GUMBO_TAG_CAPTION:
+    case GUMBO_TAG_COL:
+    case GUMBO_TAG_COLGROUP: return true;
+    default: return false;
   }
 }
 
 // Nothing drawn lies below these (or the pre-parse replaces what does).
 bool HoldsNoContent(GumboTag tag) {
   switch (tag) {
-    case GUMBO_TAG_HEAD: case GUMBO_TAG_SCRIPT: case GUMBO_TAG_STYLE: case GUMBO_TAG_TITLE:
-    case GUMBO_TAG_TEMPLATE: case GUMBO_TAG_SELECT: case GUMBO_TAG_TEXTAREA: case GUMBO_TAG_BUTTON:
-      return true;
-    default:
-      return false;
+    case GUMBO_TAG_HEAD:
+    case GUMBO_TAG_SCRIPT:
+    case GUMBO_TAG_STYLE:
+    case GUMBO_TAG_TITLE:
+    case GUMBO_TAG_TEMPLATE:
+    case GUMBO_TAG_SELECT:
+    case GUMBO_TAG_TEXTAREA:
+    case GUMBO_TAG_BUTTON: return true;
+    default: return false;
   }
 }
 
@@ -87,7 +97,9 @@ TImageMap ReadMap(const GumboNode* node, const QString& baseTarget) {
 }
 
 QString EscapeAttribute(QString text) {
-  return text.replace('&', QStringLiteral("&amp;")).replace('"', QStringLiteral("&quot;")).replace('<', QStringLiteral("&lt;"));
+  return text.replace('&', QStringLiteral("&amp;"))
+      .replace('"', QStringLiteral("&quot;"))
+      .replace('<', QStringLiteral("&lt;"));
 }
 
 // The rewriting of the source: replacements of source ranges and insertions. At one offset
@@ -105,16 +117,21 @@ class TEdits {
   // Where the element's source ends: after its end tag, or where the parser closed it.
   qsizetype EndOf(const GumboElement& element) const {
     const qsizetype start = OffsetOf(element.original_tag);
-    const qsizetype end = static_cast<qsizetype>(element.end_pos.offset) +
-                          static_cast<qsizetype>(InSource(element.original_end_tag) ? element.original_end_tag.length : 0);
+    const qsizetype end =
+        static_cast<qsizetype>(element.end_pos.offset) +
+        static_cast<qsizetype>(InSource(element.original_end_tag) ? element.original_end_tag.length : 0);
     return std::clamp(end, start + static_cast<qsizetype>(element.original_tag.length), source_.size());
   }
 
   void Replace(qsizetype offset, qsizetype length, const QString& text) {
     edits_.push_back({offset, length, 0, text.toUtf8()});
   }
-  void Open(qsizetype offset, int depth, const QString& text) { edits_.push_back({offset, 0, -kBig / 2 + depth, text.toUtf8()}); }
-  void Close(qsizetype offset, int depth, const QString& text) { edits_.push_back({offset, 0, -kBig - depth, text.toUtf8()}); }
+  void Open(qsizetype offset, int depth, const QString& text) {
+    edits_.push_back({offset, 0, -kBig / 2 + depth, text.toUtf8()});
+  }
+  void Close(qsizetype offset, int depth, const QString& text) {
+    edits_.push_back({offset, 0, -kBig - depth, text.toUtf8()});
+  }
   void RemoveTags(const GumboElement& element) {
     for (const GumboStringPiece* tag : {&element.original_tag, &element.original_end_tag})
       if (InSource(*tag)) Replace(OffsetOf(*tag), static_cast<qsizetype>(tag->length), {});
@@ -195,11 +212,10 @@ void TPreparser::ReadWholePage(const GumboNode* root) {
           result_.frameset = Frameset(node, 0);
         }
         break;
-      case GUMBO_TAG_STYLE:
-        styles_.AddSheet(RawText(node));
-        break;
+      case GUMBO_TAG_STYLE: styles_.AddSheet(RawText(node)); break;
       case GUMBO_TAG_LINK:
-        if (options_.styleSheet && AttributeOf(element, "rel").trimmed().compare("stylesheet", Qt::CaseInsensitive) == 0)
+        if (options_.styleSheet &&
+            AttributeOf(element, "rel").trimmed().compare("stylesheet", Qt::CaseInsensitive) == 0)
           styles_.AddSheet(options_.styleSheet(AttributeOf(element, "href")));
         break;
       case GUMBO_TAG_FORM: {
@@ -209,11 +225,8 @@ void TPreparser::ReadWholePage(const GumboNode* root) {
         formStarts_.push_back(start);
         break;
       }
-      case GUMBO_TAG_MAP:
-        maps.push_back(node);
-        break;
-      default:
-        break;
+      case GUMBO_TAG_MAP: maps.push_back(node); break;
+      default: break;
     }
   }
   // The base target may come after the maps and forms that fall back to it.
@@ -263,29 +276,27 @@ int TPreparser::Enter(const Visit& visit) {
   }
 
   int addedTables = ownTable;
-  if (look.borderWidth > 0 && IsBorderedBlock(tag) && inSource &&
-      visit.tableDepth + ownTable + 1 <= kMaxTableDepth) {
-    const QString css = QStringLiteral("border-collapse:collapse;border-style:%1%2")
-                            .arg(look.borderStyle, look.borderColor.isEmpty() ? QString() : ";border-color:" + look.borderColor);
-    edits_.Open(edits_.OffsetOf(element.original_tag), visit.depth,
-                QStringLiteral("<table width=\"100%\" border=\"%1\" cellspacing=\"0\" cellpadding=\"%2\" style=\"%3\"><tr><td>")
-                    .arg(look.borderWidth).arg(look.padding >= 0 ? look.padding : 2).arg(EscapeAttribute(css)));
+  if (look.borderWidth > 0 && IsBorderedBlock(tag) && inSource && visit.tableDepth + ownTable + 1 <= kMaxTableDepth) {
+    const QString css =
+        QStringLiteral("border-collapse:collapse;border-style:%1%2")
+            .arg(look.borderStyle, look.borderColor.isEmpty() ? QString() : ";border-color:" + look.borderColor);
+    edits_.Open(
+        edits_.OffsetOf(element.original_tag), visit.depth,
+        QStringLiteral("<table width=\"100%\" border=\"%1\" cellspacing=\"0\" cellpadding=\"%2\" style=\"%3\"><tr><td>")
+            .arg(look.borderWidth)
+            .arg(look.padding >= 0 ? look.padding : 2)
+            .arg(EscapeAttribute(css)));
     edits_.Close(edits_.EndOf(element), visit.depth, QStringLiteral("</td></tr></table>"));
     ++addedTables;
   }
 
   switch (element.tag) {
-    case GUMBO_TAG_IMG:
-      Image(element);
-      break;
+    case GUMBO_TAG_IMG: Image(element); break;
     case GUMBO_TAG_INPUT:
     case GUMBO_TAG_SELECT:
     case GUMBO_TAG_TEXTAREA:
-    case GUMBO_TAG_BUTTON:
-      Control(visit.node);
-      return -1;
-    default:
-      break;
+    case GUMBO_TAG_BUTTON: Control(visit.node); return -1;
+    default: break;
   }
   return addedTables;
 }
@@ -313,7 +324,9 @@ void TPreparser::Control(const GumboNode* node) {
     const qsizetype start = edits_.OffsetOf(element.original_tag);
     edits_.Replace(start, edits_.EndOf(element) - start,
                    QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
-                       .arg(control.placeholder).arg(size.width()).arg(size.height()));
+                       .arg(control.placeholder)
+                       .arg(size.width())
+                       .arg(size.height()));
   }
   result_.controls.push_back(std::move(control));
 }
@@ -375,8 +388,8 @@ TPreparsedPage PreparsePage(const QString& page, const TPreparseOptions& options
     return result;
   }
   const QByteArray source = scan.html.toUtf8();
-  GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(),
-                                                 static_cast<size_t>(source.size()));
+  GumboOutput* output =
+      gumbo_parse_with_options(&kGumboDefaultOptions, source.constData(), static_cast<size_t>(source.size()));
   TPreparser preparser(source, options, result);
   preparser.ReadWholePage(output->root);
   preparser.Walk(output->root);

@@ -21,8 +21,8 @@
 
 struct TFramesetNode {
   bool isFrameset = false;
-  QString rows, cols;          // of a frameset, as written
-  QString name, src;           // of a frame
+  QString rows, cols;                   // of a frameset, as written
+  QString name, src;                    // of a frame
   std::vector<TFramesetNode> children;  // of a frameset: frames and framesets in order
 };
 
@@ -38,9 +38,9 @@ struct TPreparsedControl {
   bool checked = false;
   bool disabled = false;
   bool readOnly = false;
-  bool multiple = false;    // a list box where several entries may be chosen
-  int rows = 0;             // list box and text area rows; 0 for a drop-down list
-  int columns = 0;          // text input size and text area cols; 0 when not given
+  bool multiple = false;  // a list box where several entries may be chosen
+  int rows = 0;           // list box and text area rows; 0 for a drop-down list
+  int columns = 0;        // text input size and text area cols; 0 when not given
   int maxLength = -1;
   QStringList items;        // entries of a list
   std::vector<int> chosen;  // the entries marked selected, in order
@@ -63,7 +63,7 @@ struct TPreparsedPage {
   QString title;  // the text of <title>, whitespace collapsed
   QString baseTarget;
   bool isFrameset = false;
-  TFramesetNode frameset;  // the outermost frameset of a frameset page
+  TFramesetNode frameset;                   // the outermost frameset of a frameset page
   std::vector<TPreparsedControl> controls;  // in page order
   std::vector<TPreparsedForm> forms;        // in page order
   std::vector<TPreparsedImage> images;      // in page order (pages parsed into a tree only)

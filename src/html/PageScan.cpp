@@ -92,7 +92,6 @@ void ReadTag(const QString& page, qsizetype at, TTag& tag) {
   tag.end = std::min(i + 1, n);
 }
 
-
 // The length of the character at `at`: an entity reference, a surrogate pair or one unit.
 qsizetype CharacterLength(const QString& page, qsizetype at) {
   if (page[at] == '&') {
@@ -118,18 +117,22 @@ QString ReadEntities(const QString& text) {
     const QString name = text.mid(i + 1, length - 2);
     bool ok = false;
     uint code = 0;
-    if (name.startsWith(QStringLiteral("#x"), Qt::CaseInsensitive)) code = name.mid(2).toUInt(&ok, 16);
-    else if (name.startsWith('#')) code = name.mid(1).toUInt(&ok, 10);
+    if (name.startsWith(QStringLiteral("#x"), Qt::CaseInsensitive))
+      code = name.mid(2).toUInt(&ok, 16);
+    else if (name.startsWith('#'))
+      code = name.mid(1).toUInt(&ok, 10);
     static const std::pair<const char*, char16_t> named[] = {
-        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0},
+        {"amp", '&'},    {"lt", '<'},     {"gt", '>'},       {"quot", '"'},     {"apos", '\''}, {"nbsp", 0xA0},
         {"laquo", 0xAB}, {"raquo", 0xBB}, {"mdash", 0x2014}, {"ndash", 0x2013}, {"copy", 0xA9}};
     for (const auto& [entity, character] : named)
       if (name == QLatin1String(entity)) {
         code = character;
         ok = true;
       }
-    if (ok && code > 0 && code <= 0x10FFFF) out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-    else out += text.mid(i, length);
+    if (ok && code > 0 && code <= 0x10FFFF)
+      out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+    else
+      out += text.mid(i, length);
     i += length - 1;
   }
   return out;
@@ -156,9 +159,10 @@ bool SheetNeedsTree(const QString& css) {
 
 // Tags that close themselves or are closed by their next sibling do not nest.
 bool Nests(const QString& name) {
-  static const QSet<QString> flat = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
-                                     "param", "source", "track", "wbr", "p", "li", "dt", "dd", "tr", "td", "th",
-                                     "option", "optgroup", "tbody", "thead", "tfoot", "colgroup", "frame", "basefont"};
+  static const QSet<QString> flat = {"area",  "base",  "br",       "col",    "embed",   "hr",     "img",      "input",
+                                     "link",  "meta",  "param",    "source", "track",   "wbr",    "p",        "li",
+                                     "dt",    "dd",    "tr",       "td",     "th",      "option", "optgroup", "tbody",
+                                     "thead", "tfoot", "colgroup", "frame",  "basefont"};
   return !flat.contains(name);
 }
 
@@ -199,7 +203,7 @@ class TScanner {
   const std::function<QString(const QString&)>& styleSheet_;
   TPageScan result_;
   qsizetype copied_ = 0;
-  QStringList names_;  // waiting for the next character
+  QStringList names_;        // waiting for the next character
   qsizetype inControl_ = 0;  // up to here the page is inside a form control: no characters
   int depth_ = 0, tableDepth_ = 0, deepestTable_ = 0;
   struct TSearch {
@@ -210,7 +214,8 @@ class TScanner {
 
 qsizetype TScanner::CloseTag(qsizetype from, const QString& name) {
   const auto known = searches_.find(name);
-  if (known != searches_.end() && from >= known->second.from && (known->second.found < 0 || from <= known->second.found))
+  if (known != searches_.end() && from >= known->second.from &&
+      (known->second.found < 0 || from <= known->second.found))
     return known->second.found;
   const qsizetype close = page_.indexOf(QStringLiteral("</") + name, from, Qt::CaseInsensitive);
   searches_[name] = {from, close};
@@ -274,7 +279,8 @@ void TScanner::StartTag(const TTag& tag, qsizetype& next) {
   } else if (name == "style") {
     const qsizetype end = ElementEnd(tag.end, name);
     if (SheetNeedsTree(page_.mid(tag.end, end < 0 ? -1 : end - tag.end))) result_.needsTree = true;
-  } else if (name == "link" && tag.Value(u"rel").trimmed().compare(QStringLiteral("stylesheet"), Qt::CaseInsensitive) == 0) {
+  } else if (name == "link" &&
+             tag.Value(u"rel").trimmed().compare(QStringLiteral("stylesheet"), Qt::CaseInsensitive) == 0) {
     if (styleSheet_ && SheetNeedsTree(styleSheet_(tag.Value(u"href")))) result_.needsTree = true;
   } else if (name == "title" && result_.title.isEmpty()) {
     const qsizetype close = CloseTag(tag.end, name);
@@ -304,7 +310,8 @@ void TScanner::StartTag(const TTag& tag, qsizetype& next) {
 
 TPageScan TScanner::Run() {
   // The base target counts for every link, those before it too.
-  for (qsizetype at = page_.indexOf(QStringLiteral("<base"), 0, Qt::CaseInsensitive); at >= 0 && result_.baseTarget.isEmpty();
+  for (qsizetype at = page_.indexOf(QStringLiteral("<base"), 0, Qt::CaseInsensitive);
+       at >= 0 && result_.baseTarget.isEmpty();
        at = page_.indexOf(QStringLiteral("<base"), at + 5, Qt::CaseInsensitive)) {
     TTag tag;
     ReadTag(page_, at, tag);

@@ -66,15 +66,18 @@ std::optional<int> LengthOf(QStringView word) {
   double value = word.left(end).toDouble(&ok);
   if (!ok) return std::nullopt;
   const QStringView unit = word.mid(end);
-  if (unit == u"pt") value = value * 4 / 3;
-  else if (unit == u"em") value *= 16;
-  else if (!unit.isEmpty() && unit != u"px") return std::nullopt;
+  if (unit == u"pt")
+    value = value * 4 / 3;
+  else if (unit == u"em")
+    value *= 16;
+  else if (!unit.isEmpty() && unit != u"px")
+    return std::nullopt;
   return std::clamp(static_cast<int>(value + 0.5), 0, kMaxBorderWidth);
 }
 
 bool IsBorderStyle(QStringView word) {
-  static const QStringList styles = {"none", "hidden", "dotted", "dashed", "solid", "double",
-                                     "groove", "ridge", "inset", "outset"};
+  static const QStringList styles = {"none",   "hidden", "dotted", "dashed", "solid",
+                                     "double", "groove", "ridge",  "inset",  "outset"};
   return styles.contains(word.toString());
 }
 
@@ -110,9 +113,12 @@ void ApplyBorder(QStringView value, TStyleDeclarations& out) {
   int width = 3;
   QString style = QStringLiteral("none"), colour;
   for (const QString& word : ValueWords(value)) {
-    if (IsBorderStyle(word)) style = word;
-    else if (const auto length = LengthOf(word)) width = *length;
-    else colour = SafeColour(word);
+    if (IsBorderStyle(word))
+      style = word;
+    else if (const auto length = LengthOf(word))
+      width = *length;
+    else
+      colour = SafeColour(word);
   }
   out.borderWidth = width;
   out.borderStyle = style;
@@ -162,9 +168,9 @@ TStyleDeclarations ParseDeclarations(QStringView text) {
 }
 
 bool IsBorderedBlock(const QString& tag) {
-  static const QStringList blocks = {"div", "p", "blockquote", "pre", "center", "address", "h1", "h2", "h3", "h4",
-                                     "h5", "h6", "ul", "ol", "dl", "form", "fieldset", "section", "article",
-                                     "aside", "header", "footer", "nav", "main"};
+  static const QStringList blocks = {"div",      "p",       "blockquote", "pre",   "center", "address", "h1",  "h2",
+                                     "h3",       "h4",      "h5",         "h6",    "ul",     "ol",      "dl",  "form",
+                                     "fieldset", "section", "article",    "aside", "header", "footer",  "nav", "main"};
   return blocks.contains(tag);
 }
 
@@ -234,10 +240,14 @@ void TPageStyles::AddRule(QStringView selectors, const TStyleDeclarations& decla
     rule.order = static_cast<int>(rules_.size());
     rule.declarations = declarations;
     const int index = static_cast<int>(rules_.size());
-    if (!rule.id.isEmpty()) byId_[rule.id].push_back(index);
-    else if (!rule.classes.isEmpty()) byClass_[rule.classes.front()].push_back(index);
-    else if (!rule.tag.isEmpty()) byTag_[rule.tag].push_back(index);
-    else universal_.push_back(index);
+    if (!rule.id.isEmpty())
+      byId_[rule.id].push_back(index);
+    else if (!rule.classes.isEmpty())
+      byClass_[rule.classes.front()].push_back(index);
+    else if (!rule.tag.isEmpty())
+      byTag_[rule.tag].push_back(index);
+    else
+      universal_.push_back(index);
     rules_.push_back(std::move(rule));
   }
 }

@@ -94,8 +94,7 @@ void TTimerThread::run() {
   }
 }
 
-TSuperTimer::TSuperTimer(QObject* owner)
-    : QObject(owner), thread_(std::make_unique<TTimerThread>(*this)) {}
+TSuperTimer::TSuperTimer(QObject* owner) : QObject(owner), thread_(std::make_unique<TTimerThread>(*this)) {}
 
 // The thread is joined before QObject's destructor drops a tick still queued for this timer.
 TSuperTimer::~TSuperTimer() { thread_->Stop(); }

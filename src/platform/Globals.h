@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-class QPrinter;   // the printer the process prints on
+class QPrinter;    // the printer the process prints on
 struct TOpenPack;  // the resource pack's open file and directory
 class TWindowBus;  // the windows of the program's processes and the messages between them
 
@@ -69,7 +69,7 @@ struct TGlobals {
   // Files held only in the pack that links handed to the desktop this run: lower-cased name
   // in the pack -> the copy in TempFolder.
   std::map<std::string, std::string> DesktopCopies;
-  QSize LastPictureSize;       // of the picture the HTML engine loaded last
+  QSize LastPictureSize;  // of the picture the HTML engine loaded last
 
   // Printing: the printer the process prints on, made on first use (its orientation stays
   // for the rest of the process); NoPdfPrinter leaves out the built-in "PDF" printer; PrintTo

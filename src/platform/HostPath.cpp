@@ -30,8 +30,8 @@ Listing ReadListing(const QString& folder) {
   QFileInfo info(folder);
   listing.modified = info.lastModified();
   listing.listedAt = QDateTime::currentDateTime();
-  const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                   QDir::NoDotAndDotDot);
+  const QStringList names =
+      QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   for (const QString& name : names) {
     const QString folded = Fold(name);
     // Two names that differ only by case: the exact spelling is preferred by the caller;
@@ -44,8 +44,7 @@ Listing ReadListing(const QString& folder) {
 // File times are coarse: a folder changed within a moment of its listing may show the
 // listing's own time, so such a listing is read again whenever a name is missed.
 bool MayHaveChanged(const QString& folder, const Listing& listing) {
-  return QFileInfo(folder).lastModified() != listing.modified ||
-         listing.modified.msecsTo(listing.listedAt) < 2000;
+  return QFileInfo(folder).lastModified() != listing.modified || listing.modified.msecsTo(listing.listedAt) < 2000;
 }
 
 // The name of `component` inside `folder` as the disk spells it, or empty when absent.

@@ -27,7 +27,7 @@ std::string ToWindows(const QString& hostName);
 // that is drive d: while it has a host folder.
 char FirstCdDrive();
 
-bool FileExists(std::string_view windowsName);    // a file, not a folder
+bool FileExists(std::string_view windowsName);  // a file, not a folder
 bool FolderExists(std::string_view windowsName);
 
 }  // namespace HostPath

@@ -9,8 +9,7 @@ QString TNamedGuard::LockFolder() { return RuntimeFolder(); }
 
 // Any text can be a name, so files are named by its hash.
 QString TNamedGuard::LockFileFor(const std::string& name) {
-  const QByteArray hash =
-      QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
+  const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(name), QCryptographicHash::Sha1).toHex();
   return LockFolder() + QStringLiteral("/guard-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
 }
 

@@ -58,10 +58,10 @@ bool Modify(const QString& fileName, Change change) {
 TRegistry::TRegistry(Root root) : root_(root) {}
 
 QString TRegistry::FileName() const {
-  const QString folder = Global.SettingsFolder.isEmpty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                   QStringLiteral("/skinbook")
-                             : Global.SettingsFolder;
+  const QString folder =
+      Global.SettingsFolder.isEmpty()
+          ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/skinbook")
+          : Global.SettingsFolder;
   return folder + u'/' + QString::fromLatin1(RootName(root_)) + QStringLiteral(".reg");
 }
 
@@ -104,8 +104,7 @@ bool TRegistry::DeleteKey(const std::string& key) {
 }
 
 namespace {
-std::optional<TRegValue> Find(const QString& fileName, const std::string& key,
-                              const std::string& name) {
+std::optional<TRegValue> Find(const QString& fileName, const std::string& key, const std::string& name) {
   if (key.empty()) return {};
   const TRegKeys keys = Load(fileName);
   const auto k = keys.find(AsciiLower(key));
@@ -116,9 +115,7 @@ std::optional<TRegValue> Find(const QString& fileName, const std::string& key,
 }
 }  // namespace
 
-bool TRegistry::ValueExists(const std::string& name) const {
-  return Find(FileName(), key_, name).has_value();
-}
+bool TRegistry::ValueExists(const std::string& name) const { return Find(FileName(), key_, name).has_value(); }
 
 std::optional<std::string> TRegistry::ReadString(const std::string& name) const {
   const auto v = Find(FileName(), key_, name);
@@ -145,8 +142,7 @@ std::optional<std::string> TRegistry::ReadBinary(const std::string& name) const 
 }
 
 namespace {
-bool Write(const QString& fileName, const std::string& key, const std::string& name,
-           const TRegValue& value) {
+bool Write(const QString& fileName, const std::string& key, const std::string& name, const TRegValue& value) {
   if (key.empty()) return false;
   return Modify(fileName, [&](TRegKeys& keys) {
     TRegKey& k = keys[AsciiLower(key)];

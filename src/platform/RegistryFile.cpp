@@ -1,7 +1,7 @@
 #include "platform/RegistryFile.h"
 
-#include "platform/WinNames.h"
 #include "platform/Cp1251.h"
+#include "platform/WinNames.h"
 
 #include <QList>
 #include <QString>
@@ -69,8 +69,7 @@ bool ParseValue(const QString& text, TRegValue& value) {
 
 QString FormatValue(const TRegValue& value) {
   switch (value.type) {
-    case TRegValue::Type::String:
-      return Quote(value.text);
+    case TRegValue::Type::String: return Quote(value.text);
     case TRegValue::Type::Integer:
       return QStringLiteral("dword:%1").arg(static_cast<uint>(value.integer), 8, 16, QChar(u'0'));
     case TRegValue::Type::Binary: {
@@ -100,8 +99,10 @@ TRegKeys ParseRegistryText(const QByteArray& text) {
     qsizetype pos = 0;
     QString name;
     // A key's default value has the empty name, written "@".
-    if (line.startsWith(QStringLiteral("@="))) pos = 1;
-    else if (!line.startsWith(u'"') || !Unquote(line, pos, name) || pos >= line.size() || line[pos] != u'=') continue;
+    if (line.startsWith(QStringLiteral("@=")))
+      pos = 1;
+    else if (!line.startsWith(u'"') || !Unquote(line, pos, name) || pos >= line.size() || line[pos] != u'=')
+      continue;
     TRegValue value;
     if (!ParseValue(line.mid(pos + 1), value)) continue;
     const std::string cpName = ToCp1251(name);
@@ -115,7 +116,8 @@ QByteArray FormatRegistryText(const TRegKeys& keys) {
   for (const auto& [folded, key] : keys) {
     out += QStringLiteral("\n[") + FromCp1251(key.name) + QStringLiteral("]\n");
     for (const auto& [foldedName, entry] : key.values)
-      out += (entry.first.empty() ? QStringLiteral("@") : Quote(entry.first)) + u'=' + FormatValue(entry.second) + u'\n';
+      out +=
+          (entry.first.empty() ? QStringLiteral("@") : Quote(entry.first)) + u'=' + FormatValue(entry.second) + u'\n';
   }
   return out.toUtf8();
 }

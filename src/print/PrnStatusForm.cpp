@@ -1,8 +1,8 @@
 #include "print/PrnStatusForm.h"
 
 #include "app/Log.h"
-#include "platform/ui/Dialogs.h"
 #include "html/HTMLViewer.h"
+#include "platform/ui/Dialogs.h"
 #include "print/MetaFilePrinter.h"
 
 #include <QApplication>

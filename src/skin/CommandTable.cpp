@@ -85,8 +85,7 @@ bool Matches(const TRow& row, const std::string& command, const std::string& wor
 // screen; mapping it to -1 also keeps the subtraction clear of the smallest integer.
 int ScreenIndex(int number) { return number >= 1 ? number - 1 : -1; }
 
-TCommand WithArguments(TCommandAction action, const std::string& command,
-                       const std::string& word) {
+TCommand WithArguments(TCommandAction action, const std::string& command, const std::string& word) {
   TCommand result;
   result.action = action;
   switch (action) {

@@ -19,7 +19,8 @@ namespace {
 QSize SkinSize() {
   const std::string structName = Global.ProgramFolder + "Struct.txt";
   const TSkinModel skin = ReadSkin(ReadDescriptionLines(structName, true), structName);
-  return skin.ScreenBackgrounds.empty() ? QSize() : LoadPackPicture(Global.ProgramFolder + skin.ScreenBackgrounds[0]).size();
+  return skin.ScreenBackgrounds.empty() ? QSize()
+                                        : LoadPackPicture(Global.ProgramFolder + skin.ScreenBackgrounds[0]).size();
 }
 
 }  // namespace

@@ -1,29 +1,28 @@
 #include "skin/MainForm.h"
 
 #include "app/ComprStream.h"
+#include "app/Description.h"
 #include "app/Errors.h"
 #include "app/Folders.h"
-#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ResourcePack.h"
-#include "app/Description.h"
+#include "app/ui/OtherInstances.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
-#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "document/PopupWindow.h"
 #include "media/BackgroundMusic.h"
 #include "media/MyAviPlayer.h"
 #include "media/Sound.h"
 #include "media/SuperTimer.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
 #include "platform/ui/TopWindows.h"
 #include "platform/ui/WindowBus.h"
 #include "platform/ui/WindowShape.h"
-#include "app/ui/OtherInstances.h"
 #include "search/FindTxtHtml.h"
-#include "windows/InstanceMessages.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/SkinReader.h"
 #include "tools/NavFont.h"
@@ -34,6 +33,7 @@
 #include "widgets/AnimatedPicture.h"
 #include "windows/CoolDialog.h"
 #include "windows/FormOptions.h"
+#include "windows/InstanceMessages.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -123,7 +123,8 @@ void TMainForm::OpenBookPack() {
 
 std::string TMainForm::NoDescriptionMessage() const {
   const std::string folder = HostNameForMessage(Global.ProgramFolder);
-  if (!QFileInfo(HostPath::ToHost(Global.ProgramFolder)).isDir()) return "the book folder " + folder + " does not exist";
+  if (!QFileInfo(HostPath::ToHost(Global.ProgramFolder)).isDir())
+    return "the book folder " + folder + " does not exist";
   if (Global.Pack)
     return "the resource pack " + PackHostName().toStdString() +
            " holds no \"Struct.txt\", and there is no \"Struct.txt\" beside it in " + folder;
@@ -170,10 +171,10 @@ void TMainForm::OpeningTick() {
     Q_EMIT OpeningFinished();
     return;
   }
-  WindowShape::SetWindowRegion(
-      this, WindowShape::EllipseRegion(QRect(QPoint(openingX_, openingY_),
-                                             QPoint(width() - openingX_, height() - openingY_))),
-      true);
+  WindowShape::SetWindowRegion(this,
+                               WindowShape::EllipseRegion(QRect(QPoint(openingX_, openingY_),
+                                                                QPoint(width() - openingX_, height() - openingY_))),
+                               true);
   openingX_ -= 4;
   openingY_ -= 2;
 }
@@ -199,7 +200,8 @@ QImage TMainForm::Snapshot() {
     for (TPopupWindow* list : PopupLists->Lists()) {
       if (!list->IsOpen()) continue;
       const QPoint at = list->pos() - mapToGlobal(QPoint(0, 0));
-      painter.setClipRegion(list->mask().isEmpty() ? QRegion(list->rect()).translated(at) : list->mask().translated(at));
+      painter.setClipRegion(list->mask().isEmpty() ? QRegion(list->rect()).translated(at)
+                                                   : list->mask().translated(at));
       painter.drawPixmap(at, list->grab());
     }
   // The dialog stays on top of the window.

@@ -5,16 +5,16 @@
 
 #include "app/CommandLine.h"
 #include "app/DescriptionSyntax.h"
+#include "app/SkinModel.h"
 #include "document/PaneHost.h"
 #include "document/PopupHost.h"
-#include "print/PrintHost.h"
-#include "app/SkinModel.h"
-#include "search/SearchHost.h"
-#include "windows/DialogHost.h"
 #include "media/MediaHost.h"
-#include "skin/SkinPictures.h"
 #include "platform/ui/SkinScale.h"
+#include "print/PrintHost.h"
+#include "search/SearchHost.h"
+#include "skin/SkinPictures.h"
 #include "tools/EffBtnCar.h"
+#include "windows/DialogHost.h"
 #include "windows/InstanceHost.h"
 #include "windows/StandardWindow.h"
 
@@ -93,7 +93,7 @@ class TMainForm : public QWidget,
   std::unique_ptr<TFindTxtHtml> FindTxt;  // only when a search field is declared
   std::unique_ptr<TPathInputBox> PathInput;
   std::unique_ptr<TControlPopupWindow> PopupLists;  // only when popups are declared
-  std::unique_ptr<TContentsTrees> Trees;  // only when one or two trees are declared
+  std::unique_ptr<TContentsTrees> Trees;            // only when one or two trees are declared
   std::unique_ptr<TScaleBar> ScaleBar;
   std::unique_ptr<TArchiveBrowser> ArchiveBrowser;
   // Made after the build, in the main role, when the book has a "Dialog.txt" that can be read.
@@ -219,7 +219,7 @@ class TMainForm : public QWidget,
   void ShowResults(const TSearchResults& results) override;
   void RunDialogCommand(const std::string& command, const std::string& sound) override;
 
- // The state a scripted run dumps.
+  // The state a scripted run dumps.
   QJsonObject StateForDump() const;
 
  Q_SIGNALS:

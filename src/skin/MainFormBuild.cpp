@@ -1,21 +1,21 @@
 // The main window's build from the skin model, in the order the components depend on.
 
 #include "app/ComprStream.h"
-#include "platform/Globals.h"
 #include "app/ResourcePack.h"
+#include "app/Settings.h"
 #include "app/ui/PackPicture.h"
 #include "document/ContentsTrees.h"
 #include "document/HtmlFrame.h"
-#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
-#include "app/Settings.h"
+#include "platform/Globals.h"
 #include "platform/ui/FontTable.h"
 #include "platform/ui/WindowShape.h"
+#include "search/FindTxtHtml.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
-#include "tools/PanelBkgrd.h"
 #include "tools/NavFont.h"
+#include "tools/PanelBkgrd.h"
 #include "tools/PathInputBox.h"
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
@@ -32,7 +32,6 @@ namespace {
 
 constexpr int kPistonLeft = 583;
 constexpr int kPistonTop = 470;
-
 
 }  // namespace
 
@@ -199,7 +198,7 @@ void TMainForm::CreateComponents() {
                                               [this](QPoint at) { FormMouseMove(at); });
   CreatePagePlayer();
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
-  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2) 
+  if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2)
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);
   ScaleBar = std::make_unique<TScaleBar>();
   ArchiveBrowser = std::make_unique<TArchiveBrowser>(*this);

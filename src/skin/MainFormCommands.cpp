@@ -2,35 +2,34 @@
 
 #include "app/DescriptionSyntax.h"
 #include "app/TextValues.h"
-#include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
 #include "document/TreeViews.h"
-#include "search/FindTxtHtml.h"
 #include "media/ButtonSound.h"
 #include "media/MyAviPlayer.h"
 #include "media/Sound.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/TopWindows.h"
+#include "search/FindTxtHtml.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/CommandTable.h"
 #include "skin/MainForm.h"
 #include "tools/NavFont.h"
-#include "windows/FormOptions.h"
 #include "tools/PathInputBox.h"
 #include "widgets/AnimatedPicture.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QTimer>
 
-void TMainForm::RunCommand(const std::string& command, const std::string& sound, int index, TKind kind,
-                           bool replay) {
+void TMainForm::RunCommand(const std::string& command, const std::string& sound, int index, TKind kind, bool replay) {
   if (Global.BusyFlag) return;
   const TCommand c = ClassifyCommand(command, Skin.ScreenCount());
   if (c.action == TCommandAction::Exit) {
@@ -74,16 +73,16 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       if (kind == TKind::Button && index >= 0 && index < static_cast<int>(BtnPics.size()))
         BtnPics[index].pressed = BtnPics[index].hover2 = false;
       break;
-    case TCommandAction::Help:
-      FormKeyDown(this, Qt::Key_F1, Qt::NoModifier);
-      break;
+    case TCommandAction::Help: FormKeyDown(this, Qt::Key_F1, Qt::NoModifier); break;
     case TCommandAction::Back:
     case TCommandAction::Forward:
       if (HtmlFrame && Global.CurrentScreen >= 0 && Global.CurrentScreen < Skin.ScreenCount()) {
         const auto& toggles = Skin.ScreenSwthOne[Global.CurrentScreen];
         const auto& groups = Skin.ScreenSwthGrp[Global.CurrentScreen];
-        if (c.action == TCommandAction::Back) HtmlFrame->HistoryBack(toggles, groups);
-        else HtmlFrame->HistoryForward(toggles, groups);
+        if (c.action == TCommandAction::Back)
+          HtmlFrame->HistoryBack(toggles, groups);
+        else
+          HtmlFrame->HistoryForward(toggles, groups);
       }
       break;
     case TCommandAction::CopyHtml:
@@ -109,13 +108,13 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::NextChapter:
     case TCommandAction::PrevChapter:
       if (TTreeViews* tree = Trees ? Trees->Visible() : nullptr) {
-        if (c.action == TCommandAction::NextChapter) tree->NextChapter();
-        else tree->PrevChapter();
+        if (c.action == TCommandAction::NextChapter)
+          tree->NextChapter();
+        else
+          tree->PrevChapter();
       }
       break;
-    case TCommandAction::StandartWin:
-      EnterStandardWindow();
-      break;
+    case TCommandAction::StandartWin: EnterStandardWindow(); break;
     case TCommandAction::HistoryBack:
     case TCommandAction::HistoryForward:
     case TCommandAction::ShowFavorite:
@@ -128,9 +127,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
     case TCommandAction::ContextMenu:
       if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
       break;
-    case TCommandAction::Tesaurus:
-      OpenThesaurus();
-      break;
+    case TCommandAction::Tesaurus: OpenThesaurus(); break;
     case TCommandAction::Options:
       if (FormOptions) {
         FormOptions->show();
@@ -153,9 +150,7 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       if (FindTxt) FindTxt->SetAllFiles(c.action == TCommandAction::FindTxtAll);
       break;
     case TCommandAction::CaseOn:
-    case TCommandAction::CaseOff:
-      Global.CaseSensitive = c.action == TCommandAction::CaseOn;
-      break;
+    case TCommandAction::CaseOff: Global.CaseSensitive = c.action == TCommandAction::CaseOn; break;
     case TCommandAction::PrintHtml:
       if (HtmlFrame) HtmlFrame->PrintDocument();
       break;
@@ -256,8 +251,7 @@ void TMainForm::ReplaySwitches(bool leaveOut3d) {
   const TDynamicSwthOneArray toggles = Skin.ScreenSwthOne[s];
   for (size_t i = 0; i < toggles.size() && Global.CurrentScreen == s; ++i) {
     if (leaveOut3d && toggles[i].godown == "3d") continue;
-    RunCommand(toggles[i].state ? toggles[i].godown : toggles[i].goup, toggles[i].wav, int(i), TKind::SwitchOne,
-               true);
+    RunCommand(toggles[i].state ? toggles[i].godown : toggles[i].goup, toggles[i].wav, int(i), TKind::SwitchOne, true);
   }
   const TDynamicSwthGrpArray groups = Skin.ScreenSwthGrp[s];
   for (size_t i = 0; i < groups.size() && Global.CurrentScreen == s; ++i) {

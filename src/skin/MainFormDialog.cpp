@@ -1,13 +1,13 @@
 // The skinned dialog: its creation, and what it asks of the main window.
 
 #include "app/Log.h"
+#include "media/ButtonSound.h"
 #include "platform/Globals.h"
 #include "search/FindTxtHtml.h"
 #include "skin/MainForm.h"
 #include "tools/ScaleBar.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
-#include "media/ButtonSound.h"
 #include "windows/CoolDialog.h"
 
 void TMainForm::CreateDialog() {

@@ -1,12 +1,12 @@
 // The window's observable state, for scripted runs.
 
-#include "platform/Globals.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
 #include "document/HtmlFrame.h"
-#include "search/FindTxtHtml.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/ui/Dialogs.h"
+#include "search/FindTxtHtml.h"
 #include "skin/ArchiveBrowser.h"
 #include "skin/MainForm.h"
 #include "tools/MyControl.h"
@@ -55,8 +55,8 @@ QJsonObject TMainForm::StateForDump() const {
   state["texts"] = texts;
   state["status"] = StatusLine ? FromCp1251(StatusLine->Text()) : QString();
   if (HtmlFrame) state["pane"] = HtmlFrame->StateForDump();
-  state["trees"] = Trees ? Trees->StateForDump() : QJsonObject{{"A", QJsonObject{{"exists", false}}},
-                                                              {"B", QJsonObject{{"exists", false}}}};
+  state["trees"] = Trees ? Trees->StateForDump()
+                         : QJsonObject{{"A", QJsonObject{{"exists", false}}}, {"B", QJsonObject{{"exists", false}}}};
   state["instances"] = InstancesForDump();
   state["popups"] = PopupLists ? PopupLists->StateForDump() : QJsonArray();
   state["favorites"] = PopupLists ? PopupLists->FavoritesForDump() : QJsonArray();
@@ -72,6 +72,4 @@ QJsonObject TMainForm::StateForDump() const {
 }
 
 // The secondary windows of this process, open or not.
-QJsonObject TMainForm::WindowsForDump() const {
-  return {{"options", FormOptions && FormOptions->isVisible()}};
-}
+QJsonObject TMainForm::WindowsForDump() const { return {{"options", FormOptions && FormOptions->isVisible()}}; }

@@ -12,15 +12,15 @@
 #include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/NamedGuard.h"
-#include "search/FindTxtHtml.h"
-#include "search/MakeTesaurusFind.h"
-#include "skin/SkinReader.h"
-#include "tools/StatusLine.h"
-#include "tools/TextMsg.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/WindowBus.h"
+#include "search/FindTxtHtml.h"
+#include "search/MakeTesaurusFind.h"
 #include "skin/MainForm.h"
+#include "skin/SkinReader.h"
 #include "tools/PathInputBox.h"
+#include "tools/StatusLine.h"
+#include "tools/TextMsg.h"
 #include "windows/InstanceMessages.h"
 #include "windows/RoleBook.h"
 
@@ -183,13 +183,11 @@ std::string TMainForm::ShownFile() { return standardWindow_ ? standardWindow_->S
 
 void TMainForm::HelpKey() { FormKeyDown(this, Qt::Key_F1, Qt::NoModifier); }
 
-
 void TMainForm::HideFields(bool hidden) {
   if (PathInput) PathInput->HideBoxes(hidden);
 }
 
 void TMainForm::HistoryStep(bool forward) { RunCommand(forward ? "forward" : "back", {}, 0, TKind::Button, true); }
-
 
 QJsonObject TMainForm::InstancesForDump() const {
   QJsonArray windows;

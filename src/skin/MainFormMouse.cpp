@@ -57,12 +57,16 @@ void TMainForm::FormMouseMove(QPoint at) {
       if (r.hover) continue;
       // The second tree's switch means nothing while every tree is hidden.
       if (TreeSwitchIgnored(r)) return;
-      if (r.state) pic.effect->StartFade(pic.dn, pic.mvDn, corner);
-      else pic.effect->StartFade(pic.up, pic.mvUp, corner);
+      if (r.state)
+        pic.effect->StartFade(pic.dn, pic.mvDn, corner);
+      else
+        pic.effect->StartFade(pic.up, pic.mvUp, corner);
       r.hover = true;
     } else if (r.hover) {
-      if (r.state) pic.effect->StartFade(pic.mvDn, pic.dn, corner);
-      else pic.effect->StartFade(pic.mvUp, pic.up, corner);
+      if (r.state)
+        pic.effect->StartFade(pic.mvDn, pic.dn, corner);
+      else
+        pic.effect->StartFade(pic.mvUp, pic.up, corner);
       r.hover = false;
     }
   }

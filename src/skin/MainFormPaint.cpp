@@ -2,8 +2,8 @@
 // drawn onto element pictures, and cross-fade frames.
 
 #include "app/DescriptionSyntax.h"
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/ui/ColorConversion.h"
 #include "platform/ui/SkinScale.h"
 #include "skin/MainForm.h"
@@ -65,7 +65,8 @@ void TMainForm::DrawCaption(TKind kind, int index, TLook look) {
       draw(r, FromCp1251(r.textcaptiondn), EdgeBox(r.texttxdn, r.texttydn, r.textbxdn, r.textbydn));
   } else {
     const RSwthGrp& r = Skin.ScreenSwthGrp[s][index];
-    draw(r, GroupCaption(upCaption ? r.textcaptionup : r.textcaptiondn), EdgeBox(r.texttx, r.textty, r.textbx, r.textby));
+    draw(r, GroupCaption(upCaption ? r.textcaptionup : r.textcaptiondn),
+         EdgeBox(r.texttx, r.textty, r.textbx, r.textby));
   }
 }
 

@@ -3,8 +3,8 @@
 #include "app/DescriptionSyntax.h"
 #include "document/ContentsTrees.h"
 #include "document/ControlPopupWindow.h"
-#include "document/PopupWindow.h"
 #include "document/HtmlFrame.h"
+#include "document/PopupWindow.h"
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
@@ -274,9 +274,7 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
       else
         QTest::keyClick(window, static_cast<Qt::Key>(line.key), line.modifiers);
       break;
-    case TScriptLine::Kind::Wait:
-      Wait(line.milliseconds);
-      break;
+    case TScriptLine::Kind::Wait: Wait(line.milliseconds); break;
     case TScriptLine::Kind::Shot:
       if (!(form_.Preview() ? form_.Preview()->grab().toImage() : form_.Snapshot()).save(line.text, "PNG")) {
         error = QStringLiteral("cannot write %1").arg(line.text);

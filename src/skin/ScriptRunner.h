@@ -6,8 +6,8 @@
 #include "app/Script.h"
 
 #include <QObject>
-#include <QWidget>
 #include <QPoint>
+#include <QWidget>
 #include <functional>
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "skin/SkinReader.h"
 
-#include "skin/SkinElementReaders.h"
 #include "app/DescriptionKeys.h"
+#include "skin/SkinElementReaders.h"
 
 #include <algorithm>
 #include <span>

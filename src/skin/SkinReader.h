@@ -2,9 +2,9 @@
 // Builds the skin model from the main description in two passes over its lines: first the
 // top-level keywords, then the element blocks.
 
+#include "app/DescriptionKeys.h"
 #include "app/DescriptionSyntax.h"
 #include "app/SkinModel.h"
-#include "app/DescriptionKeys.h"
 
 #include <string>
 #include <vector>

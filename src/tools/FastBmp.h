@@ -34,9 +34,7 @@ class TFastBMP {
   const std::uint8_t* Bits() const { return bits_.data(); }
   // Row y of the picture, counted from the top.
   std::uint8_t* ScanLine(int y) { return Bits() + static_cast<std::size_t>(height_ - 1 - y) * rowSize_; }
-  const std::uint8_t* ScanLine(int y) const {
-    return Bits() + static_cast<std::size_t>(height_ - 1 - y) * rowSize_;
-  }
+  const std::uint8_t* ScanLine(int y) const { return Bits() + static_cast<std::size_t>(height_ - 1 - y) * rowSize_; }
 
  private:
   int width_ = 0;

@@ -1,9 +1,9 @@
 #include "tools/NavFont.h"
 
 #include "app/DescriptionSyntax.h"
-#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ui/BusyCursor.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/FontTable.h"
 
@@ -24,7 +24,9 @@ struct TBusyState {
 
 enum class TCopyResult { Copied, DiskFull, Failed };
 
-std::filesystem::path FsPath(const QString& host) { return std::filesystem::path(QFile::encodeName(host).toStdString()); }
+std::filesystem::path FsPath(const QString& host) {
+  return std::filesystem::path(QFile::encodeName(host).toStdString());
+}
 
 // Copies beside the target first, so that a failed copy leaves an existing font whole.
 TCopyResult CopyReplacing(const QString& from, const QString& to) {
@@ -44,9 +46,7 @@ TCopyResult CopyReplacing(const QString& from, const QString& to) {
 
 }  // namespace
 
-void TNavFont::SetFontFolder(const std::string& fileName) {
-  fontFolder_ = FolderPart(fileName);
-}
+void TNavFont::SetFontFolder(const std::string& fileName) { fontFolder_ = FolderPart(fileName); }
 
 bool TNavFont::InstallFonts() {
   const TBusyState busy;

@@ -21,7 +21,6 @@ TPanelBkgrd::TPanelBkgrd(QWidget* window, const TDynamicSplitterArray& splitters
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(splitter_);
-  splitter_->setStyleSheet(
-      QStringLiteral("QSplitter::handle { background: %1; }").arg(ToQColor(splitterColor).name()));
+  splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }").arg(ToQColor(splitterColor).name()));
   hide();
 }

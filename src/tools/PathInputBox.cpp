@@ -1,8 +1,8 @@
 #include "tools/PathInputBox.h"
 
-#include "platform/Globals.h"
-#include "platform/Cp1251.h"
 #include "app/Settings.h"
+#include "platform/Cp1251.h"
+#include "platform/Globals.h"
 
 #include <QEvent>
 #include <QFontMetrics>

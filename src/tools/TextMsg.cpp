@@ -1,8 +1,8 @@
 #include "tools/TextMsg.h"
 
 #include "app/DescriptionSyntax.h"
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/ui/ColorConversion.h"
 #include "platform/ui/SkinFont.h"
 
@@ -13,7 +13,6 @@
 #include <algorithm>
 
 namespace {
-
 
 bool IsStatusLine(const TTextElement& element) { return AsciiLower(element.ident) == "statusline"; }
 

@@ -33,13 +33,14 @@ void TAnimatedPicture::SetAnimate(bool on) {
   animate_ = on;
   if (!movie_) return;
   if (on) {
-    if (movie_->state() == QMovie::Paused) movie_->setPaused(false);
-    else movie_->start();
+    if (movie_->state() == QMovie::Paused)
+      movie_->setPaused(false);
+    else
+      movie_->start();
   } else if (movie_->state() == QMovie::Running) {
     movie_->setPaused(true);
   }
 }
-
 
 void TAnimatedPicture::paintEvent(QPaintEvent*) {
   if (!movie_) return;

@@ -54,9 +54,13 @@ TElTreeItem* TElTree::Item(int index) const {
   return index >= 0 && index < ItemCount() ? order_[static_cast<size_t>(index)] : nullptr;
 }
 
-TElTreeItem* TElTree::GetNext(const TElTreeItem* item) const { return item ? Item(item->AbsoluteIndex() + 1) : nullptr; }
+TElTreeItem* TElTree::GetNext(const TElTreeItem* item) const {
+  return item ? Item(item->AbsoluteIndex() + 1) : nullptr;
+}
 
-TElTreeItem* TElTree::GetPrev(const TElTreeItem* item) const { return item ? Item(item->AbsoluteIndex() - 1) : nullptr; }
+TElTreeItem* TElTree::GetPrev(const TElTreeItem* item) const {
+  return item ? Item(item->AbsoluteIndex() - 1) : nullptr;
+}
 
 void TElTree::SetSelected(TElTreeItem* item) {
   if (item == selected_) return;

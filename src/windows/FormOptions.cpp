@@ -29,9 +29,12 @@ Control* Place(Control* control, const char* name, QPoint at) {
 
 bool ParseFlag(const QString& value, bool& on) {
   const QString v = value.toLower();
-  if (v == u"1" || v == u"true" || v == u"on") on = true;
-  else if (v == u"0" || v == u"false" || v == u"off") on = false;
-  else return false;
+  if (v == u"1" || v == u"true" || v == u"on")
+    on = true;
+  else if (v == u"0" || v == u"false" || v == u"off")
+    on = false;
+  else
+    return false;
   return true;
 }
 

@@ -28,8 +28,8 @@ TEST(CommandLine, OwnOptionsComeOffBeforeTheRoleIsChosen) {
 }
 
 TEST(CommandLine, Values) {
-  const TCommandLine cl = ParseCommandLine(
-      {"--book", "B", "--disc", "D", "--screenshot", "S", "--script", "F", "--verbose"});
+  const TCommandLine cl =
+      ParseCommandLine({"--book", "B", "--disc", "D", "--screenshot", "S", "--script", "F", "--verbose"});
   EXPECT_EQ(cl.book, "B");
   EXPECT_EQ(cl.disc, "D");
   EXPECT_EQ(cl.screenshot, "S");

@@ -38,8 +38,8 @@ class FoldersGuard {
 // ends reads as its author meant.
 TEST(ReadTextLine, LineEndsReadAlike) {
   const TLines expected = {"one", "two", "three"};
-  for (const std::string text : {"one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r", "one\ntwo\nthree\n",
-                                 "one\ntwo\nthree", "one\rtwo\r\nthree", "one\ntwo\r\nthree\r"})
+  for (const std::string text : {"one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r", "one\ntwo\nthree\n", "one\ntwo\nthree",
+                                 "one\rtwo\r\nthree", "one\ntwo\r\nthree\r"})
     EXPECT_EQ(ReadAll(text), expected) << text;
 }
 
@@ -94,8 +94,7 @@ TEST(ParseIntAt, ReadsTheFirstRunOfMinusAndDigits) {
       {"a=12", -7, 12},
       {"", 1, -1},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ParseIntAt(c.line, c.pos), c.value) << c.line << " @" << c.pos;
+  for (const auto& c : cases) EXPECT_EQ(ParseIntAt(c.line, c.pos), c.value) << c.line << " @" << c.pos;
 }
 
 TEST(ParseTokenAt, ReadsUpToSemicolonTrimmed) {
@@ -114,8 +113,7 @@ TEST(ParseTokenAt, ReadsUpToSemicolonTrimmed) {
       {"file=a", 70, ""},
       {"file=;", 6, ""},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(ParseTokenAt(c.line, c.pos), c.token) << c.line << " @" << c.pos;
+  for (const auto& c : cases) EXPECT_EQ(ParseTokenAt(c.line, c.pos), c.token) << c.line << " @" << c.pos;
 }
 
 TEST(ParseColorAt, ReadsThreeNumbersWithOneCharacterSeparators) {
@@ -161,10 +159,7 @@ TEST(ParseBracketList, ItemsAndTheLineWhereTheListEnds) {
       {{"l=[a;b", "c"}, 0, {"a", "b", "c"}, 1},
       {{"l=[a;"}, 0, {"a", ""}, 0},
       {{"l=["}, 0, {""}, 0},
-      {{"l=[x.htm;<cd>y.htm;help;c:\\z.htm]"},
-       0,
-       {"d:\\run\\x.htm", "d:\\y.htm", "help", "c:\\z.htm"},
-       0},
+      {{"l=[x.htm;<cd>y.htm;help;c:\\z.htm]"}, 0, {"d:\\run\\x.htm", "d:\\y.htm", "help", "c:\\z.htm"}, 0},
       {{"l=[a]"}, 5, {}, 5},
       {{"l=[a]"}, -1, {}, -1},
   };
@@ -173,8 +168,10 @@ TEST(ParseBracketList, ItemsAndTheLineWhereTheListEnds) {
     EXPECT_EQ(ParseBracketList(c.lines, index), c.items) << c.lines[0];
     EXPECT_EQ(index, c.end) << c.lines[0];
   }
-  for (const auto& [lines, unclosed] : {std::pair<TLines, bool>{{"l=[a;b", "c"}, true}, {{"l=["}, true},
-                                        {{"l=[a", "b]"}, false}, {{"no list"}, false}}) {
+  for (const auto& [lines, unclosed] : {std::pair<TLines, bool>{{"l=[a;b", "c"}, true},
+                                        {{"l=["}, true},
+                                        {{"l=[a", "b]"}, false},
+                                        {{"no list"}, false}}) {
     int index = 0;
     bool seen = !unclosed;
     ParseBracketList(lines, index, seen);
@@ -266,15 +263,13 @@ TEST(JoinUnderFolder, AnchorAndParentFolding) {
       {"d:\\..\\run\\", "..\\x", "d:\\x"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(JoinUnderFolder(c.base, c.relative), c.result)
-        << c.base << " + " << c.relative.substr(0, 40);
+    EXPECT_EQ(JoinUnderFolder(c.base, c.relative), c.result) << c.base << " + " << c.relative.substr(0, 40);
 }
 
 TEST(ParseVertexList, PointsOrErrors) {
   const TLines lines = {"region=[0,0; 10, 0;10 ,20", "-5,+7]"};
   int index = 0;
-  EXPECT_EQ(ParseVertexList(lines, index),
-            (std::vector<QPoint>{{0, 0}, {10, 0}, {10, 20}, {-5, 7}}));
+  EXPECT_EQ(ParseVertexList(lines, index), (std::vector<QPoint>{{0, 0}, {10, 0}, {10, 20}, {-5, 7}}));
   EXPECT_EQ(index, 1);
 
   index = 0;
@@ -284,8 +279,8 @@ TEST(ParseVertexList, PointsOrErrors) {
   index = 0;
   EXPECT_THROW(ParseVertexList({"region=[0,0;1,1", "2,2", ""}, index), EDataError);
 
-  for (const std::string bad : {"r=[1,2;x,3]", "r=[1,2;3]", "r=[1,]", "r=[,1]", "r=[1,2,3]",
-                                "r=[1.5,2]", "r=[1,99999999999]", "r=[;]"}) {
+  for (const std::string bad :
+       {"r=[1,2;x,3]", "r=[1,2;3]", "r=[1,]", "r=[,1]", "r=[1,2,3]", "r=[1.5,2]", "r=[1,99999999999]", "r=[;]"}) {
     index = 0;
     EXPECT_THROW(ParseVertexList({bad}, index), EConvertError) << bad;
   }

@@ -2,8 +2,8 @@
 
 #include "app/Errors.h"
 #include "app/Folders.h"
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

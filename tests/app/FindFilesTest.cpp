@@ -2,8 +2,8 @@
 #include "platform/HostPath.h"
 #include "support/TempDir.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 namespace {
 
@@ -13,15 +13,15 @@ const std::string kCyrillicFont = "\xD8\xF0\xE8\xF4\xF2.ttf";  // "Шрифт.tt
 class FindFilesTest : public testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"b.TTF", "a.ttf", "notes.txt", "README", ".hidden.ttf", "sub/c.ttf",
-                             "sub/deep/d.ttf", "zed/e.ttf", ".cache/f.ttf"})
+    for (const char* name : {"b.TTF", "a.ttf", "notes.txt", "README", ".hidden.ttf", "sub/c.ttf", "sub/deep/d.ttf",
+                             "zed/e.ttf", ".cache/f.ttf"})
       dir_.Write(QString::fromUtf8(name), "x");
     dir_.Write(QStringLiteral("Шрифт.ttf"), "x");
     root_ = HostPath::ToWindows(dir_.Path() + u'/');
   }
 
-  std::vector<std::string> Find(const std::vector<std::string>& masks, bool recursive,
-                                bool includeFolders, const std::string& folder = {}) {
+  std::vector<std::string> Find(const std::vector<std::string>& masks, bool recursive, bool includeFolders,
+                                const std::string& folder = {}) {
     std::vector<std::string> result = {"stale"};
     FindFiles(folder.empty() ? root_ : folder, masks, recursive, result, includeFolders);
     return result;
@@ -35,8 +35,7 @@ class FindFilesTest : public testing::Test {
 
 TEST_F(FindFilesTest, FolderAloneListsOnlyItsOwnFilesInNameOrder) {
   EXPECT_EQ(Find({"*.ttf"}, false, false),
-            (std::vector<std::string>{root_ + ".hidden.ttf", root_ + "a.ttf", root_ + "b.TTF",
-                                      root_ + kCyrillicFont}));
+            (std::vector<std::string>{root_ + ".hidden.ttf", root_ + "a.ttf", root_ + "b.TTF", root_ + kCyrillicFont}));
 }
 
 TEST_F(FindFilesTest, RecursionIsBreadthFirstWithFoldersBeforeTheirFiles) {
@@ -85,16 +84,14 @@ TEST_F(FindFilesTest, EmptyOrMissingFolder) {
   FindFiles("", {"*.*"}, true, result, true);
   EXPECT_TRUE(result.empty());
   EXPECT_TRUE(Find({"*.*"}, true, false, root_ + "missing").empty());
-  EXPECT_EQ(Find({"*.*"}, true, true, root_ + "missing"),
-            std::vector<std::string>{root_ + "missing\\"});
+  EXPECT_EQ(Find({"*.*"}, true, true, root_ + "missing"), std::vector<std::string>{root_ + "missing\\"});
 }
 
 TEST(FindFiles, LinkBackToAParentIsFollowedOnce) {
   TempDir dir;
   dir.Write(QStringLiteral("a/x.txt"), "x");
   ASSERT_TRUE(QFile::link(dir.Path(), dir.Path() + QStringLiteral("/a/up")));
-  ASSERT_TRUE(
-      QFile::link(dir.Path() + QStringLiteral("/a"), dir.Path() + QStringLiteral("/again")));
+  ASSERT_TRUE(QFile::link(dir.Path() + QStringLiteral("/a"), dir.Path() + QStringLiteral("/again")));
   const std::string root = HostPath::ToWindows(dir.Path() + u'/');
   std::vector<std::string> result;
   FindFiles(root, {"*.txt"}, true, result, true);

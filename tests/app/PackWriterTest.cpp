@@ -3,9 +3,9 @@
 #include "platform/Cp1251.h"
 #include "support/TempDir.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <zlib.h>
+#include <QFile>
 
 #include <random>
 
@@ -22,8 +22,8 @@ uint32_t WordAt(const std::string& bytes, size_t at) {
 std::string Inflate(const std::string& stream, size_t size) {
   std::string out(size, '\0');
   uLongf outSize = size;
-  EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(out.data()), &outSize,
-                       reinterpret_cast<const Bytef*>(stream.data()), stream.size()),
+  EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(out.data()), &outSize, reinterpret_cast<const Bytef*>(stream.data()),
+                       stream.size()),
             Z_OK);
   EXPECT_EQ(outSize, size);
   return out;
@@ -91,8 +91,8 @@ TEST(PackWriter, WritesOneSortedGroupPerFolderDepthFirst) {
     std::string bytes;
     bool compressed;
   } entries[] = {
-      {"A", 2, "", false},     {"B.TXT", 1, std::string(1000, 'b'), true},
-      {"EMPTY", 2, "", false}, {W(u"Я.TXT"), 1, "ya", false},
+      {"A", 2, "", false},        {"B.TXT", 1, std::string(1000, 'b'), true},
+      {"EMPTY", 2, "", false},    {W(u"Я.TXT"), 1, "ya", false},
       {"X.BIN", 1, noise, false}, {"Y.TXT", 1, "", false},
   };
   for (uint32_t e = 0; e < 6; ++e) {

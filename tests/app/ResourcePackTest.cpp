@@ -6,9 +6,9 @@
 #include "support/PackBuilder.h"
 #include "support/TempDir.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <zlib.h>
+#include <QFile>
 
 #include <chrono>
 #include <functional>
@@ -171,14 +171,10 @@ TEST_F(ResourcePack, TheFirstEntryOfANameDecidesWhateverItsKind) {
   RawPack p;
   p.groups = {{0, 7}, {7, 1}};
   p.entries = {
-      p.File("TWICE.TXT", "first", false),
-      p.File("TWICE.TXT", "second", false),
-      p.File("DIR", "a file", false),
-      RawPack::Folder("DIR", 1),
-      RawEntry{"ODD.TXT", 0, 0, 0, 3},
-      p.File("ODD.TXT", "after an odd kind", false),
-      p.File("ONLYODD", "", false),
-      p.File("C.TXT", "c", false),
+      p.File("TWICE.TXT", "first", false), p.File("TWICE.TXT", "second", false),
+      p.File("DIR", "a file", false),      RawPack::Folder("DIR", 1),
+      RawEntry{"ODD.TXT", 0, 0, 0, 3},     p.File("ODD.TXT", "after an odd kind", false),
+      p.File("ONLYODD", "", false),        p.File("C.TXT", "c", false),
   };
   p.entries[6].kind = 7;
   OpenRaw(p.Bytes());
@@ -297,8 +293,8 @@ TEST_F(ResourcePack, ThePackCopyWinsOverTheDiskFile) {
       EXPECT_FALSE(c.bytes) << c.name;
       // The message names the host file and what is wrong with it.
       const std::string host = HostPath::ToHost(c.name).toStdString();
-      EXPECT_EQ(std::string(e.what()), "Cannot open file " + host +
-                                           (c.name.ends_with(".htm") ? ": it does not exist" : ": it is a folder"));
+      EXPECT_EQ(std::string(e.what()),
+                "Cannot open file " + host + (c.name.ends_with(".htm") ? ": it does not exist" : ": it is a folder"));
     }
   }
 }
@@ -312,7 +308,8 @@ TEST_F(ResourcePack, AMissingPackRaisesTheFileOpenErrorAndFindsNothing) {
   try {
     PackOpen("d:\\nothing.dat");
   } catch (const EFOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir_.Path().toStdString() + "/nothing.dat: it does not exist");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file " + dir_.Path().toStdString() + "/nothing.dat: it does not exist");
   }
   dir_.MakeFolder(QStringLiteral("folder.dat"));
   EXPECT_THROW(PackOpen("d:\\folder.dat"), EFOpenError);
@@ -321,8 +318,7 @@ TEST_F(ResourcePack, AMissingPackRaisesTheFileOpenErrorAndFindsNothing) {
 RawPack GoodPack() {
   RawPack p;
   p.groups = {{0, 2}, {2, 1}};
-  p.entries = {RawPack::Folder("DIR", 1), p.File("A.TXT", std::string(100, 'a'), true),
-               p.File("B.TXT", "b", false)};
+  p.entries = {RawPack::Folder("DIR", 1), p.File("A.TXT", std::string(100, 'a'), true), p.File("B.TXT", "b", false)};
   return p;
 }
 
@@ -353,20 +349,29 @@ TEST_F(ResourcePack, ADamagedPackFailsToOpenAndFindsNothing) {
       {"absurd directory size", Header(0x7FFFFFF0, 20) + std::string(20, 'x')},
       {"directory size over 2^31", Header(0x80000010, 20) + std::string(20, 'x')},
       {"directory shorter than its header", Header(12, 12) + std::string(12, '\0')},
-      {"group count past the directory", [&] {
+      {"group count past the directory",
+       [&] {
          std::string d = directory;
          d.replace(0, 4, Word(1000));
          return Header(d.size(), d.size()) + d;
        }()},
-      {"entry count past the directory", [&] {
+      {"entry count past the directory",
+       [&] {
          std::string d = directory;
          d.replace(4, 4, Word(4));
          return Header(d.size(), d.size()) + d;
        }()},
       {"root group out of range", withPack([](RawPack& p) { p.rootGroup = 2; })},
-      {"no groups", withPack([](RawPack& p) { p.groups.clear(); p.entries.clear(); })},
-      {"group past the entries", withPack([](RawPack& p) { p.groups[1] = {2, 2}; })},
-      {"group start far out", withPack([](RawPack& p) { p.groups[1] = {0xFFFFFFFF, 2}; })},
+      {"no groups", withPack([](RawPack& p) {
+         p.groups.clear();
+         p.entries.clear();
+       })},
+      {"group past the entries", withPack([](RawPack& p) {
+         p.groups[1] = {2, 2};
+       })},
+      {"group start far out", withPack([](RawPack& p) {
+         p.groups[1] = {0xFFFFFFFF, 2};
+       })},
       {"folder group out of range", withPack([](RawPack& p) { p.entries[0].offset = 2; })},
       {"file past the data area", withPack([](RawPack& p) { p.entries[2].offset = p.data.size(); })},
       {"file size past the data area", withPack([](RawPack& p) { p.entries[2].stored = 0xFFFFFFFF; })},

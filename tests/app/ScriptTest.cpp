@@ -39,9 +39,9 @@ TEST(Script, KeyNames) {
     int key;
     Qt::KeyboardModifiers mods;
   } cases[] = {
-      {"Esc", Qt::Key_Escape, Qt::NoModifier},   {"F1", Qt::Key_F1, Qt::NoModifier},
-      {"Enter", Qt::Key_Return, Qt::NoModifier}, {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier},
-      {"Ctrl+F", Qt::Key_F, Qt::ControlModifier}, {"Ctrl+I", Qt::Key_I, Qt::ControlModifier},
+      {"Esc", Qt::Key_Escape, Qt::NoModifier},     {"F1", Qt::Key_F1, Qt::NoModifier},
+      {"Enter", Qt::Key_Return, Qt::NoModifier},   {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier},
+      {"Ctrl+F", Qt::Key_F, Qt::ControlModifier},  {"Ctrl+I", Qt::Key_I, Qt::ControlModifier},
       {"Shift+Up", Qt::Key_Up, Qt::ShiftModifier}, {"F12", Qt::Key_F12, Qt::NoModifier},
   };
   for (const auto& c : cases) {
@@ -134,7 +134,8 @@ TEST(Script, ReadsAwaitLines) {
   EXPECT_EQ(script.lines[3].kind, TScriptLine::Kind::AwaitState);
   EXPECT_EQ(script.lines[3].target, "dialog.message");
   EXPECT_EQ(script.lines[3].text, QStringLiteral("Нет принтера"));
-  for (const char* bad : {"await", "await file", "await windows 1", "await state media.mode", "await windows -1 X", "await windows x X", "await 1 X"})
+  for (const char* bad : {"await", "await file", "await windows 1", "await state media.mode", "await windows -1 X",
+                          "await windows x X", "await 1 X"})
     EXPECT_FALSE(ParseScript(QString::fromUtf8(bad)).error.isEmpty()) << bad;
 }
 

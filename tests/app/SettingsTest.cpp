@@ -43,7 +43,8 @@ TEST(BookSettings, FirstRunWritesTheReaderDefaults) {
 
     TRegistry registry;
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Velquist\\Book", false));
-    for (const char* name : {"Clip", "Wav", "BGSound", "Animation", "Hint"}) EXPECT_EQ(registry.ReadInteger(name), 1) << name;
+    for (const char* name : {"Clip", "Wav", "BGSound", "Animation", "Hint"})
+      EXPECT_EQ(registry.ReadInteger(name), 1) << name;
     EXPECT_EQ(registry.ReadInteger("RunSlideShow"), slideAreas ? std::optional(0) : std::nullopt);
     EXPECT_EQ(registry.ReadInteger("SlideShowTime"), slideAreas ? std::optional(5) : std::nullopt);
     EXPECT_EQ(registry.ReadInteger("ImageSequence"), slideAreas ? std::optional(0) : std::nullopt);

@@ -5,6 +5,7 @@
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/SkinFixture.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
-#include <gtest/gtest.h>
 
 // A second start of the same book ends at once and silently; the first runs on undisturbed.
 TEST(SingleInstance, SecondStartOfTheSameBookEndsAtOnce) {

@@ -1,7 +1,7 @@
 #include "support/ui/BookFixture.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
+#include <QProcess>
 
 // Book text quoted in a start-up failure (Windows-1251 in the book) reads as written on
 // stderr and in the error log.

@@ -3,11 +3,11 @@
 #include "support/StructBuilder.h"
 #include "support/TempDir.h"
 
+#include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -115,7 +115,8 @@ TEST(BooktoolDumpSkin, BadBooksExitWithOne) {
     QString book;
     QString message;
   } cases[] = {
-      {malformed.Path(), malformed.Path() + QStringLiteral("/Struct.txt: line 2: key \"fn1\" of \"button\" never occurs")},
+      {malformed.Path(),
+       malformed.Path() + QStringLiteral("/Struct.txt: line 2: key \"fn1\" of \"button\" never occurs")},
       {missing.Path(), QStringLiteral("Struct.txt")},
       {damagedPack.Path(), QStringLiteral("/interface.dat is damaged")},
       {missing.Path() + QStringLiteral("/nowhere"), QStringLiteral("/nowhere does not exist")},

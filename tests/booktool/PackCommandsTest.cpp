@@ -1,8 +1,8 @@
 #include "support/PackBuilder.h"
 #include "support/TempDir.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
+#include <QProcess>
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include "document/Contents.h"
 
-#include "platform/Globals.h"
 #include "app/ResourcePack.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "support/SavedGlobals.h"
 #include "support/TempDir.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace {
 
@@ -41,10 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Three TABs under a top-level line still make a child at depth 1; two TABs after it
         // are deeper than that, so a child of it.
         TDepthCase{"DeepJump", {"a;A", "\t\t\tb;B", "\t\tc;C"}, {-1, 0, 1}, {0, 1, 2}},
-        TDepthCase{"BackToTop", {"a;A", "\tb;B", "\t\tc;C", "\t\t\td;D", "e;E", "\tf;F"},
-                   {-1, 0, 1, 2, -1, 4}, {0, 1, 2, 3, 0, 1}},
-        TDepthCase{"UpTwoLevels", {"a;A", "\tb;B", "\t\tc;C", "\t\t\td;D", "\te;E"}, {-1, 0, 1, 2, 0},
-                   {0, 1, 2, 3, 1}},
+        TDepthCase{"BackToTop",
+                   {"a;A", "\tb;B", "\t\tc;C", "\t\t\td;D", "e;E", "\tf;F"},
+                   {-1, 0, 1, 2, -1, 4},
+                   {0, 1, 2, 3, 0, 1}},
+        TDepthCase{"UpTwoLevels", {"a;A", "\tb;B", "\t\tc;C", "\t\t\td;D", "\te;E"}, {-1, 0, 1, 2, 0}, {0, 1, 2, 3, 1}},
         // The first line is at the top whatever its indentation; blank lines are no entries.
         TDepthCase{"IndentedFirst", {"\t\ta;A", "", " \t ", "\tb;B"}, {-1, 0}, {0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -106,7 +107,7 @@ TEST(Contents, ALinkNamesThePageWhoseNameEndsInIt) {
       {"man\\a.htm", "MAN\\A.HTM", true},
       {W(u"глава.htm"), W(u"d:\\ГЛАВА.HTM"), true},
       {" a.htm ", "d:\\a.htm", true},
-      {"a.htm", "d:\\ba.htm", false},  // only after a separator
+      {"a.htm", "d:\\ba.htm", false},   // only after a separator
       {"a.htm#x", "d:\\a.htm", false},  // the page shown has no anchor
       {"a.htm", "d:\\a.htm\\", false},
       {"", "d:\\a.htm", false},
@@ -122,8 +123,8 @@ std::vector<TContentsEntry> Book() {
 
 TEST(Contents, ChaptersStepOverEntriesOfTheSamePageAndWithoutALink) {
   const auto book = Book();
-  EXPECT_EQ(ChapterStep(book, 1, 1), 4);   // past its own page and the entry without a link
-  EXPECT_EQ(ChapterStep(book, 4, 1), 5);   // an anchor makes another link
+  EXPECT_EQ(ChapterStep(book, 1, 1), 4);  // past its own page and the entry without a link
+  EXPECT_EQ(ChapterStep(book, 4, 1), 5);  // an anchor makes another link
   EXPECT_EQ(ChapterStep(book, 4, -1), 2);
   EXPECT_EQ(ChapterStep(book, 2, -1), 0);  // "c.htm" both: back to the start
   EXPECT_EQ(ChapterStep(book, 6, 1), -1);
@@ -146,7 +147,7 @@ TEST(Contents, CaptionsAreFoundFromAPlaceOnAndThenFromTheStart) {
   EXPECT_EQ(FindCaption(book, 0, W(u"раздел")), 2);
   EXPECT_EQ(FindCaption(book, 3, W(u"РАЗДЕЛ")), 4);
   EXPECT_EQ(FindCaption(book, 5, W(u"раздел ц")), 2);  // wraps round
-  EXPECT_EQ(FindCaption(book, 7, W(u"начало")), 0);     // past the end: from the first
+  EXPECT_EQ(FindCaption(book, 7, W(u"начало")), 0);    // past the end: from the first
   EXPECT_EQ(FindCaption(book, 0, W(u"нет такого")), -1);
   EXPECT_EQ(FindCaption({}, 0, "a"), -1);
 }

@@ -1,19 +1,20 @@
 #include "document/HtmlFrame.h"
 
-#include "platform/Globals.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/Registry.h"
-#include "tools/PanelBkgrd.h"
+#include "support/SavedGlobals.h"
 #include "support/TempDir.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/PaneFixture.h"
-#include "support/SavedGlobals.h"
+#include "tools/PanelBkgrd.h"
 #include "tools/PathInputBox.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -27,7 +28,6 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 
 namespace {
 

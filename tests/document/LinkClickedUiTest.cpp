@@ -1,13 +1,13 @@
 #include "document/HtmlFrame.h"
 
+#include "app/ResourcePack.h"
 #include "media/Sound.h"
 #include "platform/Globals.h"
 #include "platform/HostPath.h"
-#include "app/ResourcePack.h"
 #include "platform/ui/Dialogs.h"
 #include "support/PackBuilder.h"
-#include "support/ui/DesktopRecorder.h"
 #include "support/TempDir.h"
+#include "support/ui/DesktopRecorder.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/MediaFiles.h"
 #include "support/ui/PaneFixture.h"
@@ -39,9 +39,7 @@ class LinkClickedTest : public TPaneTest {
     savedCurrent_ = QDir::currentPath();
     Open();
   }
-  void TearDown() override {
-    QDir::setCurrent(savedCurrent_);
-  }
+  void TearDown() override { QDir::setCurrent(savedCurrent_); }
   // A click on a link of the page shown on screen 0.
   bool Click(const QString& url, const QString& target = {}) {
     bool handled = false;

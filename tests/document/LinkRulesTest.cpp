@@ -52,8 +52,7 @@ TEST(LinkRules, PageLinksAndFileLinks) {
       {"data.zip", "d:\\data.zip", false},
       {"folder.htm\\noext", "d:\\folder.htm\\noext", false},  // a dot in a folder is no extension
   };
-  for (const TCase& c : cases)
-    EXPECT_EQ(IsPageLink(c.url, FileExtension(c.expanded)), c.page) << c.url;
+  for (const TCase& c : cases) EXPECT_EQ(IsPageLink(c.url, FileExtension(c.expanded)), c.page) << c.url;
 }
 
 TEST(LinkRules, FilesAreTakenFromTheDisc) {
@@ -124,8 +123,7 @@ TEST(LinkRules, DroppedFiles) {
 }
 
 TEST(LinkRules, VisitGroups) {
-  const std::vector<std::string> groups = {"d:\\run\\man\\a.htm; d:\\run\\man\\a2.htm",
-                                           "d:\\run\\man\\b.htm"};
+  const std::vector<std::string> groups = {"d:\\run\\man\\a.htm; d:\\run\\man\\a2.htm", "d:\\run\\man\\b.htm"};
   EXPECT_EQ(FindVisitGroup(groups, "d:\\run\\man\\a2.htm"), 0);
   EXPECT_EQ(FindVisitGroup(groups, "D:\\RUN\\MAN\\B.HTM"), 1);
   EXPECT_EQ(FindVisitGroup(groups, "d:\\run\\man\\c.htm"), -1);

@@ -10,8 +10,8 @@
 #include "support/TempDir.h"
 #include "support/ui/PaneFixture.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <QWidget>
 
 namespace {
 

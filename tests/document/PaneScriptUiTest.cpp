@@ -4,13 +4,13 @@
 #include "support/TempDir.h"
 #include "support/ui/PaneFixture.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -40,15 +40,16 @@ TEST(PaneScript, LinksFindAndDropShowInTheDump) {
   const QString dropped = folders.Write("Dropped.HTM", PageBytes("Сброшенная", "<p>Сброс</p>"));
   const QString dumpLinked = QDir(folders.Path()).filePath("linked.json");
   const QString dumpDropped = QDir(folders.Path()).filePath("dropped.json");
-  const QString script = folders.Write("script.txt", QStringList{
-                                                          "link b.htm",
-                                                          "find БЭ",
-                                                          "dump " + dumpLinked,
-                                                          "drop " + dropped,
-                                                          "dump " + dumpDropped,
-                                                      }
-                                                          .join('\n')
-                                                          .toUtf8());
+  const QString script = folders.Write("script.txt",
+                                       QStringList{
+                                           "link b.htm",
+                                           "find БЭ",
+                                           "dump " + dumpLinked,
+                                           "drop " + dropped,
+                                           "dump " + dumpDropped,
+                                       }
+                                           .join('\n')
+                                           .toUtf8());
   QProcess program;
   program.setProcessEnvironment(IsolatedEnvironment(folders));
   program.start(SKINBOOK_PROGRAM, {"--book", book.Folder(), "--script", script});
@@ -70,7 +71,8 @@ TEST(PaneScript, LinksFindAndDropShowInTheDump) {
   EXPECT_FALSE(viewers[1].toObject()["visible"].toBool());
 
   const QJsonObject afterDrop = PaneOf(dumpDropped);
-  EXPECT_TRUE(afterDrop["currentFile"].toString().endsWith("dropped.htm")) << afterDrop["currentFile"].toString().toStdString();
+  EXPECT_TRUE(afterDrop["currentFile"].toString().endsWith("dropped.htm"))
+      << afterDrop["currentFile"].toString().toStdString();
   EXPECT_EQ(afterDrop["history"].toArray().size(), 3);
 }
 
@@ -78,22 +80,25 @@ TEST(PaneScript, LinksFindAndDropShowInTheDump) {
 TEST(PaneScript, LinkWithATargetFillsThatFrame) {
   TBookFixture book;
   WritePaneBook(book, UniqueTitle("panescript"));
-  book.File("man/frames.htm", "<frameset cols=\"100,*\"><frame name=toc src=c.htm><frame name=main src=b.htm></frameset>");
-  book.File("man/form.htm", PageBytes("Форма", "<form action=c.htm><input name=who value=Ivan>"
-                                                 "<input type=checkbox name=abs checked></form>"));
+  book.File("man/frames.htm",
+            "<frameset cols=\"100,*\"><frame name=toc src=c.htm><frame name=main src=b.htm></frameset>");
+  book.File("man/form.htm", PageBytes("Форма",
+                                      "<form action=c.htm><input name=who value=Ivan>"
+                                      "<input type=checkbox name=abs checked></form>"));
   TempDir folders;
   const QString dumpFrames = QDir(folders.Path()).filePath("frames.json");
   const QString dumpForm = QDir(folders.Path()).filePath("form.json");
-  const QString script = folders.Write("script.txt", QStringList{
-                                                          "link frames.htm",
-                                                          "link form.htm main",
-                                                          "dump " + dumpFrames,
-                                                          "link d.htm _top",
-                                                          "link form.htm",
-                                                          "dump " + dumpForm,
-                                                      }
-                                                          .join('\n')
-                                                          .toUtf8());
+  const QString script = folders.Write("script.txt",
+                                       QStringList{
+                                           "link frames.htm",
+                                           "link form.htm main",
+                                           "dump " + dumpFrames,
+                                           "link d.htm _top",
+                                           "link form.htm",
+                                           "dump " + dumpForm,
+                                       }
+                                           .join('\n')
+                                           .toUtf8());
   QProcess program;
   program.setProcessEnvironment(IsolatedEnvironment(folders));
   program.start(SKINBOOK_PROGRAM, {"--book", book.Folder(), "--script", script});

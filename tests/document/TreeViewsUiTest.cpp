@@ -1,18 +1,18 @@
 #include "document/TreeViews.h"
 
 #include "document/ContentsTrees.h"
-#include "tools/MyControl.h"
-#include "tools/PanelBkgrd.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/PaneFixture.h"
+#include "tools/MyControl.h"
+#include "tools/PanelBkgrd.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QSplitter>
 #include <QTest>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -27,25 +27,23 @@ class TreeViewsTest : public TPaneTest {
     commands.extraLines << more;
     commands.toggleOff = commands.toggleOn = commands.group0 = commands.group1 = "nothing";
     const QString pictures = "fn1=b_up.bmp; fn2=b_mv.bmp; fn3=b_dn.bmp";
-    commands.extraLines
-        << "button 2; vx=120; vy=540; " + pictures + "; go=prevchapter; hint=Назад по главам; wav=no"
-        << "button 2; vx=230; vy=540; " + pictures + "; go=nextchapter; hint=Дальше по главам; wav=no"
-        << "switchone 2; vx=450; vy=540; fn1=s_up.bmp; fn2=s_mvup.bmp; fn3=s_mvdn.bmp; fn4=s_dn.bmp"
-        << "state=off; store=off; goup=tree2; godown=tree2; hint=Оглавление; wav=no";
+    commands.extraLines << "button 2; vx=120; vy=540; " + pictures + "; go=prevchapter; hint=Назад по главам; wav=no"
+                        << "button 2; vx=230; vy=540; " + pictures + "; go=nextchapter; hint=Дальше по главам; wav=no"
+                        << "switchone 2; vx=450; vy=540; fn1=s_up.bmp; fn2=s_mvup.bmp; fn3=s_mvdn.bmp; fn4=s_dn.bmp"
+                        << "state=off; store=off; goup=tree2; godown=tree2; hint=Оглавление; wav=no";
     const QStringList trees = {"vw=183; vh=511; colorselect=0,0,128; colorselecttext=255,255,255; fn=toc.txt",
                                "vw=133; vh=511; colorselect=0,128,0; colorselecttext=255,255,255; fn=terms.txt"};
     for (int i = 0; i < declarations; ++i) commands.extraLines << "_tree2 " + trees[i % 2];
     WritePaneBook(book_, UniqueTitle("trees"), commands);
     if (contentsFile)
-      book_.File("toc.txt", QByteArray::fromStdString(ToCp1251(QStringLiteral(
-                                "man\\a.htm;Страница А\r\n"
-                                "man\\c.htm;Глава Ц\r\n"
-                                "\tman\\c.htm;Раздел Ц\r\n"
-                                "\tman\\d.htm;Раздел Д\r\n"
-                                "\t\tman\\d.htm#x;Пункт Д\r\n"
-                                "\tman\\e.htm;Раздел Е\r\n"
-                                "man\\b.htm;Страница Б\r\n"
-                                ";Без ссылки\r\n"))));
+      book_.File("toc.txt", QByteArray::fromStdString(ToCp1251(QStringLiteral("man\\a.htm;Страница А\r\n"
+                                                                              "man\\c.htm;Глава Ц\r\n"
+                                                                              "\tman\\c.htm;Раздел Ц\r\n"
+                                                                              "\tman\\d.htm;Раздел Д\r\n"
+                                                                              "\t\tman\\d.htm#x;Пункт Д\r\n"
+                                                                              "\tman\\e.htm;Раздел Е\r\n"
+                                                                              "man\\b.htm;Страница Б\r\n"
+                                                                              ";Без ссылки\r\n"))));
     book_.File("terms.txt", QByteArray::fromStdString(ToCp1251(QStringLiteral("man\\b.htm;Бэ\r\nman\\e.htm;Е\r\n"))));
     form_ = OpenBook(book_);
     frame_ = form_->HtmlFrame.get();

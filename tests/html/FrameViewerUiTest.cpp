@@ -19,20 +19,22 @@ class FrameViewerTest : public HtmlFixture {
   }
 
   std::string Page(const QString& name, const QString& title, const QString& body = {}) {
-    return WriteText(name, QStringLiteral("<html><head><meta charset=utf-8><title>%1</title></head><body>%2</body></html>")
-                               .arg(title, body.isEmpty() ? title : body));
+    return WriteText(name,
+                     QStringLiteral("<html><head><meta charset=utf-8><title>%1</title></head><body>%2</body></html>")
+                         .arg(title, body.isEmpty() ? title : body));
   }
 
   TFrameViewer viewer_;
 };
 
 TEST_F(FrameViewerTest, NestedFramesetsAndTargetedLinks) {
-  WriteText("man/index.htm", QStringLiteral(
-      "<html><head><meta charset=utf-8><title>Книга</title></head>"
-      "<frameset rows=\"50,*\"><frame name=top src=top.htm>"
-      "<frameset cols=\"30%,*\"><frame name=toc src=\"toc.htm\"><frame name=Main src=a.htm></frameset></frameset></html>"));
+  WriteText("man/index.htm", QStringLiteral("<html><head><meta charset=utf-8><title>Книга</title></head>"
+                                            "<frameset rows=\"50,*\"><frame name=top src=top.htm>"
+                                            "<frameset cols=\"30%,*\"><frame name=toc src=\"toc.htm\"><frame name=Main "
+                                            "src=a.htm></frameset></frameset></html>"));
   Page("man/top.htm", "Top");
-  Page("man/toc.htm", "Toc", "<p><a href=\"b.htm\" target=\"main\">Chapter B</a></p><p><a href=sub/c.htm>Chapter C</a></p>");
+  Page("man/toc.htm", "Toc",
+       "<p><a href=\"b.htm\" target=\"main\">Chapter B</a></p><p><a href=sub/c.htm>Chapter C</a></p>");
   Page("man/a.htm", "Page A");
   Page("man/b.htm", "Page B");
   const std::string c = Page("man/sub/c.htm", "Page C");
@@ -80,7 +82,8 @@ TEST_F(FrameViewerTest, NestedFramesetsAndTargetedLinks) {
 TEST_F(FrameViewerTest, HistoryKeepsTheNewestEntries) {
   viewer_.HistoryMaxCount = 3;
   std::vector<std::string> pages;
-  for (int i = 1; i <= 6; ++i) pages.push_back(Page(QStringLiteral("p%1.htm").arg(i), QStringLiteral("Страница %1").arg(i)));
+  for (int i = 1; i <= 6; ++i)
+    pages.push_back(Page(QStringLiteral("p%1.htm").arg(i), QStringLiteral("Страница %1").arg(i)));
   int changes = 0;
   viewer_.OnHistoryChange = [&](TFrameViewer*) { ++changes; };
 
@@ -218,12 +221,14 @@ TEST_F(FrameViewerTest, HistoryKeepsTheScrollPosition) {
 
 // Frames whose source is itself a frameset page, and targets found anywhere in the tree.
 TEST_F(FrameViewerTest, FramesetPagesInsideFrames) {
-  WriteText("man/index.htm", QStringLiteral(
-      "<frameset cols=\"100,*\"><frame name=toc src=toc.htm><frame name=body src=body.htm></frameset>"));
-  WriteText("man/body.htm", QStringLiteral(
-      "<title>Тело</title><frameset rows=\"60,*\"><frame name=head src=top.htm><frame name=main src=a.htm></frameset>"));
-  WriteText("man/split.htm", QStringLiteral(
-      "<frameset cols=\"*,*\"><frame name=left src=a.htm><frame name=right src=up.htm></frameset>"));
+  WriteText(
+      "man/index.htm",
+      QStringLiteral("<frameset cols=\"100,*\"><frame name=toc src=toc.htm><frame name=body src=body.htm></frameset>"));
+  WriteText("man/body.htm", QStringLiteral("<title>Тело</title><frameset rows=\"60,*\"><frame name=head "
+                                           "src=top.htm><frame name=main src=a.htm></frameset>"));
+  WriteText(
+      "man/split.htm",
+      QStringLiteral("<frameset cols=\"*,*\"><frame name=left src=a.htm><frame name=right src=up.htm></frameset>"));
   Page("man/toc.htm", "Toc",
        "<p><a href=b.htm target=main>To main</a></p><p><a href=split.htm target=main>Split</a></p>"
        "<p><a href=b.htm target=body>Whole body</a></p>");
@@ -277,7 +282,8 @@ TEST_F(FrameViewerTest, FramesetPagesInsideFrames) {
 
 // What a scripted "link URL TARGET" does: a click on such a link of the active frame.
 TEST_F(FrameViewerTest, FollowLinkRoutesThroughTheFrames) {
-  WriteText("index.htm", QStringLiteral("<frameset cols=\"*,*\"><frame name=toc src=a.htm><frame name=main src=a.htm></frameset>"));
+  WriteText("index.htm",
+            QStringLiteral("<frameset cols=\"*,*\"><frame name=toc src=a.htm><frame name=main src=a.htm></frameset>"));
   Page("a.htm", "Page A");
   Page("b.htm", "Page B", "<p>x</p><a name=end></a><p>end</p>");
   viewer_.LoadFromFile(HostPath::ToWindows(dir_.Path() + "/index.htm"));

@@ -1,26 +1,26 @@
-#include "html/HTMLViewer.h"
 #include "app/ResourcePack.h"
+#include "html/HTMLViewer.h"
 #include "platform/HostPath.h"
 #include "support/PackBuilder.h"
 #include "support/ui/HtmlFixture.h"
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStringEncoder>
 #include <QTest>
-#include <QToolTip>
-#include <QComboBox>
-#include <QImage>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QStringEncoder>
+#include <QToolTip>
 
 namespace {
 
@@ -34,8 +34,8 @@ class HTMLViewerTest : public HtmlFixture {
 };
 
 TEST_F(HTMLViewerTest, FindsCyrillicWithAndWithoutCase) {
-  viewer_.LoadFromFile(WriteText("f.htm", QStringLiteral(
-      "<meta charset=utf-8><p>Проверка ТОРМОЗОВ.</p><p>Замена тормозной жидкости.</p>")));
+  viewer_.LoadFromFile(WriteText(
+      "f.htm", QStringLiteral("<meta charset=utf-8><p>Проверка ТОРМОЗОВ.</p><p>Замена тормозной жидкости.</p>")));
   EXPECT_TRUE(viewer_.Find(QStringLiteral("тормоз"), false));
   EXPECT_EQ(viewer_.SelText(), QStringLiteral("ТОРМОЗ"));
   EXPECT_TRUE(viewer_.Find(QStringLiteral("тормоз"), false));
@@ -58,9 +58,10 @@ TEST_F(HTMLViewerTest, FindsCyrillicWithAndWithoutCase) {
 }
 
 TEST_F(HTMLViewerTest, DropDownListIsARealComboBox) {
-  viewer_.LoadFromFile(WriteText("form.htm", QStringLiteral(
-      "<meta charset=utf-8><p>Серийный номер:</p><p><select name=\"serial\"><option>AB-1</option>"
-      "<option selected>CD-2</option><option>EF-3</option></select></p><input name=\"who\">")));
+  viewer_.LoadFromFile(WriteText(
+      "form.htm",
+      QStringLiteral("<meta charset=utf-8><p>Серийный номер:</p><p><select name=\"serial\"><option>AB-1</option>"
+                     "<option selected>CD-2</option><option>EF-3</option></select></p><input name=\"who\">")));
   ProcessEvents();
   std::vector<TFormControl> controls = viewer_.FormControlList();
   ASSERT_EQ(controls.size(), 2u);
@@ -86,9 +87,9 @@ TEST_F(HTMLViewerTest, PagesShowInTheirCharset) {
   const QString word = QStringLiteral("Двигатель");
   viewer_.LoadFromFile(Write("cp.htm", "<html><body><p>\xC4\xE2\xE8\xE3\xE0\xF2\xE5\xEB\xFC</p></body></html>"));
   EXPECT_TRUE(viewer_.Document()->toPlainText().contains(word));
-  viewer_.LoadFromFile(WriteText("u8.htm",
-      "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"></head><body><p>" + word +
-      "</p></body></html>"));
+  viewer_.LoadFromFile(WriteText(
+      "u8.htm", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"></head><body><p>" +
+                    word + "</p></body></html>"));
   EXPECT_TRUE(viewer_.Document()->toPlainText().contains(word));
   viewer_.LoadFromFile(Write("k8.htm", "<meta charset=koi8-r><p>\xE4\xD7\xC9\xC7\xC1\xD4\xC5\xCC\xD8</p>"));
   EXPECT_TRUE(viewer_.Document()->toPlainText().contains(word));
@@ -129,7 +130,8 @@ TEST_F(HTMLViewerTest, PageAndPictureFromThePack) {
 TEST_F(HTMLViewerTest, ScrollsAndCopies) {
   QString body;
   for (int i = 0; i < 200; ++i) body += QStringLiteral("<p>Строка %1</p>").arg(i);
-  viewer_.LoadFromFile(WriteText("long.htm", "<meta charset=utf-8><a name=end></a>" + body + "<p><a name=last>Конец</a></p>"));
+  viewer_.LoadFromFile(
+      WriteText("long.htm", "<meta charset=utf-8><a name=end></a>" + body + "<p><a name=last>Конец</a></p>"));
   ProcessEvents();
   EXPECT_EQ(viewer_.Position(), 0);
   viewer_.SetVScrollBarPosition(500);
@@ -224,10 +226,11 @@ TEST_F(HTMLViewerTest, EveryAnchorFormReachesItsPlace) {
 }
 
 TEST_F(HTMLViewerTest, HiddenElementsAndBorders) {
-  viewer_.LoadFromFile(WriteText("hide.htm", QStringLiteral(
-      "<meta charset=utf-8><style>.hint { display: none } .box { border: 3px solid #00ff00 }</style>"
-      "<p>Видно</p><p style=\"display:none\">Скрыто стилем</p><div class=hint>Скрыто классом</div>"
-      "<div class=box>В рамке</div>")));
+  viewer_.LoadFromFile(WriteText(
+      "hide.htm",
+      QStringLiteral("<meta charset=utf-8><style>.hint { display: none } .box { border: 3px solid #00ff00 }</style>"
+                     "<p>Видно</p><p style=\"display:none\">Скрыто стилем</p><div class=hint>Скрыто классом</div>"
+                     "<div class=box>В рамке</div>")));
   ProcessEvents();
   const QString text = viewer_.Document()->toPlainText();
   EXPECT_TRUE(text.contains(QStringLiteral("Видно")));
@@ -266,14 +269,15 @@ TEST_F(HTMLViewerTest, ImageMapAreasAreLinks) {
   QImage picture(200, 100, QImage::Format_RGB32);
   picture.fill(Qt::gray);
   picture.save(dir_.Path() + "/car.png");
-  viewer_.LoadFromFile(WriteText("map.htm", QStringLiteral(
-      "<meta charset=utf-8><base target=main><body style=\"margin:0\">"
-      "<img src=\"car.png\" usemap=\"Car\" title=\"Машина\">"
-      "<map name=\"car\"><area shape=rect coords=\"0,0,50,50\" href=\"hood.htm\" title=\"Капот\">"
-      "<area shape=circle coords=\"100,50,20\" href=\"wheel.htm#tyre\" target=\"_self\">"
-      "<area shape=poly coords=\"150,0,199,0,199,50\" href=\"trunk.htm\" target=\"side\">"
-      "<area shape=rect coords=\"150,60,199,99\" nohref>"
-      "<area shape=default href=\"car.htm\"></map>")));
+  viewer_.LoadFromFile(WriteText(
+      "map.htm",
+      QStringLiteral("<meta charset=utf-8><base target=main><body style=\"margin:0\">"
+                     "<img src=\"car.png\" usemap=\"Car\" title=\"Машина\">"
+                     "<map name=\"car\"><area shape=rect coords=\"0,0,50,50\" href=\"hood.htm\" title=\"Капот\">"
+                     "<area shape=circle coords=\"100,50,20\" href=\"wheel.htm#tyre\" target=\"_self\">"
+                     "<area shape=poly coords=\"150,0,199,0,199,50\" href=\"trunk.htm\" target=\"side\">"
+                     "<area shape=rect coords=\"150,60,199,99\" nohref>"
+                     "<area shape=default href=\"car.htm\"></map>")));
   ProcessEvents();
   const QPoint corner = PictureCorner(viewer_);
   TImageObj object;
@@ -285,10 +289,8 @@ TEST_F(HTMLViewerTest, ImageMapAreasAreLinks) {
     QPoint at;
     QString url, target;
   } cases[] = {
-      {{10, 10}, "hood.htm", "main"},
-      {{105, 55}, "wheel.htm#tyre", "_self"},
-      {{190, 5}, "trunk.htm", "side"},
-      {{160, 90}, "", ""},  // covered by an area that leads nowhere
+      {{10, 10}, "hood.htm", "main"},  {{105, 55}, "wheel.htm#tyre", "_self"},
+      {{190, 5}, "trunk.htm", "side"}, {{160, 90}, "", ""},  // covered by an area that leads nowhere
       {{75, 90}, "car.htm", "main"},
   };
   std::vector<std::pair<QString, QString>> clicked;
@@ -308,8 +310,9 @@ TEST_F(HTMLViewerTest, ImageMapAreasAreLinks) {
     EXPECT_EQ(viewport->cursor().shape() == Qt::PointingHandCursor, !c.url.isEmpty()) << c.at.x();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, inViewport);
   }
-  EXPECT_EQ(clicked, (std::vector<std::pair<QString, QString>>{
-                         {"hood.htm", "main"}, {"wheel.htm#tyre", "_self"}, {"trunk.htm", "side"}, {"car.htm", "main"}}));
+  EXPECT_EQ(clicked,
+            (std::vector<std::pair<QString, QString>>{
+                {"hood.htm", "main"}, {"wheel.htm#tyre", "_self"}, {"trunk.htm", "side"}, {"car.htm", "main"}}));
 
   // The area's title is the tip over it.
   const QPoint hood = viewport->mapFrom(&viewer_, corner + QPoint(10, 10));
@@ -325,10 +328,11 @@ TEST_F(HTMLViewerTest, ImageMapAreasAreLinks) {
 
 // A broken map: no name match, areas without coordinates, a usemap on a missing picture.
 TEST_F(HTMLViewerTest, BrokenMapsDoNothing) {
-  viewer_.LoadFromFile(WriteText("broken.htm", QStringLiteral(
-      "<body style=\"margin:0\"><img src=none.png width=100 height=100 usemap=#nothing>"
-      "<img src=none.png width=100 height=100 usemap=#m><map name=m><area shape=poly coords=1,2>"
-      "<area shape=rect href=x.htm></map>")));
+  viewer_.LoadFromFile(WriteText(
+      "broken.htm",
+      QStringLiteral("<body style=\"margin:0\"><img src=none.png width=100 height=100 usemap=#nothing>"
+                     "<img src=none.png width=100 height=100 usemap=#m><map name=m><area shape=poly coords=1,2>"
+                     "<area shape=rect href=x.htm></map>")));
   ProcessEvents();
   for (int x = 5; x < 200; x += 20)
     for (int y = 5; y < 100; y += 20) {
@@ -346,13 +350,15 @@ Widget* ControlWidget(const TFormControl& control) {
 
 TEST_F(HTMLViewerTest, FormControlsAreRealWidgetsInThePage) {
   viewer_.resize(500, 600);
-  viewer_.LoadFromFile(WriteText("form.htm", QStringLiteral(
-      "<meta charset=utf-8><form action=\"next.htm\"><p>Имя: <input name=who value=\"Иван\"></p>"
-      "<p><input type=checkbox name=abs> ABS <input type=radio name=fuel value=a checked> А "
-      "<input type=radio name=fuel value=b> Б</p>"
-      "<p><textarea name=note rows=2>Заметка</textarea></p>"
-      "<p><select name=parts size=3 multiple><option>Фильтр<option selected>Ремень<option>Свеча</select></p>"
-      "<p><input type=submit value=\"Найти\"> <input type=reset></p></form>")));
+  viewer_.LoadFromFile(WriteText(
+      "form.htm",
+      QStringLiteral(
+          "<meta charset=utf-8><form action=\"next.htm\"><p>Имя: <input name=who value=\"Иван\"></p>"
+          "<p><input type=checkbox name=abs> ABS <input type=radio name=fuel value=a checked> А "
+          "<input type=radio name=fuel value=b> Б</p>"
+          "<p><textarea name=note rows=2>Заметка</textarea></p>"
+          "<p><select name=parts size=3 multiple><option>Фильтр<option selected>Ремень<option>Свеча</select></p>"
+          "<p><input type=submit value=\"Найти\"> <input type=reset></p></form>")));
   ProcessEvents();
   std::vector<TFormControl> controls = viewer_.FormControlList();
   ASSERT_EQ(controls.size(), 8u);
@@ -372,7 +378,8 @@ TEST_F(HTMLViewerTest, FormControlsAreRealWidgetsInThePage) {
   for (size_t i = 0; i < controls.size(); ++i) {
     EXPECT_TRUE(controls[i].widget->isVisible()) << i;
     EXPECT_TRUE(viewer_.rect().contains(controls[i].widget->geometry())) << i;
-    for (size_t j = 0; j < i; ++j) EXPECT_FALSE(controls[i].widget->geometry().intersects(controls[j].widget->geometry()));
+    for (size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(controls[i].widget->geometry().intersects(controls[j].widget->geometry()));
   }
   EXPECT_GT(parts->height(), 2 * who->height());  // a list box of three rows, not a drop-down
   EXPECT_EQ(find->text(), QStringLiteral("Найти"));
@@ -380,7 +387,8 @@ TEST_F(HTMLViewerTest, FormControlsAreRealWidgetsInThePage) {
   // The page shows the widgets: the line edit's text is drawn where it is.
   const QImage shot = viewer_.grab().toImage();
   const QImage edit = who->grab().toImage();
-  EXPECT_EQ(shot.pixelColor(who->geometry().topLeft() + QPoint(edit.width() / 2, 1)), edit.pixelColor(edit.width() / 2, 1));
+  EXPECT_EQ(shot.pixelColor(who->geometry().topLeft() + QPoint(edit.width() / 2, 1)),
+            edit.pixelColor(edit.width() / 2, 1));
 
   // The reader uses them, and the list says what was made of them.
   who->selectAll();
@@ -415,11 +423,11 @@ TEST_F(HTMLViewerTest, FormControlsAreRealWidgetsInThePage) {
 // A form is never sent: submit opens the action when it is a page of the book.
 TEST_F(HTMLViewerTest, SubmitOpensOnlyAPageOfTheBook) {
   Write("found.htm", "<p>found</p>");
-  viewer_.LoadFromFile(WriteText("forms.htm", QStringLiteral(
-      "<form action=\"found.htm?q=1\" target=main><input type=submit value=one></form>"
-      "<form action=\"http://example.com/cgi\"><input type=submit value=two></form>"
-      "<form action=\"missing.htm\"><button>three</button></form>"
-      "<form><input type=image alt=four></form><input type=submit value=five>")));
+  viewer_.LoadFromFile(WriteText(
+      "forms.htm", QStringLiteral("<form action=\"found.htm?q=1\" target=main><input type=submit value=one></form>"
+                                  "<form action=\"http://example.com/cgi\"><input type=submit value=two></form>"
+                                  "<form action=\"missing.htm\"><button>three</button></form>"
+                                  "<form><input type=image alt=four></form><input type=submit value=five>")));
   ProcessEvents();
   std::vector<std::pair<QString, QString>> clicked;
   viewer_.OnLinkClick = [&](THTMLViewer*, const QString& target, const QString& url, bool& handled) {

@@ -17,19 +17,19 @@ TEST_P(ExpandHtmlNameTest, MakesAFullName) {
   EXPECT_EQ(ExpandHtmlName(c.document, c.url), c.expanded) << c.url;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, ExpandHtmlNameTest,
-    ::testing::Values(Case{"d:\\run\\man\\a.htm", "b.htm", "d:\\run\\man\\b.htm"},
-                      Case{"d:\\run\\man\\a.htm", "pics/c.gif", "d:\\run\\man\\pics\\c.gif"},
-                      Case{"d:\\run\\man\\a.htm", "../x\\y.htm#top", "d:\\run\\x\\y.htm#top"},
-                      Case{"d:\\run\\man\\a.htm", "./../../../../z.htm", "d:\\z.htm"},
-                      Case{"d:\\run\\man\\a.htm", "/root.htm", "d:\\root.htm"},
-                      Case{"d:\\run\\man\\a.htm", "c:\\tmp\\q.htm", "c:\\tmp\\q.htm"},
-                      Case{"d:\\run\\man\\a.htm#old", "#sec", "d:\\run\\man\\a.htm#sec"},
-                      Case{"d:\\run\\man\\a.htm", "my%20page.htm", "d:\\run\\man\\my page.htm"},
-                      Case{"d:\\run\\man\\a.htm", "HTTP://example.com/a", "HTTP://example.com/a"},
-                      Case{"d:\\run\\man\\a.htm", "mailto:x@y.ru", "mailto:x@y.ru"},
-                      Case{"d:\\run\\man\\a.htm", "\xF0\xE8\xF1.htm", "d:\\run\\man\\\xF0\xE8\xF1.htm"}));
+INSTANTIATE_TEST_SUITE_P(Names, ExpandHtmlNameTest,
+                         ::testing::Values(Case{"d:\\run\\man\\a.htm", "b.htm", "d:\\run\\man\\b.htm"},
+                                           Case{"d:\\run\\man\\a.htm", "pics/c.gif", "d:\\run\\man\\pics\\c.gif"},
+                                           Case{"d:\\run\\man\\a.htm", "../x\\y.htm#top", "d:\\run\\x\\y.htm#top"},
+                                           Case{"d:\\run\\man\\a.htm", "./../../../../z.htm", "d:\\z.htm"},
+                                           Case{"d:\\run\\man\\a.htm", "/root.htm", "d:\\root.htm"},
+                                           Case{"d:\\run\\man\\a.htm", "c:\\tmp\\q.htm", "c:\\tmp\\q.htm"},
+                                           Case{"d:\\run\\man\\a.htm#old", "#sec", "d:\\run\\man\\a.htm#sec"},
+                                           Case{"d:\\run\\man\\a.htm", "my%20page.htm", "d:\\run\\man\\my page.htm"},
+                                           Case{"d:\\run\\man\\a.htm", "HTTP://example.com/a", "HTTP://example.com/a"},
+                                           Case{"d:\\run\\man\\a.htm", "mailto:x@y.ru", "mailto:x@y.ru"},
+                                           Case{"d:\\run\\man\\a.htm", "\xF0\xE8\xF1.htm",
+                                                "d:\\run\\man\\\xF0\xE8\xF1.htm"}));
 
 TEST(HtmlNamesTest, SchemesNeedTwoLetters) {
   EXPECT_TRUE(HasUrlScheme("http://a"));

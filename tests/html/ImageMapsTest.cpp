@@ -28,9 +28,13 @@ TEST(ImageMapsTest, EachShapeHoldsItsPoints) {
 }
 
 TEST(ImageMapsTest, BrokenAreasNeverMatch) {
-  for (const auto& [shape, coords] : std::vector<std::pair<QString, QString>>{
-           {"rect", "1,2,3"}, {"circle", "1,2"}, {"poly", "0,0,10,0"}, {"poly", ""}, {"rect", "a,b,c,d"},
-           {"circle", "--,..,-"}, {"poly", "1e309,0,0,1e309,5,5"}})
+  for (const auto& [shape, coords] : std::vector<std::pair<QString, QString>>{{"rect", "1,2,3"},
+                                                                              {"circle", "1,2"},
+                                                                              {"poly", "0,0,10,0"},
+                                                                              {"poly", ""},
+                                                                              {"rect", "a,b,c,d"},
+                                                                              {"circle", "--,..,-"},
+                                                                              {"poly", "1e309,0,0,1e309,5,5"}})
     EXPECT_FALSE(MakeMapArea(shape, coords).Contains({1, 1})) << shape.toStdString() << coords.toStdString();
 }
 

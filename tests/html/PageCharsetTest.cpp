@@ -1,7 +1,7 @@
 #include "html/PageCharset.h"
 
-#include <QStringEncoder>
 #include <gtest/gtest.h>
+#include <QStringEncoder>
 
 namespace {
 
@@ -44,7 +44,8 @@ std::string Wide(const QString& text, QStringConverter::Encoding encoding, bool 
 }
 
 TEST(PageCharsetTest, WidePagesWithAndWithoutAMark) {
-  const QString page = QStringLiteral("<html><head><meta charset=%1><title>Т</title></head><body><p>Привет</p></body></html>");
+  const QString page =
+      QStringLiteral("<html><head><meta charset=%1><title>Т</title></head><body><p>Привет</p></body></html>");
   struct WideCase {
     QStringConverter::Encoding encoding;
     const char* declared;
@@ -70,7 +71,8 @@ TEST(PageCharsetTest, WidePagesWithAndWithoutAMark) {
   const QString cyrillic = QStringLiteral("Привет, <b>мир</b> и ещё немного текста");
   EXPECT_EQ(DecodePage(Wide(cyrillic, QStringConverter::Utf16BE, false)), cyrillic);
   // An 8-bit page that only declares a wide form is read as UTF-8.
-  EXPECT_TRUE(DecodePage("<meta charset=utf-16><p>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82</p>").contains(kWord));
+  EXPECT_TRUE(
+      DecodePage("<meta charset=utf-16><p>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82</p>").contains(kWord));
   // Odd lengths and lone marks do no harm.
   for (const std::string& bytes : {std::string("\xFF\xFE<\0p", 5), std::string("\xFE\xFF", 2), std::string("\0", 1)})
     DecodePage(bytes);

@@ -16,11 +16,13 @@ QString Rewritten(const QString& page, const TPreparseOptions& options = FixedSi
 }
 
 TEST(PagePreparserTest, ReadsTitleAndFrameset) {
-  const TPreparsedPage page = PreparsePage(QStringLiteral(
-      "<html><head><title> Руководство\n по ремонту </title></head>"
-      "<frameset rows=\"100,*\"><frame name=top src=top.htm>"
-      "<frameset cols=\"30%,*\"><frame name=toc src=toc.htm><frame name=main src=\"main.htm\"></frameset>"
-      "</frameset></html>"), FixedSize());
+  const TPreparsedPage page = PreparsePage(
+      QStringLiteral(
+          "<html><head><title> Руководство\n по ремонту </title></head>"
+          "<frameset rows=\"100,*\"><frame name=top src=top.htm>"
+          "<frameset cols=\"30%,*\"><frame name=toc src=toc.htm><frame name=main src=\"main.htm\"></frameset>"
+          "</frameset></html>"),
+      FixedSize());
   EXPECT_EQ(page.title, QStringLiteral("Руководство по ремонту"));
   ASSERT_TRUE(page.isFrameset);
   EXPECT_EQ(page.frameset.rows, "100,*");
@@ -34,16 +36,19 @@ TEST(PagePreparserTest, ReadsTitleAndFrameset) {
 }
 
 TEST(PagePreparserTest, DropDownListsBecomePlaceholders) {
-  const TPreparsedPage page = PreparsePage(QStringLiteral(
-      "<p>Номер: <select name=\"Serial\"><option>111<option selected>222</option><option>333</select> ok</p>"
-      "<input name=q><input type=hidden name=h><textarea name=t></textarea><select name=empty></select>"), FixedSize());
+  const TPreparsedPage page = PreparsePage(
+      QStringLiteral(
+          "<p>Номер: <select name=\"Serial\"><option>111<option selected>222</option><option>333</select> ok</p>"
+          "<input name=q><input type=hidden name=h><textarea name=t></textarea><select name=empty></select>"),
+      FixedSize());
   ASSERT_EQ(page.controls.size(), 4u);
   const TPreparsedControl& list = page.controls[0];
   EXPECT_EQ(list.kind, TFormControlKind::Select);
   EXPECT_EQ(list.name, "Serial");
   EXPECT_EQ(list.items, (QStringList{"111", "222", "333"}));
   EXPECT_EQ(list.selectedIndex, 1);
-  EXPECT_TRUE(page.html.contains(QStringLiteral("<img src=\"%1\" width=\"80\" height=\"22\"> ok").arg(list.placeholder)));
+  EXPECT_TRUE(
+      page.html.contains(QStringLiteral("<img src=\"%1\" width=\"80\" height=\"22\"> ok").arg(list.placeholder)));
   EXPECT_FALSE(page.html.contains(QStringLiteral("<option")));
   EXPECT_EQ(page.controls[1].kind, TFormControlKind::Input);
   EXPECT_EQ(page.controls[2].kind, TFormControlKind::TextArea);
@@ -87,7 +92,9 @@ TEST(PagePreparserTest, AnchorNamesLandOnTheFirstCharacterAfterThem) {
       {"<a name=\"a&quot;b\"></a>x", "<span id=\"a&quot;b\">x</span>"},
       {"<p>end</p><a name=tail></a>", "<span id=\"tail\">&#8203;</span>"},
   };
-  for (const Case& c : cases) EXPECT_TRUE(Rewritten(c.page).contains(c.expected)) << c.page.toStdString() << "\n" << Rewritten(c.page).toStdString();
+  for (const Case& c : cases)
+    EXPECT_TRUE(Rewritten(c.page).contains(c.expected)) << c.page.toStdString() << "\n"
+                                                        << Rewritten(c.page).toStdString();
 }
 
 TEST(PagePreparserTest, HiddenElementsAreDropped) {
@@ -120,10 +127,10 @@ TEST(PagePreparserTest, BorderedBlocksSitInATable) {
       "<style>.box { border: 1px dashed #0000ff; padding: 6px }</style>"
       "<div style=\"border:2px solid red\">red box</div><p class=box>blue box</p>"
       "<div style=\"border:1px none black\">no style</div><span style=\"border:1px solid red\">inline</span>"));
-  EXPECT_TRUE(page.contains(QStringLiteral(
-      "<table width=\"100%\" border=\"2\" cellspacing=\"0\" cellpadding=\"2\" "
-      "style=\"border-collapse:collapse;border-style:solid;border-color:red\"><tr><td>"
-      "<div style=\"border:2px solid red\">red box</div></td></tr></table>")));
+  EXPECT_TRUE(
+      page.contains(QStringLiteral("<table width=\"100%\" border=\"2\" cellspacing=\"0\" cellpadding=\"2\" "
+                                   "style=\"border-collapse:collapse;border-style:solid;border-color:red\"><tr><td>"
+                                   "<div style=\"border:2px solid red\">red box</div></td></tr></table>")));
   EXPECT_TRUE(page.contains(QStringLiteral(
       "border=\"1\" cellspacing=\"0\" cellpadding=\"6\" style=\"border-collapse:collapse;border-style:dashed;"
       "border-color:#0000ff\"><tr><td><p class=box>blue box</p></td></tr></table>")));
@@ -136,11 +143,13 @@ TEST(PagePreparserTest, BorderedBlocksSitInATable) {
 }
 
 TEST(PagePreparserTest, ImageMapsAndTheirPictures) {
-  const TPreparsedPage page = PreparsePage(QStringLiteral(
-      "<base target=main><img src=\"car.png\" usemap=\"#Car\" title=\"Машина\"><img src=plain.png>"
-      "<map name=car><area shape=rect coords=\"0,0,10,10\" href=a.htm title=\"Капот\">"
-      "<area shape=CIRCLE coords=\"50,50,5\" href=b.htm target=_top alt=\"Колесо\">"
-      "<area shape=poly coords=\"0,0 20,0 0,20\" nohref href=c.htm><area shape=default href=d.htm></map>"), FixedSize());
+  const TPreparsedPage page = PreparsePage(
+      QStringLiteral(
+          "<base target=main><img src=\"car.png\" usemap=\"#Car\" title=\"Машина\"><img src=plain.png>"
+          "<map name=car><area shape=rect coords=\"0,0,10,10\" href=a.htm title=\"Капот\">"
+          "<area shape=CIRCLE coords=\"50,50,5\" href=b.htm target=_top alt=\"Колесо\">"
+          "<area shape=poly coords=\"0,0 20,0 0,20\" nohref href=c.htm><area shape=default href=d.htm></map>"),
+      FixedSize());
   ASSERT_EQ(page.maps.size(), 1u);
   const TImageMap& map = page.maps[0];
   EXPECT_EQ(map.name, "car");
@@ -168,16 +177,18 @@ TEST(PagePreparserTest, ImageMapsAndTheirPictures) {
 }
 
 TEST(PagePreparserTest, EveryKindOfControl) {
-  const TPreparsedPage page = PreparsePage(QStringLiteral(
-      "<form action=\"found.htm?q=1\" target=main>"
-      "<input name=who value=\"Иван\" size=30 maxlength=12><input type=PASSWORD name=pin>"
-      "<input type=checkbox name=abs checked><input type=radio name=fuel value=petrol>"
-      "<input type=radio name=fuel value=diesel checked>"
-      "<textarea name=note rows=3 cols=40>Первая строка\nвторая</textarea>"
-      "<select name=parts size=3 multiple><option>A<option selected>B<option selected>C</select>"
-      "<input type=submit><input type=reset value=\"Заново\"><button name=go type=button>Пуск <b>!</b></button>"
-      "<input type=image alt=\"Искать\" src=go.png></form>"
-      "<input name=outside><input type=hidden name=secret>"), FixedSize());
+  const TPreparsedPage page = PreparsePage(
+      QStringLiteral(
+          "<form action=\"found.htm?q=1\" target=main>"
+          "<input name=who value=\"Иван\" size=30 maxlength=12><input type=PASSWORD name=pin>"
+          "<input type=checkbox name=abs checked><input type=radio name=fuel value=petrol>"
+          "<input type=radio name=fuel value=diesel checked>"
+          "<textarea name=note rows=3 cols=40>Первая строка\nвторая</textarea>"
+          "<select name=parts size=3 multiple><option>A<option selected>B<option selected>C</select>"
+          "<input type=submit><input type=reset value=\"Заново\"><button name=go type=button>Пуск <b>!</b></button>"
+          "<input type=image alt=\"Искать\" src=go.png></form>"
+          "<input name=outside><input type=hidden name=secret>"),
+      FixedSize());
   const auto& c = page.controls;
   ASSERT_EQ(c.size(), 12u);
   EXPECT_EQ(c[0].kind, TFormControlKind::Input);
@@ -231,9 +242,10 @@ TEST(PagePreparserTest, EveryKindOfControl) {
 
 // Old pages open a form inside a table, where the parser cannot keep it around the rows.
 TEST(PagePreparserTest, ControlsBelongToTheFormOpenBeforeThem) {
-  const TPreparsedPage page = PreparsePage(QStringLiteral(
-      "<input name=before><table><form action=a.htm><tr><td><input name=in></td></tr></form></table>"
-      "<form action=b.htm><input name=second></form><input name=after>"), FixedSize());
+  const TPreparsedPage page = PreparsePage(
+      QStringLiteral("<input name=before><table><form action=a.htm><tr><td><input name=in></td></tr></form></table>"
+                     "<form action=b.htm><input name=second></form><input name=after>"),
+      FixedSize());
   ASSERT_EQ(page.controls.size(), 4u);
   EXPECT_EQ(page.controls[0].form, -1);
   EXPECT_EQ(page.controls[1].form, 0);

@@ -6,17 +6,18 @@ namespace {
 
 TEST(PageStylesTest, TheCascadeDecidesWhatIsHidden) {
   TPageStyles styles;
-  styles.AddSheet(u"p.a { display: none } .a { display: block } #x { display: block } "
-                  "div { display: none } .shown { display: block } "
-                  "@import url(other.css); @media screen { .m { display: none } } .b { display: inline }");
+  styles.AddSheet(
+      u"p.a { display: none } .a { display: block } #x { display: block } "
+      "div { display: none } .shown { display: block } "
+      "@import url(other.css); @media screen { .m { display: none } } .b { display: inline }");
   styles.AddSheet(u".b { display: none }");
   struct Case {
     QString tag, id, classes, style;
     bool hidden;
   } cases[] = {
-      {"p", "", "a", "", true},            // tag and class beat class alone
+      {"p", "", "a", "", true},  // tag and class beat class alone
       {"span", "", "a", "", false},
-      {"p", "X", "A", "", false},          // an id beats both; letter case ignored
+      {"p", "X", "A", "", false},  // an id beats both; letter case ignored
       {"div", "", "", "", true},
       {"div", "", "shown", "", false},
       {"div", "", "", "display:block", false},  // the style attribute wins
@@ -31,8 +32,9 @@ TEST(PageStylesTest, TheCascadeDecidesWhatIsHidden) {
 
 TEST(PageStylesTest, Borders) {
   TPageStyles styles;
-  styles.AddSheet(u".box { border: thin dotted rgb(1, 2, 3); padding: 5px } .wide { border-width: 3pt }"
-                  ".off { border: 1px solid red; border-style: none }");
+  styles.AddSheet(
+      u".box { border: thin dotted rgb(1, 2, 3); padding: 5px } .wide { border-width: 3pt }"
+      ".off { border: 1px solid red; border-style: none }");
   struct Case {
     QString classes, style;
     int width;

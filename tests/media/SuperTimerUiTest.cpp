@@ -53,9 +53,9 @@ TEST(SuperTimer, TicksRunOnTheGuiThreadOneAtATime) {
 }
 
 TEST(SuperTimer, EveryPriorityTicks) {
-  for (auto priority : {TThreadPriority::Idle, TThreadPriority::Lowest, TThreadPriority::BelowNormal,
-                        TThreadPriority::Normal, TThreadPriority::AboveNormal, TThreadPriority::Highest,
-                        TThreadPriority::TimeCritical}) {
+  for (auto priority :
+       {TThreadPriority::Idle, TThreadPriority::Lowest, TThreadPriority::BelowNormal, TThreadPriority::Normal,
+        TThreadPriority::AboveNormal, TThreadPriority::Highest, TThreadPriority::TimeCritical}) {
     SCOPED_TRACE(static_cast<int>(priority));
     auto timer = FastTimer();
     timer->SetPriority(priority);
@@ -146,8 +146,7 @@ TEST_P(SuperTimerDestruction, IsCleanAndStopsTheTicks) {
     case DestroyWay::DuringHandOver: {
       // Without running the event loop the thread stays blocked in its first hand-over.
       const QDeadlineTimer deadline(20000);
-      while (timer->Elapsed() == 0 && !deadline.hasExpired())
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      while (timer->Elapsed() == 0 && !deadline.hasExpired()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
       ASSERT_GT(timer->Elapsed(), 0);
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
       delete timer.data();

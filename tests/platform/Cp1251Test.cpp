@@ -11,6 +11,7 @@ TEST(Cp1251, RoundTripsEveryByte) {
 
 TEST(Cp1251, KnownLetters) {
   EXPECT_EQ(FromCp1251("\xC0\xFF\xA8\xB8"), QStringLiteral("АяЁё"));
-  EXPECT_EQ(ToCp1251(u"Привет №1"), std::string("\xCF\xF0\xE8\xE2\xE5\xF2 \xB9" "1"));
+  EXPECT_EQ(ToCp1251(u"Привет №1"), std::string("\xCF\xF0\xE8\xE2\xE5\xF2 \xB9"
+                                                "1"));
   EXPECT_EQ(ToCp1251(u"日本"), "??");
 }

@@ -2,8 +2,8 @@
 #include "platform/HostPath.h"
 #include "support/TempDir.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 namespace {
 std::string W(const QString& s) { return ToCp1251(s); }

@@ -1,12 +1,12 @@
 #include "platform/NamedGuard.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 TEST(NamedGuard, OneHolderPerName) {
-  const std::string name = "SkinBook guard test \xCA\xED\xE8\xE3\xE0 / " +
-                           std::to_string(QCoreApplication::applicationPid());
+  const std::string name =
+      "SkinBook guard test \xCA\xED\xE8\xE3\xE0 / " + std::to_string(QCoreApplication::applicationPid());
   TNamedGuard first(name);
   ASSERT_TRUE(first.Acquire());
   EXPECT_TRUE(first.Acquire());  // holding it already
@@ -21,7 +21,10 @@ TEST(NamedGuard, OneHolderPerName) {
 
 TEST(NamedGuard, ReleasedWithTheObject) {
   const std::string name = "released " + std::to_string(QCoreApplication::applicationPid());
-  { TNamedGuard first(name); ASSERT_TRUE(first.Acquire()); }
+  {
+    TNamedGuard first(name);
+    ASSERT_TRUE(first.Acquire());
+  }
   TNamedGuard second(name);
   EXPECT_TRUE(second.Acquire());
 }

@@ -3,8 +3,8 @@
 #include "platform/Registry.h"
 #include "support/TempDir.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 class RegistryTest : public ::testing::Test {
  protected:
@@ -56,13 +56,14 @@ TEST_F(RegistryTest, UnreadableLinesAreIgnored) {
   TRegistry reg;
   QFile file(reg.FileName());
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft]\n"
-             "\"Good\"=dword:0000000a\n"
-             "\"Bad1\"=dword:zz\n"
-             "\"Bad2\"=\"unterminated\n"
-             "garbage line\n"
-             "\"Bad3\"=hex:1,2,300\n"
-             "\"Text\"=\"ok\"\n");
+  file.write(
+      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Soft]\n"
+      "\"Good\"=dword:0000000a\n"
+      "\"Bad1\"=dword:zz\n"
+      "\"Bad2\"=\"unterminated\n"
+      "garbage line\n"
+      "\"Bad3\"=hex:1,2,300\n"
+      "\"Text\"=\"ok\"\n");
   file.close();
   ASSERT_TRUE(reg.OpenKey("soft", false));
   EXPECT_EQ(reg.ReadInteger("Good"), 10);

@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 #include "support/ui/PageText.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -18,27 +19,26 @@
 #include <QProcess>
 #include <QThread>
 #include <csignal>
-#include <gtest/gtest.h>
 
 namespace {
 
 // Centres of the sample skin's elements (sample/generator/SkinLayout.cpp).
-const QPoint kOpenBook(146, 445);        // title screen: "Открыть книгу", screen2
-const QPoint kTitleButton(68, 68);       // reading screen: "Титул", screen1
-const QPoint kContentsToggle(720, 68);   // reading screen: the stored toggle, on at first
-const QPoint kIndexTab(192, 527);        // the stored group's second tab; the first is on
-const QPoint kPathBox(695, 582);         // the install folder box in the status strip
-const QPoint kPageArea(745, 120);        // the clip panel beside the pane: nothing to click
-const QPoint kNextChapter(748, 214);     // reading screen: the chapter after the one read
-const QPoint kContentsTab(90, 527);      // the group's first tab: tree A, the contents
-const QPoint kStillTab(624, 111);        // title screen: "2D", the still car
-const QPoint kTurningTab(672, 111);      // title screen: "3D", the car on its turntable
-const QPoint kShowroom(359, 264);        // title screen: inside the 3D view
-const QPoint kVideoButton(676, 529);     // reading screen: the engine clip in its panel
-const QPoint kMusicButton(766, 529);     // reading screen: background music on or off
+const QPoint kOpenBook(146, 445);         // title screen: "Открыть книгу", screen2
+const QPoint kTitleButton(68, 68);        // reading screen: "Титул", screen1
+const QPoint kContentsToggle(720, 68);    // reading screen: the stored toggle, on at first
+const QPoint kIndexTab(192, 527);         // the stored group's second tab; the first is on
+const QPoint kPathBox(695, 582);          // the install folder box in the status strip
+const QPoint kPageArea(745, 120);         // the clip panel beside the pane: nothing to click
+const QPoint kNextChapter(748, 214);      // reading screen: the chapter after the one read
+const QPoint kContentsTab(90, 527);       // the group's first tab: tree A, the contents
+const QPoint kStillTab(624, 111);         // title screen: "2D", the still car
+const QPoint kTurningTab(672, 111);       // title screen: "3D", the car on its turntable
+const QPoint kShowroom(359, 264);         // title screen: inside the 3D view
+const QPoint kVideoButton(676, 529);      // reading screen: the engine clip in its panel
+const QPoint kMusicButton(766, 529);      // reading screen: background music on or off
 const QPoint kThesaurusButton(616, 529);  // reading screen: the thesaurus
-const QPoint kAddFavorite(748, 403);     // reading screen: the page into the favourites
-const QPoint kShowFavorites(748, 441);   // reading screen: the favourites list
+const QPoint kAddFavorite(748, 403);      // reading screen: the page into the favourites
+const QPoint kShowFavorites(748, 441);    // reading screen: the favourites list
 const QPoint kDeleteFavorites(748, 479);  // reading screen: the favourites list in delete mode
 
 constexpr int kRunTimeoutMs = 60000;
@@ -54,8 +54,7 @@ QString At(const char* verb, QPoint p) {
 }
 
 // States of one screen's switches in a dump, in declaration order.
-std::vector<bool> States(const QJsonObject& dump, int screen, const char* kind,
-                         const char* field = "state") {
+std::vector<bool> States(const QJsonObject& dump, int screen, const char* kind, const char* field = "state") {
   std::vector<bool> states;
   for (const QJsonValue& s : dump["screens"].toArray()[screen].toObject()[kind].toArray())
     states.push_back(s.toObject()[field].toBool());
@@ -76,8 +75,7 @@ class SampleBookScript : public ::testing::Test {
 
   // The program on the sample book, running the script.
   void Start(QProcess& program, const QStringList& lines, const QStringList& options = {}) {
-    const QString script =
-        folders_.Write(QStringLiteral("script%1.txt").arg(++scripts_), lines.join('\n').toUtf8());
+    const QString script = folders_.Write(QStringLiteral("script%1.txt").arg(++scripts_), lines.join('\n').toUtf8());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", config_);
@@ -180,18 +178,16 @@ TEST_F(SampleBookScript, ClicksThroughBothScreensAndKeepsTheSwitchesForTheNextRu
   // The page title line now names the start page shown in the pane, the others stay.
   QJsonArray readingTexts;
   for (const QJsonValue& t : texts)
-    readingTexts.append(
-        t.toString() == QStringLiteral("Оглавление") ? QStringLiteral("Оглавление  ") : t);
+    readingTexts.append(t.toString() == QStringLiteral("Оглавление") ? QStringLiteral("Оглавление  ") : t);
   EXPECT_EQ(reading["texts"].toArray(), readingTexts);
-  EXPECT_TRUE(reading["pane"].toObject()["currentFile"].toString().toLower().endsWith(
-      QStringLiteral("\\man\\index.htm")));
+  EXPECT_TRUE(
+      reading["pane"].toObject()["currentFile"].toString().toLower().endsWith(QStringLiteral("\\man\\index.htm")));
 
   const QJsonObject hover = Dump("hover.json");
   EXPECT_EQ(States(hover, 1, "switchone", "hover"), std::vector<bool>{true});
 
   // The pointer moved from a tab onto the path box is over no element any more.
-  EXPECT_EQ(States(Dump("overtab.json"), 1, "switchgrp", "hover"),
-            (std::vector<bool>{false, true}));
+  EXPECT_EQ(States(Dump("overtab.json"), 1, "switchgrp", "hover"), (std::vector<bool>{false, true}));
   const QJsonObject overBox = Dump("overbox.json");
   EXPECT_EQ(States(overBox, 1, "switchgrp", "hover"), (std::vector<bool>{false, false}));
   EXPECT_EQ(States(overBox, 1, "switchone", "hover"), std::vector<bool>{false});
@@ -256,7 +252,9 @@ TEST_F(SampleBookScript, ReadsThroughTheContentsTree) {
       list << h.toObject()["hint"].toString();
     return list;
   };
-  const auto shown = [](const QJsonObject& dump) { return dump["pane"].toObject()["currentFile"].toString().toLower(); };
+  const auto shown = [](const QJsonObject& dump) {
+    return dump["pane"].toObject()["currentFile"].toString().toLower();
+  };
 
   const QJsonObject chapter = Dump("chapter.json");
   EXPECT_EQ(selected(chapter, "A"), QStringLiteral("Система смазки"));
@@ -444,7 +442,8 @@ TEST_F(SampleBookScript, BrowsesTheBooksArchive) {
 
   const QJsonObject listing = Dump("listing.json");
   const QJsonObject archive = listing["archive"].toObject();
-  EXPECT_TRUE(archive["name"].toString().endsWith(QStringLiteral("man\\tools.rar"))) << qPrintable(archive["name"].toString());
+  EXPECT_TRUE(archive["name"].toString().endsWith(QStringLiteral("man\\tools.rar")))
+      << qPrintable(archive["name"].toString());
   EXPECT_TRUE(archive["archiveMode"].toBool());
   EXPECT_EQ(archive["mainPages"].toArray().size(), 1);
   EXPECT_EQ(listing["pane"].toObject()["currentFile"].toString(), archive["mainPages"].toArray()[0].toString());

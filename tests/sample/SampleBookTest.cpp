@@ -6,11 +6,12 @@
 #include "document/Contents.h"
 #include "html/PagePreparser.h"
 #include "platform/Cp1251.h"
-#include "skin/CommandTable.h"
 #include "platform/WinNames.h"
+#include "skin/CommandTable.h"
 #include "skin/SkinReader.h"
 #include "windows/DialogDescription.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QPoint>
@@ -23,7 +24,6 @@
 #include <cstring>
 #include <map>
 #include <set>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -52,8 +52,7 @@ Bmp ReadBmpHeader(const std::string& bytes) {
   Bmp b;
   if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0) return b;
   b.valid = true;
-  b.size =
-      QSize(static_cast<int>(Le(bytes, 18, 4)), std::abs(static_cast<int32_t>(Le(bytes, 22, 4))));
+  b.size = QSize(static_cast<int>(Le(bytes, 18, 4)), std::abs(static_cast<int32_t>(Le(bytes, 22, 4))));
   b.bits = static_cast<int>(Le(bytes, 28, 2));
   return b;
 }
@@ -63,8 +62,7 @@ bool InsideShape(const std::vector<QPoint>& shape, QPointF p) {
   bool inside = false;
   for (size_t i = 0, j = shape.size() - 1; i < shape.size(); j = i++) {
     const QPointF a = shape[i], b = shape[j];
-    if ((a.y() > p.y()) != (b.y() > p.y()) &&
-        p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
+    if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
       inside = !inside;
   }
   return inside;
@@ -104,8 +102,7 @@ class SampleBook : public ::testing::Test {
     ASSERT_EQ(PackOpenHostFile(QDir(kBook).filePath(QStringLiteral("interface.dat"))), 0);
     structText_ = Member("STRUCT.TXT");
     ASSERT_FALSE(structText_.empty());
-    for (const QString& line : FromCp1251(structText_).split(QStringLiteral("\r\n")))
-      lines_ << line.toLower();
+    for (const QString& line : FromCp1251(structText_).split(QStringLiteral("\r\n"))) lines_ << line.toLower();
   }
   void TearDown() override { PackClose(); }
 
@@ -119,8 +116,7 @@ class SampleBook : public ::testing::Test {
         if (name == "vx") pos.setX(value.toInt());
         if (name == "vy") pos.setY(value.toInt());
         if (name == "fn1") elements.push_back({pos, {}});
-        if (name.startsWith("fn") && !elements.empty())
-          elements.back().pictures.push_back(ToCp1251(value));
+        if (name.startsWith("fn") && !elements.empty()) elements.back().pictures.push_back(ToCp1251(value));
       }
     }
     return elements;
@@ -165,8 +161,7 @@ TEST_F(SampleBook, PackHoldsTheDescriptionsAndTheAnimation) {
   const std::vector<std::string> files = PackListFiles();
   for (const char* name : {"STRUCT.TXT", "TITLE.TXT", "PISTON.GIF"})
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end()) << name;
-  EXPECT_EQ(FromCp1251(Member("TITLE.TXT")),
-            QStringLiteral("Ремонт и эксплуатация автомобиля\r\n"));
+  EXPECT_EQ(FromCp1251(Member("TITLE.TXT")), QStringLiteral("Ремонт и эксплуатация автомобиля\r\n"));
 }
 
 TEST_F(SampleBook, DescriptionLinesEndInCrLf) {
@@ -186,11 +181,10 @@ TEST_F(SampleBook, DescriptionLinesEndInCrLf) {
 
 // The reader looks for these in every line; each must stand only on its own line.
 TEST_F(SampleBook, TopLevelKeywordsStandOnlyOnTheirOwnLines) {
-  for (const char* word : {"codec", "rolic", "helpwin", "background", "icon", "bgsounddef",
-                           "vertexmain", "minimize", "close"}) {
-    const auto n = std::count_if(lines_.begin(), lines_.end(), [word](const QString& l) {
-      return l.contains(QLatin1String(word));
-    });
+  for (const char* word :
+       {"codec", "rolic", "helpwin", "background", "icon", "bgsounddef", "vertexmain", "minimize", "close"}) {
+    const auto n = std::count_if(lines_.begin(), lines_.end(),
+                                 [word](const QString& l) { return l.contains(QLatin1String(word)); });
     EXPECT_LE(n, 1) << word;
   }
   for (const char* word : {"minimize", "close", "vertexmain"}) {
@@ -222,8 +216,7 @@ TEST_F(SampleBook, EveryElementsPicturesShareOneSizeInsideTheWindow) {
     ASSERT_GE(e.pictures.size(), 3u);
     const Bmp first = ReadBmpHeader(Member(e.pictures.front()));
     ASSERT_TRUE(first.valid) << e.pictures.front();
-    EXPECT_TRUE(QRect(QPoint(0, 0), window).contains(QRect(e.pos, first.size)))
-        << e.pictures.front();
+    EXPECT_TRUE(QRect(QPoint(0, 0), window).contains(QRect(e.pos, first.size))) << e.pictures.front();
     for (const std::string& name : e.pictures) {
       const Bmp bmp = ReadBmpHeader(Member(name));
       EXPECT_TRUE(bmp.valid) << name;
@@ -321,8 +314,7 @@ TEST_F(SampleBook, PopupListsOfEveryKindWithTheirButtons) {
 TEST_F(SampleBook, ReadingScreenHasThePageTitleAndTheStatusLine) {
   const TSkinModel m = Model();
   const auto onReadingScreen = [&](auto pred) {
-    return std::count_if(m.Texts.begin(), m.Texts.end(),
-                         [&](const RText& t) { return t.screen == 1 && pred(t); });
+    return std::count_if(m.Texts.begin(), m.Texts.end(), [&](const RText& t) { return t.screen == 1 && pred(t); });
   };
   EXPECT_EQ(onReadingScreen([](const RText& t) { return t.number == 1; }), 1);
   EXPECT_EQ(onReadingScreen([](const RText& t) { return t.ident == "statusline" && t.number != 1000; }), 1);
@@ -343,9 +335,7 @@ TEST_F(SampleBook, PathBoxOffersAnAbsoluteFolder) {
   ASSERT_EQ(m.PathInputs.size(), 1u);
   const RPathInput& p = m.PathInputs.front();
   EXPECT_EQ(p.screen, 1);
-  EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]:\\\\(.+\\\\)?$"))
-                  .match(FromCp1251(p.pathdef))
-                  .hasMatch())
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]:\\\\(.+\\\\)?$")).match(FromCp1251(p.pathdef)).hasMatch())
       << p.pathdef;
   EXPECT_FALSE(p.hint.empty());
 }
@@ -362,9 +352,7 @@ TEST_F(SampleBook, TextsAndPathBoxesLieInsideTheWindowClearOfTheElements) {
            });
   };
   // A text's line: from its corner to vw, as high as its font at 96 dpi.
-  const auto line = [](const RText& t) {
-    return QRect(QPoint(t.vx, t.vy), QPoint(t.vw - 1, t.vy + t.size * 96 / 72));
-  };
+  const auto line = [](const RText& t) { return QRect(QPoint(t.vx, t.vy), QPoint(t.vw - 1, t.vy + t.size * 96 / 72)); };
   for (const RText& t : m.Texts) {
     if (t.number == 1000) continue;  // on the dialog
     EXPECT_TRUE(line(t).isValid()) << t.ident;
@@ -437,9 +425,8 @@ class SamplePages : public SampleBook {
       if (lower.rfind(kFolder, 0) != 0 || !lower.ends_with(".htm")) continue;
       const std::string bytes = Member(path);
       pages.emplace_back(lower.substr(kFolder.size()),
-                         IsUtf8Page(bytes)
-                             ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                             : FromCp1251(bytes));
+                         IsUtf8Page(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                                           : FromCp1251(bytes));
     }
     return pages;
   }
@@ -461,8 +448,7 @@ TEST_F(SamplePages, ReadingScreenOpensTheContentsPageInThePanel) {
   const RHTML& pane = model.Htmls.front();
   EXPECT_EQ(pane.screen, 1);
   EXPECT_EQ(pane.number, 20);
-  EXPECT_EQ(QRect(QPoint(pane.vx, pane.vy), QPoint(pane.vw - 1, pane.vh - 1)),
-            QRect(33, 90, 673, 421));
+  EXPECT_EQ(QRect(QPoint(pane.vx, pane.vy), QPoint(pane.vw - 1, pane.vh - 1)), QRect(33, 90, 673, 421));
   EXPECT_TRUE(AsciiLower(pane.fn).ends_with("man\\index.htm")) << pane.fn;
   EXPECT_GE(PackFind("man\\index.htm"), 0);
 }
@@ -473,23 +459,19 @@ TEST_F(SamplePages, PagesAreWindows1251WithoutCharsetOrUtf8ThatSaysSo) {
     const std::string lower = AsciiLower(path);
     if (lower.rfind(kFolder, 0) != 0 || !lower.ends_with(".htm")) continue;
     const std::string bytes = Member(path);
-    const bool hasCyrillicBytes = std::any_of(
-        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xC0; });
+    const bool hasCyrillicBytes =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xC0; });
     EXPECT_TRUE(hasCyrillicBytes) << path;
     if (IsUtf8Page(bytes)) {
       ++utf8;
       QStringDecoder decode(QStringDecoder::Utf8);
-      const QString text =
-          decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+      const QString text = decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
       EXPECT_FALSE(decode.hasError()) << path;
-      EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c >= u'А' && c <= u'я';
-      })) << path;
+      EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) { return c >= u'А' && c <= u'я'; })) << path;
     } else {
       ++cp1251;
       EXPECT_EQ(AsciiLower(bytes).find("charset"), std::string::npos) << path;
-      EXPECT_FALSE(FromCp1251(bytes).contains('?'))
-          << path << ": a character had no Windows-1251 form";
+      EXPECT_FALSE(FromCp1251(bytes).contains('?')) << path << ": a character had no Windows-1251 form";
     }
   }
   EXPECT_GE(cp1251, 18);
@@ -543,8 +525,8 @@ TEST_F(SamplePages, EveryLocalLinkAndPictureNamesAFileOfThePack) {
       }
     }
   }
-  for (const char* kind : {"htm", "png", "gif", "bmp", "zip", "wav", "exe", "txt", "http", "mailto",
-                           "copy:", "copylist", "printhtml:"})
+  for (const char* kind :
+       {"htm", "png", "gif", "bmp", "zip", "wav", "exe", "txt", "http", "mailto", "copy:", "copylist", "printhtml:"})
     EXPECT_TRUE(kinds.count(kind)) << "no link or picture of kind " << kind;
 }
 
@@ -599,8 +581,7 @@ TEST_F(SamplePages, FramesetAndPicturesAreThere) {
   for (const auto& [name, page] : pages)
     for (const auto& m : image.globalMatch(page)) {
       ++images;
-      EXPECT_TRUE(m.captured(0).contains("title=\""))
-          << name << ": " << m.captured(0).toStdString();
+      EXPECT_TRUE(m.captured(0).contains("title=\"")) << name << ": " << m.captured(0).toStdString();
     }
   EXPECT_GE(images, 5);
   const std::string zip = Member("man\\tools.zip");

@@ -12,9 +12,8 @@
 #include <vector>
 
 static void PrintTo(const TCommand& c, std::ostream* out) {
-  *out << "{action #" << static_cast<int>(c.action) << ", screen " << c.screen << ", value \""
-       << c.value << "\", rest \"" << c.rest << "\", number " << c.number << ", popupType "
-       << c.popupType << "}";
+  *out << "{action #" << static_cast<int>(c.action) << ", screen " << c.screen << ", value \"" << c.value
+       << "\", rest \"" << c.rest << "\", number " << c.number << ", popupType " << c.popupType << "}";
 }
 
 namespace {
@@ -62,8 +61,7 @@ class ClassifyCommandTest : public ::testing::Test {
   }
 
   void Check(const std::vector<TCase>& cases, int screens = kScreens) {
-    for (const TCase& c : cases)
-      EXPECT_EQ(ClassifyCommand(c.command, screens), c.expected) << c.command;
+    for (const TCase& c : cases) EXPECT_EQ(ClassifyCommand(c.command, screens), c.expected) << c.command;
   }
 
  private:

@@ -4,6 +4,7 @@
 #include "support/ProgramEnvironment.h"
 #include "support/TempDir.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -11,7 +12,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <cmath>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -81,8 +81,9 @@ class InterfaceSize : public ::testing::Test {
 
 TEST_F(InterfaceSize, TheChoiceOf1024x768TakesEffectAtTheNextStart) {
   Run({"shot " + File("plain.png"), "dump " + File("before.json"),
-       QStringLiteral("click %1 %2").arg(kOptionsButton.x()).arg(kOptionsButton.y()), "await state windows.options true",
-       "option RBInerf3 1", "button ButtonOK", "dump " + File("after.json"), "close"});
+       QStringLiteral("click %1 %2").arg(kOptionsButton.x()).arg(kOptionsButton.y()),
+       "await state windows.options true", "option RBInerf3 1", "button ButtonOK", "dump " + File("after.json"),
+       "close"});
   const QJsonObject before = Dump("before.json");
   EXPECT_EQ(before["scale"].toDouble(), 1.0);
   EXPECT_EQ(before["settings"]["SizeInterface"].toInt(), 0);
@@ -98,8 +99,8 @@ TEST_F(InterfaceSize, TheChoiceOf1024x768TakesEffectAtTheNextStart) {
 
 TEST_F(InterfaceSize, AutomaticOnA4kScreen) {
   Run({"shot " + File("plain.png"), "close"});
-  const QString screens = dir_.Write(
-      "4k.json", R"({"screens": [{"name": "4k", "x": 0, "y": 0, "width": 3840, "height": 2160,
+  const QString screens =
+      dir_.Write("4k.json", R"({"screens": [{"name": "4k", "x": 0, "y": 0, "width": 3840, "height": 2160,
                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
   ExpectScaled(3.0, "offscreen:configfile=" + screens);
 }

@@ -1,11 +1,11 @@
 #include "app/PackWriter.h"
 #include "platform/Cp1251.h"
 #include "platform/Registry.h"
-#include "tools/MyControl.h"
 #include "support/ui/SkinFixture.h"
+#include "tools/MyControl.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 using namespace SkinColors;
 
@@ -93,7 +93,8 @@ TEST(MainFormBuild, BooksThatCannotStartSayWhy) {
       {{"button 1; vx=1; vy=2; fn1=a.bmp"}, "/Struct.txt: line 1: key \"fn2\""},
       {{"_html x; vx=1"}, "/Struct.txt: line 1"},
       {{"_screen2147483648 bg.bmp"}, "/Struct.txt: line 1: screen number 2147483648"},
-      {{"_screen 1 bg.bmp", "vertexmain=[0,0;5,5", "codec="}, "/Struct.txt: line 2: vertex list of \"vertexmain\": the list has no closing \"]\""},
+      {{"_screen 1 bg.bmp", "vertexmain=[0,0;5,5", "codec="},
+       "/Struct.txt: line 2: vertex list of \"vertexmain\": the list has no closing \"]\""},
       // Book text in a message is UTF-8, as every message is.
       {{"_screen 1 bg.bmp", "vertexmain=[0,0;Цифра,5]"}, "\"Цифра\" is not a valid integer value"},
       {{"codec="}, "/Struct.txt declares no screen"},

@@ -1,17 +1,17 @@
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/Registry.h"
-#include "tools/MyControl.h"
 #include "support/ui/EventLoopWait.h"
 #include "support/ui/SkinFixture.h"
+#include "tools/MyControl.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace SkinColors;
 
@@ -279,8 +279,10 @@ TEST(MainFormCommands, TheCloseButtonOfAnUntitledBookClosesIt) {
   for (const bool blank : {false, true}) {
     TBookFixture book;
     WriteTestSkin(book, "unused");
-    if (blank) book.Title("   ");
-    else QFile::remove(book.Folder() + "/Title.txt");
+    if (blank)
+      book.Title("   ");
+    else
+      QFile::remove(book.Folder() + "/Title.txt");
     const auto form = OpenBook(book);
     QSignalSpy finished(form.get(), &TMainForm::TerminateApplication);
     Click(*form, QPoint(780, 15));

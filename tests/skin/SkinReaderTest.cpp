@@ -1,8 +1,8 @@
 #include "skin/SkinReader.h"
 
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "support/StructBuilder.h"
 
 #include "support/SavedGlobals.h"
@@ -63,8 +63,10 @@ TEST_F(SkinReader, WindowButtonsStandBetweenTheButtonsBeforeAndAfterTheirScreenL
 
 TEST_F(SkinReader, HintWithCloseReadsTheCloseButtonAgainFromThere) {
   TStructBuilder d;
-  d.WindowButtons().Screen(1, "back.bmp").Button(1, "help").Line(
-      "button1;vx=300;vy=40;fn1=q1.bmp;fn2=q2.bmp;fn3=q3.bmp;go=exit;hint=CLOSE the book;wav=bye.wav");
+  d.WindowButtons()
+      .Screen(1, "back.bmp")
+      .Button(1, "help")
+      .Line("button1;vx=300;vy=40;fn1=q1.bmp;fn2=q2.bmp;fn3=q3.bmp;go=exit;hint=CLOSE the book;wav=bye.wav");
 
   const TSkinModel m = Read(d);
 
@@ -223,7 +225,8 @@ TEST_F(SkinReader, DeclarationsReadTheirKeysInOrderAcrossLines) {
       .Line("number=2;hint=Найти")
       .Line("_path1;vx=1;vy=2;vw=3;vh=4;pathdef=C:\\Cars;hint=p")
       .Line("_clip2;vx=1;vy=2;vw=3;vh=4;bgcolor=0,0,255;html=7")
-      .Line("_text1;vx=5;vy=6;vw=7;font=Arial;size=10;style=Bold;color=255,255,255;value=Глава;ident=statusline;number=3")
+      .Line(
+          "_text1;vx=5;vy=6;vw=7;font=Arial;size=10;style=Bold;color=255,255,255;value=Глава;ident=statusline;number=3")
       .Line("_image2;vx=1;vy=2;vw=3;vh=4;dir=slides")
       .Line("_image2;vx=1;vy=2;vw=3;vh=4;dir=<cd>pics\\")
       .Line("_splitter2;color=10,20,30");
@@ -353,8 +356,12 @@ TEST_F(SkinReader, PopupReadsItsListsAndTypeWords) {
     std::string type;
     int value;
   } types[] = {
-      {"HistoryBack", ptHistoryBack}, {"historyforward", ptHistoryForward}, {"favorite", ptFavorite},
-      {"7", 7},                       {"-4", -4},                            {"menu", -1},
+      {"HistoryBack", ptHistoryBack},
+      {"historyforward", ptHistoryForward},
+      {"favorite", ptFavorite},
+      {"7", 7},
+      {"-4", -4},
+      {"menu", -1},
   };
   for (const auto& t : types) EXPECT_EQ(Read(PopupDescription(t.type)).ScreenPopups[1][0].type, t.value) << t.type;
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 struct PackMember {
-  std::string path;   // Windows-1251, '\' or '/' between components; ending in one: an empty folder
+  std::string path;  // Windows-1251, '\' or '/' between components; ending in one: an empty folder
   std::string bytes;
 };
 

@@ -25,8 +25,9 @@ QImage Pattern(int width, int height, int seed) {
   QImage image(width, height, QImage::Format_RGB32);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      image.setPixel(x, y, qRgb((x * 37 + y * 11 + seed) & 255, (x * 5 + y * 71 + seed * 3) & 255,
-                                (x * 101 + y * 13 + seed * 7) & 255));
+      image.setPixel(
+          x, y,
+          qRgb((x * 37 + y * 11 + seed) & 255, (x * 5 + y * 71 + seed * 3) & 255, (x * 101 + y * 13 + seed * 7) & 255));
   return image;
 }
 
@@ -38,8 +39,8 @@ int MaxChannelDifference(const QImage& a, const QImage& b) {
     for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
       const QRgb p = a.pixel(x, y);
       const QRgb q = b.pixel(x, y);
-      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                        std::abs(qBlue(p) - qBlue(q))});
+      worst = std::max(
+          {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
     }
   return worst;
 }
@@ -67,8 +68,8 @@ TEST(FastBMP, RowSizeAndGap) {
   struct Case {
     int width, rowSize, gap;
   };
-  for (const Case c : {Case{0, 0, 0}, Case{1, 4, 1}, Case{2, 8, 2}, Case{3, 12, 3}, Case{4, 12, 0},
-                       Case{5, 16, 1}, Case{7, 24, 3}, Case{8, 24, 0}, Case{101, 304, 1}}) {
+  for (const Case c : {Case{0, 0, 0}, Case{1, 4, 1}, Case{2, 8, 2}, Case{3, 12, 3}, Case{4, 12, 0}, Case{5, 16, 1},
+                       Case{7, 24, 3}, Case{8, 24, 0}, Case{101, 304, 1}}) {
     SCOPED_TRACE(c.width);
     EXPECT_EQ(TFastBMP::RowSizeFor(c.width), c.rowSize);
     const TFastBMP bmp(c.width, 2);
@@ -97,8 +98,8 @@ TEST(FastBMP, StoresBottomRowFirstInBlueGreenRed) {
 
 TEST(FastBMP, ConvertsAnyDepthAndGivesThePictureBack) {
   const QImage source = Pattern(5, 4, 9);
-  for (auto format : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888,
-                      QImage::Format_RGB16, QImage::Format_Grayscale8}) {
+  for (auto format : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888, QImage::Format_RGB16,
+                      QImage::Format_Grayscale8}) {
     SCOPED_TRACE(format);
     const QImage converted = source.convertToFormat(format);
     const QImage back = Loaded(converted).ToImage();
@@ -113,8 +114,8 @@ TEST(Blend, RoundsTowardMinusInfinity) {
     int from, to, level, expected;
   };
   for (const Case c : {Case{10, 0, 128, 5}, Case{1, 0, 1, 0}, Case{0, 1, 255, 0}, Case{100, 200, 255, 199},
-                       Case{200, 100, 255, 100}, Case{0, 255, 128, 127}, Case{255, 0, 128, 127},
-                       Case{77, 3, 0, 77}, Case{3, 250, 300, 249}, Case{3, 250, -5, 3}}) {
+                       Case{200, 100, 255, 100}, Case{0, 255, 128, 127}, Case{255, 0, 128, 127}, Case{77, 3, 0, 77},
+                       Case{3, 250, 300, 249}, Case{3, 250, -5, 3}}) {
     SCOPED_TRACE(testing::Message() << c.from << "->" << c.to << " at " << c.level);
     TFastBMP from(1, 1), to(1, 1), out(1, 1);
     std::fill_n(from.Bits(), 3, c.from);

@@ -1,15 +1,15 @@
 #include "platform/Globals.h"
 #include "platform/HostPath.h"
 #include "platform/ui/FontTable.h"
-#include "support/TempDir.h"
 #include "support/SavedGlobals.h"
+#include "support/TempDir.h"
 #include "tools/NavFont.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

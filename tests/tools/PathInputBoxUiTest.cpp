@@ -1,16 +1,16 @@
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/Registry.h"
-#include "support/TempDir.h"
 #include "support/SavedGlobals.h"
+#include "support/TempDir.h"
 #include "tools/PathInputBox.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -48,7 +48,8 @@ class PathInputBoxTest : public ::testing::Test {
   }
 
   std::unique_ptr<TPathInputBox> Make() {
-    return std::make_unique<TPathInputBox>(&window_, kPaths, Global.CurrentScreen, [this](QPoint at) { moves_.push_back(at); });
+    return std::make_unique<TPathInputBox>(&window_, kPaths, Global.CurrentScreen,
+                                           [this](QPoint at) { moves_.push_back(at); });
   }
 
   static std::string Text(const TPathInputBox& boxes, int i) { return ToCp1251(boxes.Box(i)->text()); }

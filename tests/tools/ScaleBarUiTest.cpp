@@ -1,11 +1,11 @@
 #include "app/Folders.h"
 #include "platform/Globals.h"
-#include "support/ui/BookFixture.h"
 #include "support/SavedGlobals.h"
+#include "support/ui/BookFixture.h"
 #include "tools/ScaleBar.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 namespace {
 

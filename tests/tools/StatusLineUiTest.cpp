@@ -1,6 +1,6 @@
 #include "platform/Globals.h"
-#include "support/ui/EventLoopWait.h"
 #include "support/SavedGlobals.h"
+#include "support/ui/EventLoopWait.h"
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 

@@ -1,14 +1,14 @@
-#include "platform/Globals.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "support/SavedGlobals.h"
 #include "tools/TextMsg.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -124,11 +124,9 @@ TEST_F(TextMsgTest, SetTextChoosesElementsByNumberOrStatusLineIdent) {
     std::vector<std::string> expected;
   };
   const Case cases[] = {
-      {1, {"new", "b", "c", "d", "e"}},    // the first element of number 1 only
-      {2, {"a", "b", "c", "new", "e"}},
-      {-1, {"a", "new", "new", "d", "e"}},  // idents "statusline" in any letter case
-      {7, {"a", "b", "c", "d", "e"}},
-      {-2, {"a", "b", "c", "d", "e"}},
+      {1, {"new", "b", "c", "d", "e"}},                                       // the first element of number 1 only
+      {2, {"a", "b", "c", "new", "e"}}, {-1, {"a", "new", "new", "d", "e"}},  // idents "statusline" in any letter case
+      {7, {"a", "b", "c", "d", "e"}},   {-2, {"a", "b", "c", "d", "e"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.number);
@@ -179,8 +177,8 @@ TEST_F(TextMsgTest, ChangedTextRepaintsOldAndNewPlaceAndTheSameTextNothing) {
 TEST_F(TextMsgTest, AProgressBarFollowsTheStatusLine) {
   PaintedWindow window;
   window.resize(400, 200);
-  window.texts = std::make_unique<TTextMsg>(
-      &window, TDynamicTextArray{Text(0, 10, 10, "Распаковка", "statusline", 2), Text(0, 10, 100, "Заголовок", "title", 1)});
+  window.texts = std::make_unique<TTextMsg>(&window, TDynamicTextArray{Text(0, 10, 10, "Распаковка", "statusline", 2),
+                                                                       Text(0, 10, 100, "Заголовок", "title", 1)});
   window.show();
   ProcessEvents();
   const QRect plain = window.texts->Elements()[0].rect;

@@ -118,7 +118,8 @@ TEST_F(ElTree, SelectedItemsAreDrawnInTheSelectionColours) {
     for (int y = row.top(); y <= row.bottom(); ++y) {
       const QColor c = shot.pixelColor(x, y);
       // The style may shade the fill by a step.
-      background = background || (std::abs(c.red() - 30) <= 2 && std::abs(c.green() - 52) <= 2 && std::abs(c.blue() - 80) <= 2);
+      background =
+          background || (std::abs(c.red() - 30) <= 2 && std::abs(c.green() - 52) <= 2 && std::abs(c.blue() - 80) <= 2);
       text = text || (c.red() > 200 && c.green() > 150 && c.blue() < 150);
     }
   EXPECT_TRUE(background);

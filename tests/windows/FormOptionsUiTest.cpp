@@ -5,6 +5,7 @@
 #include "support/SavedGlobals.h"
 #include "support/TempDir.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -76,8 +76,10 @@ TEST_F(FormOptionsTest, CancelAndEscapeWriteNothing) {
     Click(form.CheckBoxWav);
     Click(form.RBInerf4);
     form.TrackBarSlideShow->setValue(9);
-    if (escape) QTest::keyClick(&form, Qt::Key_Escape);
-    else Click(form.ButtonCancel);
+    if (escape)
+      QTest::keyClick(&form, Qt::Key_Escape);
+    else
+      Click(form.ButtonCancel);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(Stored(), before);
     EXPECT_TRUE(Global.Options.Wav);
@@ -132,7 +134,8 @@ TEST_F(FormOptionsTest, TheLabelSaysSecondsInTheRightForm) {
   const struct {
     int seconds;
     const char* text;
-  } cases[] = {{1, "1 секунда"}, {2, "2 секунды"}, {3, "3 секунды"}, {4, "4 секунды"}, {5, "5 секунд"}, {10, "10 секунд"}};
+  } cases[] = {{1, "1 секунда"}, {2, "2 секунды"}, {3, "3 секунды"},
+               {4, "4 секунды"}, {5, "5 секунд"},  {10, "10 секунд"}};
   for (const auto& c : cases) {
     form.TrackBarSlideShow->setValue(c.seconds);
     EXPECT_EQ(form.LabelTimeSlideShow->text(), QString::fromUtf8(c.text));

@@ -13,8 +13,7 @@ QtMessageHandler defaultHandler = nullptr;
 // these, the reader's terminal does not.
 bool FromMediaBackEnd(const QMessageLogContext& context, const QString& message) {
   return QLatin1String(context.category ? context.category : "").startsWith(QLatin1String("qt.multimedia")) ||
-         message.startsWith(QStringLiteral("PulseAudioService:")) ||
-         message.contains(QStringLiteral("No RHI backend"));
+         message.startsWith(QStringLiteral("PulseAudioService:")) || message.contains(QStringLiteral("No RHI backend"));
 }
 
 // Platforms without window shapes or stacking (offscreen) say so at every change; the widget

@@ -3,10 +3,10 @@
 #include "app/BookPlace.h"
 #include "app/CommandLine.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "app/Log.h"
 #include "app/ui/Application.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SkinScale.h"
 #include "platform/ui/WindowBus.h"
@@ -16,10 +16,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -87,9 +87,10 @@ int RunProgram(int argc, char** argv) {
   }
   if (!DisplayAvailable()) {
     if (!cl.Scripted()) {
-      std::fputs("skinbook: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
-                 "--screenshot FILE and --script FILE run without one\n",
-                 stderr);
+      std::fputs(
+          "skinbook: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
+          "--screenshot FILE and --script FILE run without one\n",
+          stderr);
       return 1;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -14,9 +14,8 @@ void MarkClosesByItself(QWidget* window) { window->setProperty(kClosesByItself, 
 
 bool ClosesByItself(const QWidget* window) { return window->property(kClosesByItself).toBool(); }
 
-QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton) {
+QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   if (Global.Unattended) {
     Global.DialogsAnswered << text;
     return defaultButton;

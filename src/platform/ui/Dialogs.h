@@ -8,8 +8,7 @@
 
 namespace Dialogs {
 
-QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                    const QString& text,
+QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
 // Empty when the reader cancels; unattended, the proposed name is accepted.

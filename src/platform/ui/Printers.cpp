@@ -78,5 +78,4 @@ bool Reachable(const QPrinter& printer) {
   return printer.isValid() && QPrinterInfo::availablePrinterNames().contains(printer.printerName());
 }
 
-
 }  // namespace Printers

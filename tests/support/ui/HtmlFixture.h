@@ -5,10 +5,10 @@
 #include "support/SavedGlobals.h"
 #include "support/TempDir.h"
 
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
-#include <gtest/gtest.h>
 #include <string>
 
 class HtmlFixture : public ::testing::Test {

@@ -32,9 +32,9 @@ void WritePaneBook(const TBookFixture& book, const QString& title, TTestSkinComm
   book.File("man/d.htm", PageBytes("Страница Д", LongText("Дэ")));
   book.File("man/e.htm", PageBytes("Страница Е", LongText("Е")));
   book.Picture("man/p.bmp", {100, 80}, Qt::blue);
-  book.File("man/pics.htm",
-            PageBytes("Картинки", "<img src=\"p.bmp\" width=\"100\" height=\"80\" title=\"Карбюратор\">"
-                                  "<p><select name=\"serials\"><option>111-111</option>"
-                                  "<option selected>222-222</option></select></p>"));
+  book.File("man/pics.htm", PageBytes("Картинки",
+                                      "<img src=\"p.bmp\" width=\"100\" height=\"80\" title=\"Карбюратор\">"
+                                      "<p><select name=\"serials\"><option>111-111</option>"
+                                      "<option selected>222-222</option></select></p>"));
   book.File("man/breaks.htm", PageBytes("Переводы", "<br><br>ЖЖЖ<br>ИИИ<br><br>"));
 }

@@ -6,10 +6,10 @@
 // a, d and e are long), man\pics.htm (a titled picture, a drop-down list "serials" with the
 // second entry chosen, links) and man\breaks.htm (text between blank lines).
 
-#include "platform/Globals.h"
 #include "document/HtmlFrame.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "platform/Globals.h"
 #include "support/SavedGlobals.h"
 #include "support/ui/SkinFixture.h"
 

@@ -31,7 +31,8 @@ void WriteTestSkin(const TBookFixture& book, const QString& title, const TTestSk
       "textfontname=DejaVu Sans; textfontsize=14; textfontcolorup=255,255,255",
       "go=screen2; hint=Дальше; wav=no",
       "button 1; vx=60; vy=60; fn1=b_up.bmp; fn2=b_mv.bmp; fn3=b_dn.bmp; go=" + commands.button3 + "; hint=Три; wav=no",
-      "button 1; vx=100; vy=60; fn1=b_up.bmp; fn2=b_mv.bmp; fn3=b_dn.bmp; go=" + commands.button4 + "; hint=Четыре; wav=no",
+      "button 1; vx=100; vy=60; fn1=b_up.bmp; fn2=b_mv.bmp; fn3=b_dn.bmp; go=" + commands.button4 +
+          "; hint=Четыре; wav=no",
       "switchone 1; vx=200; vy=20; " + switchPictures,
       "state=off; store=on; goup=" + commands.toggleOff + "; godown=" + commands.toggleOn + "; hint=Дерево; wav=no",
       "switchgrp 1; vx=300; vy=20; " + switchPictures,

@@ -30,7 +30,7 @@ struct TTestSkinCommands {
   QString button3 = "nothing", button4 = "nothing";
   QString toggleOff = "offtree", toggleOn = "ontree";
   QString group0 = "tree1", group1 = "tree2";  // the grouped switches of screen 0
-  QStringList extraLines;  // further element blocks, after the others
+  QStringList extraLines;                      // further element blocks, after the others
 };
 
 void WriteTestSkin(const TBookFixture& book, const QString& title, const TTestSkinCommands& commands = {});
