@@ -25,6 +25,13 @@ TRoleArguments ParseRoleCommandLine(const QStringList& arguments) {
   return result;
 }
 
+namespace {
+
+constexpr double kMinScale = 0.5;
+constexpr double kMaxScale = 8;
+
+}  // namespace
+
 TCommandLine ParseCommandLine(const QStringList& args) {
   TCommandLine cl;
   for (qsizetype i = 0; i < args.size(); ++i) {
@@ -45,6 +52,13 @@ TCommandLine ParseCommandLine(const QStringList& args) {
         return cl;
       }
       *value = args[++i];
+    } else if (arg == u"--scale") {
+      bool ok = false;
+      cl.scale = i + 1 < args.size() ? args[++i].toDouble(&ok) : 0;
+      if (!ok || !(cl.scale >= kMinScale && cl.scale <= kMaxScale)) {  // NaN too
+        cl.error = QStringLiteral("--scale needs a number from %1 to %2").arg(kMinScale).arg(kMaxScale);
+        return cl;
+      }
     } else if (arg == u"--no-pdf-printer") {
       cl.noPdfPrinter = true;
     } else if (arg == u"--verbose") {
@@ -69,7 +83,8 @@ TCommandLine ParseCommandLine(const QStringList& args) {
 QString CommandLineUsage() {
   return QStringLiteral(
       "usage: skinbook [--book PATH] [--disc DIR] [--screenshot FILE] [--script FILE]\n"
-      "                [--print-to FILE] [--no-pdf-printer] [--verbose] [PATH | ARGUMENTS...]\n"
+      "                [--print-to FILE] [--no-pdf-printer] [--scale F] [--verbose]\n"
+      "                [PATH | ARGUMENTS...]\n"
       "\n"
       "  --book PATH, PATH  the book: its folder, the folder of its disc (the book in its\n"
       "                     \"run\" folder) or an ISO 9660 image of the disc (.iso), which\n"
@@ -82,6 +97,8 @@ QString CommandLineUsage() {
       "                     (both run without a display, on Qt's offscreen platform)\n"
       "  --print-to FILE    a scripted run prints to the PDF printer into FILE\n"
       "  --no-pdf-printer   leave out the built-in \"PDF\" printer\n"
+      "  --scale F          draw the windows F times the skin's size (0.5 to 8; default:\n"
+      "                     the interface size chosen in the book's settings)\n"
       "  --verbose          log discarded errors to stderr\n"
       "  --help, --version\n"
       "\n"

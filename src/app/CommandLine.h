@@ -14,6 +14,7 @@ struct TCommandLine {
   QString script;             // --script FILE
   QString printTo;            // --print-to FILE: where a scripted run's PDF goes
   bool noPdfPrinter = false;  // --no-pdf-printer
+  double scale = 0;           // --scale F: the interface drawn at F; 0: as the settings say
   bool verbose = false;
   bool help = false;
   bool version = false;

@@ -1,6 +1,8 @@
 #include "app/Description.h"
 
 #include "app/ComprStream.h"
+#include "app/ResourcePack.h"
+#include "platform/Globals.h"
 
 TLines ReadDescriptionLines(const std::string& windowsName, bool lowerCase) {
   TComprStream stream(windowsName);
@@ -8,4 +10,13 @@ TLines ReadDescriptionLines(const std::string& windowsName, bool lowerCase) {
   std::string line;
   while (ReadTextLine(stream, line)) lines.push_back(lowerCase ? AsciiLower(line) : line);
   return lines;
+}
+
+std::string ReadBookTitleFile() {
+  std::string title;
+  const std::string titleName = Global.ProgramFolder + "Title.txt";
+  if (!FileOrPackExists(titleName)) return title;
+  for (const std::string& line : ReadDescriptionLines(titleName, false))
+    if (!line.empty()) title = line;
+  return title;
 }

@@ -181,6 +181,19 @@ TScript ParseScript(const QString& text) {
       line.kind = TScriptLine::Kind::Preview;
       ok = words.size() == 2;
       if (ok) line.text = words[1];
+    } else if (verb == u"option") {
+      // option NAME VALUE: a control of the open settings dialog.
+      line.kind = TScriptLine::Kind::Option;
+      ok = words.size() == 3;
+      if (ok) {
+        line.target = words[1];
+        line.text = words[2];
+      }
+    } else if (verb == u"button") {
+      // button NAME: a named button of the open modal or secondary window.
+      line.kind = TScriptLine::Kind::Button;
+      ok = words.size() == 2;
+      if (ok) line.text = words[1];
     } else if (verb == u"zoom") {
       // zoom N: entry N (from 0) of the print preview's zoom box.
       line.kind = TScriptLine::Kind::Zoom;

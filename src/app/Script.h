@@ -30,15 +30,18 @@ struct TScriptLine {
     AwaitState,
     Field,
     Preview,
-    Zoom
+    Zoom,
+    Option,
+    Button
   };
   Kind kind = Kind::Wait;
   int lineNumber = 0;               // from 1, in the file
   QString text;                     // Command: the command text; Shot, Dump, Drop, AwaitFile: the file
                                     // name; Link: the URL; Find: the text to find; Tree, AwaitWindows:
-                                    // the caption; Field: the text typed; Preview: the tool button's name;
-                                    // AwaitState: the value
-  QString target;                   // Link: the target frame, empty when none; AwaitState: the path
+                                    // the caption; Field: the text typed; Preview, Button: the button's
+                                    // name; AwaitState, Option: the value
+  QString target;                   // Link: the target frame, empty when none; AwaitState: the path;
+                                    // Option: the control's name
   bool matchCase = false;           // Find
   QPoint at;                        // Move, Press, Release, Click
   bool shift = false;               // Press, Release, Click

@@ -66,16 +66,23 @@ void TBookSettings::WriteStrings(const TRegistry::TStringChanges& changes) {
   if (opened_) registry_.WriteStrings(changes);
 }
 
-void ReadReaderOptions() {
-  TBookSettings settings;
-  Global.Options.Clip = settings.ReadOrCreate(Settings::Clip) != 0;
-  Global.Options.Wav = settings.ReadOrCreate(Settings::Wav) != 0;
-  Global.Options.BGSound = settings.ReadOrCreate(Settings::BGSound) != 0;
+int ReadSizeInterface(const TBookSettings& settings) {
+  const int choice = settings.Read(Settings::SizeInterface);
+  return choice >= 0 && choice <= 3 ? choice : Settings::SizeInterface.defaultValue;
 }
 
-void ReadSlideShowOptions() {
+void ReadReaderOptions(bool slideAreas) {
   TBookSettings settings;
-  Global.Options.RunSlideShow = settings.ReadOrCreate(Settings::RunSlideShow) != 0;
-  Global.Options.SlideShowTime = settings.ReadOrCreate(Settings::SlideShowTime);
-  Global.Options.ImageSequence = settings.ReadOrCreate(Settings::ImageSequence);
+  TReaderOptions& o = Global.Options;
+  o.Clip = settings.ReadOrCreate(Settings::Clip) != 0;
+  o.Wav = settings.ReadOrCreate(Settings::Wav) != 0;
+  o.BGSound = settings.ReadOrCreate(Settings::BGSound) != 0;
+  o.Animation = settings.ReadOrCreate(Settings::Animation) != 0;
+  o.Hint = settings.ReadOrCreate(Settings::Hint) != 0;
+  if (slideAreas) {
+    o.RunSlideShow = settings.ReadOrCreate(Settings::RunSlideShow) != 0;
+    o.SlideShowTime = settings.ReadOrCreate(Settings::SlideShowTime);
+    o.ImageSequence = settings.ReadOrCreate(Settings::ImageSequence);
+  }
+  o.SizeInterface = ReadSizeInterface(settings);
 }

@@ -88,7 +88,9 @@ class TBookSettings {
   bool opened_ = false;
 };
 
-// Fills Global.Options from the book's settings; a missing value gets its default written.
-void ReadReaderOptions();
-// The slide show's part of Global.Options, for books with slide areas; likewise.
-void ReadSlideShowOptions();
+// Fills Global.Options from the book's settings; a missing value gets its default written. The
+// slide values are read only for a book with slide areas. The interface size is read, never
+// created.
+void ReadReaderOptions(bool slideAreas);
+// The stored interface size choice (0 ... 3); 0 when none is stored or it is out of range.
+int ReadSizeInterface(const TBookSettings& settings);

@@ -132,6 +132,7 @@ void TPopupWindow::SetItemShown(bool flag, int index) {
 }
 
 void TPopupWindow::LayoutItems() {
+  screenPictures_.Clear();
   const auto firstChanged =
       std::find_if(items_.begin(), items_.end(), [](const auto& item) { return !item->Shown || !item->Placed; });
   for (auto it = firstChanged; it != items_.end(); ++it) (*it)->Placed = false;
@@ -276,9 +277,9 @@ bool TPopupWindow::event(QEvent* event) {
 void TPopupWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (background_.width() < width() || background_.height() < height()) painter.fillRect(rect(), Qt::black);
-  painter.drawImage(0, 0, background_);
+  painter.drawImage(0, 0, screenBackground_(background_));
   for (const auto& item : items_)
-    if (item->Shown && item->Placed) painter.drawImage(item->Bounds.topLeft(), item->Picture());
+    if (item->Shown && item->Placed) painter.drawImage(item->Bounds.topLeft(), screenPictures_(item->Picture()));
 }
 
 void TPopupWindow::mouseMoveEvent(QMouseEvent* event) { ListMouseMove(event->position().toPoint()); }

@@ -6,6 +6,7 @@
 
 #include "app/SkinModel.h"
 #include "document/ItemsBtn.h"
+#include "platform/ui/SkinScale.h"
 
 #include <QImage>
 #include <QPointer>
@@ -81,6 +82,9 @@ class TPopupWindow : public QWidget {
   RPopupData declaration_;
   int screen_;
   QImage background_;
+  // The pictures as the screen shows them (see SkinScale).
+  TScreenPicture screenBackground_;
+  TScreenPictures screenPictures_;
   std::vector<std::unique_ptr<TItemsBtn>> items_;
   std::optional<std::chrono::steady_clock::time_point> openedAt_;  // the end of the last opening
   QPointer<QVariantAnimation> slide_;

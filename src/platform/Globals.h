@@ -18,13 +18,15 @@ class TWindowBus;  // the windows of the program's processes and the messages be
 // The reader's settings in memory, read from the book's settings at the build. The settings
 // dialog changes them; the music commands switch BGSound (the music is on).
 struct TReaderOptions {
-  bool Clip = true;     // the start clip plays
-  bool Wav = true;      // buttons click
-  bool BGSound = true;  // background music
-  // Read only when the book has slide areas.
-  bool RunSlideShow = false;  // the slides change by themselves
-  int SlideShowTime = 5;      // seconds per slide
-  int ImageSequence = 0;      // 0 forward, 1 backward, anything else at random
+  bool Clip = true;       // the start clip plays
+  bool Wav = true;        // buttons click
+  bool BGSound = true;    // background music
+  bool Animation = true;  // kept for the reader; nothing animates differently
+  bool Hint = true;       // tooltips of the dialog and the about window
+  bool RunSlideShow = false;
+  int SlideShowTime = 5;  // seconds a slide shows
+  int ImageSequence = 0;  // 0 forward, 1 backward, else random
+  int SizeInterface = 0;  // 0 automatic, 1 the skin's size, 2 "1024x768", 3 free
 };
 
 struct TGlobals {
@@ -41,6 +43,11 @@ struct TGlobals {
   bool BusyFlag = false;  // a long operation runs; commands are refused
   int CurrentScreen = 0;
   TReaderOptions Options;
+  // The factor the process's skinned windows are drawn at, fixed before the first window
+  // (1: the skin's own pixels); ScaleForced: --scale chose it, and the other processes the
+  // program starts are given it.
+  double InterfaceScale = 1;
+  bool ScaleForced = false;
 
   // The resource pack: none is open when null. PackPrefix is PackRoot as pack names spell it.
   std::shared_ptr<TOpenPack> Pack;

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "html/HTMLViewer.h"
+#include "platform/ui/Dialogs.h"
 #include "print/MetaFilePrinter.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 TPrnStatusForm::TPrnStatusForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Форматирование текста"));
   setModal(true);
+  Dialogs::MarkClosesByItself(this);
   auto* layout = new QVBoxLayout(this);
   StatusLabel = new QLabel(this);
   StatusLabel->setAlignment(Qt::AlignCenter);

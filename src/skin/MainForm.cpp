@@ -35,6 +35,7 @@
 #include "widgets/AnimatedPicture.h"
 #include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 #include "windows/InstanceMessages.h"
 
 #include <QApplication>
@@ -133,13 +134,7 @@ std::string TMainForm::NoDescriptionMessage() const {
   return "the book folder " + folder + " has neither \"interface.dat\" nor \"Struct.txt\"";
 }
 
-void TMainForm::ReadBookTitle() {
-  Global.BookTitle.clear();
-  const std::string titleName = Global.ProgramFolder + "Title.txt";
-  if (!FileOrPackExists(titleName)) return;
-  for (const std::string& line : ReadDescriptionLines(titleName, false))
-    if (!line.empty()) Global.BookTitle = line;
-}
+void TMainForm::ReadBookTitle() { Global.BookTitle = ReadBookTitleFile(); }
 
 void TMainForm::RunSecondaryRole(TRole role) {
   if (role == TRole::Picture) {
@@ -205,7 +200,7 @@ QImage TMainForm::Snapshot() {
   QImage image = grab().toImage().convertToFormat(QImage::Format_ARGB32);
   QPainter painter(&image);
   if (!mask().isEmpty()) {
-    const QRegion outside = QRegion(image.rect()) - mask();
+    const QRegion outside = QRegion(rect()) - mask();  // the painter speaks in the window's pixels
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     for (const QRect& r : outside) painter.fillRect(r, Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

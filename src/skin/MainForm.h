@@ -9,6 +9,7 @@
 #include "document/PaneHost.h"
 #include "document/PopupHost.h"
 #include "media/MediaHost.h"
+#include "platform/ui/SkinScale.h"
 #include "print/PrintHost.h"
 #include "search/SearchHost.h"
 #include "skin/SkinPictures.h"
@@ -52,6 +53,7 @@ class TNamedGuard;
 class TSuperTimer;
 class TInstanceMessages;
 class TPreviewForm;
+class TFormOptions;
 
 // The book cannot start: the message says why.
 struct TStartFailure : std::runtime_error {
@@ -84,6 +86,7 @@ class TMainForm : public QWidget,
   std::vector<RSwthPic> SwthGrpPics;
 
   // Components, created by the build in this order (absent ones were not declared).
+  std::unique_ptr<TFormOptions> FormOptions;  // the settings dialog; made in the main role
   std::unique_ptr<TStatusLine> StatusLine;
   std::unique_ptr<TNavFont> NavFont;
   TPanelBkgrd* PanelBkgrd = nullptr;
@@ -252,11 +255,13 @@ class TMainForm : public QWidget,
   void OpenThesaurus();
   QJsonObject InstancesForDump() const;
   QJsonObject PreviewForDump() const;
+  QJsonObject WindowsForDump() const;
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
   void LoadBackground();
   void RestoreSwitchStates();
+  void EnableOptionBoxes();
   void CreateComponents();
   void CreatePiston();
   void CreatePopupLists();
@@ -312,4 +317,7 @@ class TMainForm : public QWidget,
   int openingX_ = 0, openingY_ = 0, openingTicks_ = 0;
   std::vector<std::string> addedFonts_;
   std::map<std::pair<int, int>, QImage> fadeFrames_;  // by element corner, while fades run
+  // The pictures as the screen shows them (see SkinScale).
+  TScreenPictures screenPictures_;
+  TScreenPicture screenBackground_;  // changes in place: a frozen clip frame
 };

@@ -22,8 +22,10 @@
 #include "tools/StatusLine.h"
 #include "tools/TextMsg.h"
 #include "widgets/AnimatedPicture.h"
+#include "windows/FormOptions.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,8 +46,8 @@ void TMainForm::BuildWindow() {
     if (!icon.isNull()) QApplication::setWindowIcon(QPixmap::fromImage(icon));
   }
 
-  ReadReaderOptions();
-  if (!Skin.Images.empty()) ReadSlideShowOptions();
+  // The settings come first: the codecs, the clip and the sounds read them.
+  FormOptions = std::make_unique<TFormOptions>(this, !Skin.Images.empty());
   InstallCodecs();
   setAcceptDrops(true);
   Global.CurrentScreen = 0;
@@ -60,9 +62,17 @@ void TMainForm::BuildWindow() {
   CreateComponents();
 
   AddBookFonts();
+  EnableOptionBoxes();
   built_ = true;
   ReplaySwitches(false);
   PlayStartClipOrFinish();
+}
+
+void TMainForm::EnableOptionBoxes() {
+  if (!Skin.Rolic.empty() && Skin.Rolic != "no") FormOptions->CheckBoxClip->setEnabled(true);
+  for (const auto& screen : Skin.ScreenBtns)
+    for (const RBtn& b : screen)
+      if (!b.wav.empty() && b.wav != "no") FormOptions->CheckBoxWav->setEnabled(true);
 }
 
 void TMainForm::LoadBackground() {
@@ -92,6 +102,7 @@ void TMainForm::ClearScreenPictures() {
   SwthOnePics.clear();
   SwthGrpPics.clear();
   fadeFrames_.clear();
+  screenPictures_.Clear();
 }
 
 TMyControl* TMainForm::CreateControl(const QRect& rect, const std::string& hint) {
@@ -189,6 +200,14 @@ void TMainForm::CreateComponents() {
   CreatePagePlayer();
   if (!Skin.Images.empty())
     Slides = std::make_unique<TSlideImage>(this, Skin.Images, [this](QPoint at) { FormMouseMove(at); });
+  FormOptions->OnChooseFont = [this] {
+    if (HtmlFrame) HtmlFrame->ChooseFont();
+  };
+  FormOptions->OnSlideShowChanged = [this] {
+    if (!Slides) return;
+    Slides->SetInterval(Global.Options.SlideShowTime);
+    Slides->EnableTimer(Global.Options.RunSlideShow);
+  };
   if (!Skin.ScreenPopups.empty()) CreatePopupLists();
   if (Skin.Trees.size() == 1 || Skin.Trees.size() == 2)
     Trees = std::make_unique<TContentsTrees>(*this, Skin.Trees, Global.CurrentScreen);

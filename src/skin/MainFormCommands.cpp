@@ -24,6 +24,7 @@
 #include "widgets/AnimatedPicture.h"
 #include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -133,6 +134,13 @@ void TMainForm::RunCommand(const std::string& command, const std::string& sound,
       if (kind == TKind::Button && PopupLists) PopupLists->Popup(c.number, QCursor::pos());
       break;
     case TCommandAction::Tesaurus: OpenThesaurus(); break;
+    case TCommandAction::Options:
+      if (FormOptions) {
+        FormOptions->show();
+        FormOptions->raise();
+        FormOptions->activateWindow();
+      }
+      break;
     case TCommandAction::InstallFonts:
       if (NavFont && !NavFont->InstallFonts()) SetStatusText(ToCp1251(u"Не удалось установить шрифты"));
       break;

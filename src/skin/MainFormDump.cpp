@@ -16,6 +16,7 @@
 #include "tools/TextMsg.h"
 #include "windows/AboutBox.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 
 #include <QJsonArray>
 
@@ -34,6 +35,7 @@ QJsonObject TMainForm::StateForDump() const {
   QJsonObject state;
   state["screen"] = Global.CurrentScreen;
   state["size"] = QJsonArray{width(), height()};
+  state["scale"] = Global.InterfaceScale;
   state["busy"] = Global.BusyFlag;
 
   QJsonArray screens;
@@ -65,12 +67,19 @@ QJsonObject TMainForm::StateForDump() const {
   state["preview"] = PreviewForDump();
   state["dialog"] = Dialog ? Dialog->StateForDump() : QJsonObject{{"exists", false}};
   state["search"] = FindTxt ? FindTxt->StateForDump() : QJsonObject{{"exists", false}};
+  state["settings"] = TFormOptions::SettingsForDump();
+  state["windows"] = WindowsForDump();
   AddMediaState(state);
-  const TFontForm* fontForm = HtmlFrame ? HtmlFrame->FontForm() : nullptr;
-  state["windows"] =
-      QJsonObject{{"about", AboutBox && AboutBox->isVisible()}, {"fontForm", fontForm && fontForm->isVisible()}};
   if (AboutBox) state["about"] = AboutBox->StateForDump();
   state["slides"] = Slides ? Slides->StateForDump() : QJsonObject{{"exists", false}};
   state["messages"] = QJsonArray::fromStringList(Dialogs::TakeRecorded());
   return state;
+}
+
+// The secondary windows of this process, open or not.
+QJsonObject TMainForm::WindowsForDump() const {
+  const TFontForm* fontForm = HtmlFrame ? HtmlFrame->FontForm() : nullptr;
+  return {{"options", FormOptions && FormOptions->isVisible()},
+          {"about", AboutBox && AboutBox->isVisible()},
+          {"fontForm", fontForm && fontForm->isVisible()}};
 }

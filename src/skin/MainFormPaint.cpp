@@ -5,6 +5,7 @@
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "platform/ui/ColorConversion.h"
+#include "platform/ui/SkinScale.h"
 #include "skin/MainForm.h"
 #include "tools/Captions.h"
 #include "tools/TextMsg.h"
@@ -79,23 +80,26 @@ void TMainForm::FormPaint(QPainter& painter) {
   // does not cover shows the window's colour.
   const QRegion uncovered = QRegion(rect()) - QRect(QPoint(0, 0), BackgroundBitmap.size());
   for (const QRect& r : uncovered) painter.fillRect(r, palette().window());
-  if (!BackgroundBitmap.isNull()) painter.drawImage(0, 0, BackgroundBitmap);
+  if (!BackgroundBitmap.isNull()) painter.drawImage(0, 0, screenBackground_(BackgroundBitmap));
   const int s = Global.CurrentScreen;
   if (s < 0 || s >= Skin.ScreenCount()) return;
   for (size_t i = 0; i < BtnPics.size(); ++i)
-    if (BtnPics[i].hover) painter.drawImage(Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy, BtnPics[i].mv);
+    if (BtnPics[i].hover)
+      painter.drawImage(Skin.ScreenBtns[s][i].vx, Skin.ScreenBtns[s][i].vy, screenPictures_(BtnPics[i].mv));
   auto paintSwitches = [&](const auto& records, const std::vector<RSwthPic>& pics) {
     for (size_t i = 0; i < pics.size(); ++i) {
       const auto& r = records[i];
       const QImage* picture = r.hover ? (r.state ? &pics[i].mvDn : &pics[i].mvUp) : r.state ? &pics[i].dn : nullptr;
-      if (picture) painter.drawImage(r.vx, r.vy, *picture);
+      if (picture) painter.drawImage(r.vx, r.vy, screenPictures_(*picture));
     }
   };
   paintSwitches(Skin.ScreenSwthOne[s], SwthOnePics);
   paintSwitches(Skin.ScreenSwthGrp[s], SwthGrpPics);
 
   // The last frame a fade drew stays on the element until the screen is rebuilt: a pressed
-  // button keeps its pressed look although its flags name the hover picture.
+  // button keeps its pressed look although its flags name the hover picture. Fade frames
+  // pass once: they are scaled as they are drawn.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const auto& [corner, frame] : fadeFrames_) painter.drawImage(corner.first, corner.second, frame);
 
   if (TextMsg) TextMsg->PaintTexts(painter);

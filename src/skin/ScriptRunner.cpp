@@ -8,11 +8,14 @@
 #include "document/TreeViews.h"
 #include "html/FrameViewer.h"
 #include "platform/Cp1251.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/SkinScale.h"
 #include "platform/ui/TopWindows.h"
 #include "print/PreviewForm.h"
 #include "search/FindTxtHtml.h"
 #include "skin/MainForm.h"
 #include "windows/CoolDialog.h"
+#include "windows/FormOptions.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -62,20 +65,24 @@ TScriptRunner::TScriptRunner(TMainForm& form, TScript script) : form_(form), scr
 
 void TScriptRunner::Start() { RunLines(nullptr); }
 
-// A line that opens the print preview returns only when the preview closes: the lines after it
-// run meanwhile from the preview's own event loop, until the preview is gone.
+// A line that opens the print preview or a modal window returns only when that window closes:
+// the lines after it run meanwhile from the window's own event loop, until the window is gone.
 void TScriptRunner::RunLines(QWidget* modal) {
   while (next_ < script_.lines.size()) {
     if (modal && !modal->isVisible()) return;  // back to the line that opened it
     const TScriptLine& line = script_.lines[next_++];
-    QWidget* before = form_.Preview();
+    const auto blocking = [this]() -> QWidget* {
+      QWidget* shown = QApplication::activeModalWidget();
+      return shown && !Dialogs::ClosesByItself(shown) ? shown : form_.Preview();
+    };
+    QWidget* before = blocking();
     QTimer watch;
     watch.setInterval(kAwaitPollMs);
-    connect(&watch, &QTimer::timeout, this, [this, &watch, before] {
-      QWidget* preview = form_.Preview();
-      if (!preview || preview == before || !preview->isVisible()) return;
+    connect(&watch, &QTimer::timeout, this, [this, &watch, before, blocking] {
+      QWidget* window = blocking();
+      if (!window || window == before || !window->isVisible()) return;
       watch.stop();
-      RunLines(preview);
+      RunLines(window);
     });
     watch.start();
     QString error;
@@ -156,7 +163,7 @@ bool TScriptRunner::TypeIntoField(const TScriptLine& line, QString& error) {
   return true;
 }
 
-// When a print preview opened during the wait, the lines after this one ran from its event loop:
+// When a modal window opened during the wait, the lines after this one ran from its event loop:
 // the script has moved past the wait, which then ends without a verdict.
 bool TScriptRunner::Await(const std::function<bool()>& done) {
   QDeadlineTimer deadline(kAwaitTimeoutMs);
@@ -169,8 +176,10 @@ bool TScriptRunner::Await(const std::function<bool()>& done) {
   return true;
 }
 
-// The mouse meets the dialog where it lies over the main window, as a reader's would.
-std::pair<QWindow*, QPoint> TScriptRunner::WindowAt(QPoint at) const {
+// The mouse meets the dialog where it lies over the main window, as a reader's would. Scripts
+// give points in the screenshot's pixels; the windows take them in the skin's.
+std::pair<QWindow*, QPoint> TScriptRunner::WindowAt(QPoint shotPoint) const {
+  const QPoint at = SkinScale::ToLogical(shotPoint);
   const std::vector<QWidget*> modal = form_.ModalWindows();
   if (!modal.empty())
     return {modal.back()->windowHandle(), at + form_.geometry().topLeft() - modal.back()->geometry().topLeft()};
@@ -200,6 +209,32 @@ bool TScriptRunner::ClickPopupItem(const TScriptLine& line, QString& error) {
   QTest::mousePress(list, Qt::LeftButton, Qt::NoModifier, centre);
   QTest::mouseRelease(list, Qt::LeftButton, Qt::NoModifier, centre);
   return true;
+}
+
+bool TScriptRunner::SetOption(const TScriptLine& line, QString& error) {
+  if (!form_.FormOptions || !form_.FormOptions->isVisible()) {
+    error = QStringLiteral("the settings dialog is not open");
+    return false;
+  }
+  return form_.FormOptions->SetControl(line.target, line.text, error);
+}
+
+// The modal window first, then the active one, then any other shown window of the process
+// other than the main window: the first that holds a shown child of that name.
+bool TScriptRunner::PressButton(const TScriptLine& line, QString& error) {
+  QList<QWidget*> windows{QApplication::activeModalWidget(), QApplication::activeWindow()};
+  windows += QApplication::topLevelWidgets();
+  for (QWidget* window : windows) {
+    if (!window || window == &form_ || !window->isVisible()) continue;
+    QWidget* button = window->findChild<QWidget*>(line.text);
+    if (!button || !button->isVisible()) continue;
+    const QPoint centre = button->rect().center();
+    QTest::mouseMove(button, centre);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, centre);
+    return true;
+  }
+  error = QStringLiteral("no open window has a button %1").arg(line.text);
+  return false;
 }
 
 void TScriptRunner::Wait(int milliseconds) {
@@ -322,6 +357,12 @@ bool TScriptRunner::RunLine(const TScriptLine& line, QString& error) {
         return false;
       }
       if (!form_.Preview()->PickZoom(line.number, error)) return false;
+      break;
+    case TScriptLine::Kind::Option:
+      if (!SetOption(line, error)) return false;
+      break;
+    case TScriptLine::Kind::Button:
+      if (!PressButton(line, error)) return false;
       break;
     case TScriptLine::Kind::Close: {
       form_.close();

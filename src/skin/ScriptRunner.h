@@ -27,9 +27,11 @@ class TScriptRunner : public QObject {
   bool ClickLink(const TScriptLine& line, QString& error);
   bool ClickTreeItem(const TScriptLine& line, QString& error);
   bool TypeIntoField(const TScriptLine& line, QString& error);
-  // The window under `at` (main window coordinates) and the point in it.
-  std::pair<QWindow*, QPoint> WindowAt(QPoint at) const;
+  // The window under `shotPoint` (main window coordinates in screen pixels) and the point in it.
+  std::pair<QWindow*, QPoint> WindowAt(QPoint shotPoint) const;
   bool ClickPopupItem(const TScriptLine& line, QString& error);
+  bool SetOption(const TScriptLine& line, QString& error);
+  bool PressButton(const TScriptLine& line, QString& error);
   void Wait(int milliseconds);
   // Runs the event loop until `done` holds; false when it still does not after a while.
   bool Await(const std::function<bool()>& done);

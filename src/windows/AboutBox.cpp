@@ -3,7 +3,6 @@
 #include "app/Errors.h"
 #include "app/Log.h"
 #include "app/ResourcePack.h"
-#include "app/Settings.h"
 #include "app/ui/PackPicture.h"
 #include "media/ButtonSound.h"
 #include "platform/Cp1251.h"
@@ -45,7 +44,7 @@ TAboutBox::TAboutBox(const TAboutDescription& description, const QImage& picture
     move(area.left() + area.width() / 2 - width() / 2, area.top() + area.height() / 2 - height() / 2);
   }
   if (description.hasVertex) WindowShape::SetWindowRegion(this, WindowShape::PolygonRegion(description.vertex), false);
-  BuildButtons(description.buttons, TBookSettings().Read(Settings::Hint) != 0);
+  BuildButtons(description.buttons, Global.Options.Hint);
   DrawTexts(description.texts);
   fadeIn_ = new TEffCar(this);
 }

@@ -44,7 +44,6 @@ TCoolDialog::TCoolDialog(TDialogHost& host, TDialogPages pages, QWidget* parent)
   // The page covers the whole window: nothing is erased under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  hints_ = TBookSettings().Read(Settings::Hint) != 0;
   ReadStoredStates();
   fadeIn_ = new TEffCar(this);
   fadeIn_->OnStart = [this] { host_.HideSearchFields(true); };
@@ -84,7 +83,7 @@ void TCoolDialog::StoreStates() const {
 }
 
 TMyControl* TCoolDialog::CreateControl(const QRect& rect, const std::string& hint) {
-  auto* control = new TMyControl(this, rect, hints_ ? FromCp1251(hint) : QString());
+  auto* control = new TMyControl(this, rect, Global.Options.Hint ? FromCp1251(hint) : QString());
   control->OnMouseMove = [this](QMouseEvent*, QPoint at) { FormMouseMove(at); };
   control->OnMouseDown = [this](QMouseEvent*, QPoint at) { FormMouseDown(at); };
   control->OnMouseUp = [this](QMouseEvent*, QPoint at) { FormMouseUp(at); };
@@ -276,7 +275,7 @@ void TCoolDialog::RemoveResults() {
 }
 
 void TCoolDialog::SetSearchButtonHint(const QString& hint) {
-  if (page_ < 0 || !hints_) return;
+  if (page_ < 0 || !Global.Options.Hint) return;
   const std::vector<RDlgBtn>& records = pages_[page_].buttons;
   for (size_t i = 0; i < buttons_.size(); ++i)
     if (records[i].go == "findnext1") buttons_[i].control->setToolTip(hint);
@@ -285,6 +284,7 @@ void TCoolDialog::SetSearchButtonHint(const QString& hint) {
 // Controls and effects may be in the middle of the event that closes the page, so they go once
 // that event is over.
 void TCoolDialog::ClearPage() {
+  screenPictures_.Clear();
   auto release = [](TMyControl* control, TEffBtnCar* effect) {
     control->hide();
     control->deleteLater();

@@ -3,6 +3,7 @@
 // "Dialog.txt". It shows one page at a time, centred on the main window, fading in. Page 0
 // shows a message, page 1 is the search page, pages 2 and 3 are the printing notices.
 
+#include "platform/ui/SkinScale.h"
 #include "search/MakeFind.h"
 #include "tools/EffBtnCar.h"
 #include "windows/DialogDescription.h"
@@ -106,10 +107,11 @@ class TCoolDialog : public QWidget, public TFadeHost {
   TDialogPages pages_;
   int page_ = -1;
   std::string message_;
-  bool hints_ = true;
   std::vector<TButtonPic> buttons_;
   std::vector<TSwitchPic> switches_;
   QImage background_;
+  TScreenPictures screenPictures_;
+  TScreenPicture screenBackground_;  // the progress bar draws into the background
   int fullHeight_ = 0;
   QListWidget* results_ = nullptr;
   TSearchResults shownResults_;

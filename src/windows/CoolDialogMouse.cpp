@@ -29,6 +29,9 @@ void TCoolDialog::paintEvent(QPaintEvent*) {
 }
 
 void TCoolDialog::FormPaint(QPainter& painter) {
+  // Frames of fades pass once: they are scaled as they are drawn; the page's pictures are
+  // made ready for the screen once.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (fadeIn_->Running()) {
     painter.drawImage(0, 0, fadeIn_->Frame());
     return;
@@ -37,16 +40,16 @@ void TCoolDialog::FormPaint(QPainter& painter) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  painter.drawImage(0, 0, background_);
+  painter.drawImage(0, 0, screenBackground_(background_));
   for (const TButtonPic& pic : buttons_)
-    if (pic.hover) painter.drawImage(pic.place.topLeft(), pic.mv);
+    if (pic.hover) painter.drawImage(pic.place.topLeft(), screenPictures_(pic.mv));
   const std::vector<RSwthGrp>& records = pages_[page_].switches;
   for (size_t i = 0; i < switches_.size(); ++i) {
     const RSwthGrp& s = records[i];
     const QImage* picture = s.hover   ? (s.state ? &switches_[i].mvDn : &switches_[i].mvUp)
                             : s.state ? &switches_[i].dn
                                       : nullptr;
-    if (picture) painter.drawImage(s.vx, s.vy, *picture);
+    if (picture) painter.drawImage(s.vx, s.vy, screenPictures_(*picture));
   }
   // The last frame a fade drew stays on its element until the page is rebuilt.
   for (const auto& [corner, frame] : fadeFrames_) painter.drawImage(corner.first, corner.second, frame);

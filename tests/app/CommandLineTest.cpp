@@ -38,6 +38,10 @@ TEST(CommandLine, Values) {
   EXPECT_FALSE(ParseCommandLine({"--book"}).error.isEmpty());
   EXPECT_FALSE(ParseCommandLine({"--bogus"}).error.isEmpty());
   EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+  EXPECT_EQ(ParseCommandLine({"--scale", "1.28"}).scale, 1.28);
+  for (const char* bad : {"x", "0", "-1", "9", "nan", "inf"})
+    EXPECT_FALSE(ParseCommandLine({"--scale", bad}).error.isEmpty()) << bad;
+  EXPECT_FALSE(ParseCommandLine({"--scale"}).error.isEmpty());
 }
 
 TEST(CommandLine, RoleCommandLineGivesTheFileAndTheSwitch) {

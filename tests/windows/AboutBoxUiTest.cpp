@@ -2,7 +2,6 @@
 
 #include "app/Folders.h"
 #include "app/ResourcePack.h"
-#include "app/Settings.h"
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "support/SavedGlobals.h"
@@ -154,7 +153,7 @@ TEST_F(AboutBox, EnterAndEscCloseTheWindow) {
 
 TEST_F(AboutBox, TheButtonsHintFollowsTheHintSetting) {
   for (const bool hints : {true, false}) {
-    TBookSettings().Write(Settings::Hint, hints ? 1 : 0);
+    Global.Options.Hint = hints;
     Open();
     const auto controls = about_->findChildren<TMyControl*>();
     ASSERT_EQ(controls.size(), 1);

@@ -10,6 +10,7 @@
 #include "support/ui/EventLoopWait.h"
 #include "tools/Captions.h"
 #include "tools/EffCar.h"
+#include "tools/MyControl.h"
 #include "windows/DialogHost.h"
 
 #include <gtest/gtest.h>
@@ -266,3 +267,16 @@ TEST(EffCar, BlendsTheWindowInOverWhatWasBehindIt) {
 }
 
 }  // namespace
+
+// The reader's "Hint" setting, as it is in memory when a page is built.
+TEST_F(CoolDialogTest, ButtonHintsFollowTheHintSetting) {
+  for (const bool hints : {false, true}) {
+    Global.Options.Hint = hints;
+    Show(TCoolDialog::MessagePage, "x");
+    QStringList shown;
+    for (const TMyControl* control : dialog_->findChildren<TMyControl*>())
+      if (control->isVisible()) shown << control->toolTip();
+    EXPECT_EQ(shown.contains(QStringLiteral("Слева")), hints);
+    EXPECT_EQ(shown.join("").isEmpty(), !hints);
+  }
+}

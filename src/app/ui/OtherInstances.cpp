@@ -26,6 +26,7 @@ bool Start(const QStringList& arguments) {
   const QString book = HostPath::ToHost(Global.ProgramFolder);
   if (!book.isEmpty()) all << QStringLiteral("--book") << book;
   if (!Global.DiscRootHost.isEmpty()) all << QStringLiteral("--disc") << Global.DiscRootHost;
+  if (Global.ScaleForced) all << QStringLiteral("--scale") << QString::number(Global.InterfaceScale);
   all << arguments;
   return QProcess::startDetached(program, all);
 }

@@ -8,13 +8,16 @@
 #include "platform/Cp1251.h"
 #include "platform/Globals.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/SkinScale.h"
 #include "platform/ui/WindowBus.h"
+#include "skin/InterfaceSize.h"
 #include "skin/MainForm.h"
 #include "skin/ScriptRunner.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QTimer>
 #include <cstdio>
@@ -51,6 +54,17 @@ bool DisplayAvailable() {
 #endif
 }
 
+// The factor the windows are drawn at is fixed before the application object exists: the
+// book's stored choice and the screen are looked at through a passing one.
+double ScaleBeforeStart(int argc, char** argv, const TCommandLine& cl) {
+  if (cl.scale > 0) return cl.scale;
+  SkinScale::Apply(1);  // the screen as it is, whatever the process inherited
+  std::vector<char*> arguments(argv, argv + argc);
+  int count = argc;
+  QGuiApplication probe(count, arguments.data());
+  return StoredInterfaceScale(ChooseBook(cl), cl.disc);
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
@@ -82,6 +96,8 @@ int RunProgram(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
 
+  SkinScale::Apply(ScaleBeforeStart(argc, argv, cl));
+  Global.ScaleForced = cl.scale > 0;
   TApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("skinbook"));
   QCoreApplication::setApplicationVersion(QStringLiteral(SKINBOOK_VERSION));

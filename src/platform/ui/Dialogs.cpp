@@ -5,6 +5,15 @@
 #include <QFileDialog>
 
 namespace Dialogs {
+
+namespace {
+constexpr char kClosesByItself[] = "skinbookClosesByItself";
+}  // namespace
+
+void MarkClosesByItself(QWidget* window) { window->setProperty(kClosesByItself, true); }
+
+bool ClosesByItself(const QWidget* window) { return window->property(kClosesByItself).toBool(); }
+
 QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   if (Global.Unattended) {

@@ -17,4 +17,9 @@ QString SaveFileName(QWidget* parent, const QString& caption, const QString& pro
 // The texts of the dialogs answered unattended since the last call, in order.
 QStringList TakeRecorded();
 
+// A modal window that closes by itself when its work is done (a progress window): a scripted
+// run waits for it to go instead of driving it.
+void MarkClosesByItself(QWidget* window);
+bool ClosesByItself(const QWidget* window);
+
 }  // namespace Dialogs

@@ -24,10 +24,12 @@ QMediaPlayer* Player(TSoundPlayer& sound) {
     ChooseMediaBackend();
     sound.player = new QMediaPlayer(QCoreApplication::instance());
     sound.player->setAudioOutput(new QAudioOutput(sound.player));
-    // Gone before the application: a back end torn down under a playing click crashes.
+    // Gone before the application: a back end torn down under a playing click crashes. Its
+    // decoder is let go of first, while the player is whole: pads it removes call back into it.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [&sound] {
       if (!sound.player) return;
       sound.player->stop();
+      sound.player->setSource(QUrl());
       delete sound.player.data();
     });
   }
