@@ -32,6 +32,8 @@ inline constexpr TInteger RunSlideShow{"RunSlideShow", 0};
 inline constexpr TInteger SlideShowTime{"SlideShowTime", 5};
 inline constexpr TInteger ImageSequence{"ImageSequence", 0};
 inline constexpr TInteger SizeInterface{"SizeInterface", 0};
+// The factor of the free interface size as the reader last left it, in thousandths.
+inline constexpr TInteger FreeSizeScale{"FreeSizeScale", 1000};
 
 // The document pane's appearance.
 inline constexpr TText FontName{"FontName", "Arial"};

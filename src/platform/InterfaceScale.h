@@ -18,7 +18,14 @@ constexpr double kScreenShare = 0.85;
 // directions, and at least 1.
 double AutomaticFactor(QSize skin, QSize available);
 
-// The factor of a choice (0 ... 3); a free size starts at the skin's own.
-double FactorForChoice(int choice, QSize skin, QSize available);
+// The factors a free size may take, as the reader drags the window.
+constexpr double kMinFreeFactor = 0.5;
+constexpr double kMaxFreeFactor = 8;
+
+// The factor of a choice (0 ... 3); a free size is the stored one, `freePerMille` thousandths.
+double FactorForChoice(int choice, QSize skin, QSize available, int freePerMille = 1000);
+
+// A stored free size in thousandths as a factor: the skin's own size when it is out of range.
+double FreeFactor(int perMille);
 
 }  // namespace InterfaceScale

@@ -37,11 +37,12 @@ double StoredInterfaceScale(const QString& bookPath, const QString& disc) {
       // A book of loose files; a damaged pack is the start's to report.
     }
     Global.BookTitle = ReadBookTitleFile();
-    const int choice = ReadSizeInterface(TBookSettings());
+    const TBookSettings settings;
+    const int choice = ReadSizeInterface(settings);
     const QScreen* screen = QGuiApplication::primaryScreen();
     factor = choice == InterfaceScale::Automatic
                  ? InterfaceScale::AutomaticFactor(SkinSize(), screen ? screen->availableGeometry().size() : QSize())
-                 : InterfaceScale::FactorForChoice(choice, {}, {});
+                 : InterfaceScale::FactorForChoice(choice, {}, {}, settings.Read(Settings::FreeSizeScale));
   } catch (const std::exception&) {
     factor = 1;
   }

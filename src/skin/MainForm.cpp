@@ -148,6 +148,7 @@ bool TMainForm::OpeningRunning() const { return openingTimer_ && openingTimer_->
 
 void TMainForm::FinishStartup() {
   WindowShape::SetWindowRegion(this, QRegion(), false);
+  EnableFreeSize();
   show();
   Start3dViewShownOnStart();
   // The music's file is read before the opening effect runs, so that the effect's end (which

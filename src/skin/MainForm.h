@@ -259,6 +259,9 @@ class TMainForm : public QWidget,
   void ReadBookTitle();
   void BuildWindow();
   void ApplyMainShape();
+  // The free interface size: the reader drags the window's edges.
+  void EnableFreeSize();
+  void FreeSizeDragged(double factor, QPoint deviceTopLeft);
   void LoadBackground();
   void RestoreSwitchStates();
   void EnableOptionBoxes();

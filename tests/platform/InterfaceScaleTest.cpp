@@ -25,4 +25,13 @@ TEST(InterfaceScale, EachChoiceHasItsFactor) {
   EXPECT_DOUBLE_EQ(InterfaceScale::FactorForChoice(InterfaceScale::SkinSize, skin, screen), 1.0);
   EXPECT_DOUBLE_EQ(InterfaceScale::FactorForChoice(InterfaceScale::Size1024x768, skin, screen), 1.28);
   EXPECT_DOUBLE_EQ(InterfaceScale::FactorForChoice(InterfaceScale::Free, skin, screen), 1.0);
+  EXPECT_DOUBLE_EQ(InterfaceScale::FactorForChoice(InterfaceScale::Free, skin, screen, 1376), 1.376);
+}
+
+TEST(InterfaceScale, AStoredFreeSizeOutOfRangeIsTheSkinsOwn) {
+  const struct {
+    int perMille;
+    double factor;
+  } cases[] = {{500, 0.5}, {8000, 8.0}, {1250, 1.25}, {499, 1.0}, {8001, 1.0}, {0, 1.0}, {-1500, 1.0}};
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(InterfaceScale::FreeFactor(c.perMille), c.factor) << c.perMille;
 }

@@ -97,6 +97,23 @@ TEST_F(InterfaceSize, TheChoiceOf1024x768TakesEffectAtTheNextStart) {
   ExpectScaled(1.28);
 }
 
+TEST_F(InterfaceSize, AFreeSizeFollowsADragOnTheWindowsEdgeAndIsKept) {
+  Run({"shot " + File("plain.png"), QStringLiteral("click %1 %2").arg(kOptionsButton.x()).arg(kOptionsButton.y()),
+       "await state windows.options true", "option RBInerf4 1", "button ButtonOK", "dump " + File("chosen.json"),
+       "close"});
+  const QJsonObject chosen = Dump("chosen.json");
+  EXPECT_EQ(chosen["settings"]["SizeInterface"].toInt(), 3);
+  EXPECT_EQ(chosen["scale"].toDouble(), 1.0);
+
+  // The right edge dragged 400 pixels out: the window grows by half, its height with it.
+  Run({"press 799 300", "move 1000 320", "move 1199 320", "release 1199 320", "wait 50", "shot " + File("dragged.png"),
+       "dump " + File("dragged.json"), "close"});
+  EXPECT_EQ(Dump("dragged.json")["scale"].toDouble(), 1.5);
+  EXPECT_EQ(QImage(File("dragged.png")).size(), QSize(1200, 900));
+
+  ExpectScaled(1.5);  // the next start
+}
+
 TEST_F(InterfaceSize, AutomaticOnA4kScreen) {
   Run({"shot " + File("plain.png"), "close"});
   const QString screens =

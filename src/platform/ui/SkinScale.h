@@ -14,6 +14,10 @@ namespace SkinScale {
 // Before the application object exists: the process's windows are drawn at `factor`.
 void Apply(double factor);
 
+// While the windows show: they are drawn at `factor` from now on. The windows shown are given
+// their logical size again, so that their screen pixels follow.
+void Change(double factor);
+
 // A point in screen pixels of a window, in its logical coordinates, and back.
 QPoint ToLogical(QPoint device);
 QPoint ToDevice(QPoint logical);
@@ -33,6 +37,7 @@ class TScreenPictures {
 
  private:
   std::unordered_map<qint64, QImage> pictures_;  // by the logical picture's cache key
+  double factor_ = 1;                            // the factor they were made for
 };
 
 // A picture that changes in place (a window's background, a progress bar drawn into it): made
@@ -43,5 +48,6 @@ class TScreenPicture {
 
  private:
   qint64 key_ = 0;
+  double factor_ = 1;
   QImage screen_;
 };
