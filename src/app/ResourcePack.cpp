@@ -109,8 +109,9 @@ struct TListing {
       if (entrySeen[i]) continue;
       entrySeen[i] = true;
       const TPackEntry entry = directory.Entry(i);
-      // "." and ".." entries, and whatever else a writer wants hidden.
-      if (entry.name.starts_with('.')) continue;
+      // Nameless entries, which no path can name, "." and "..", and whatever else a writer
+      // wants hidden.
+      if (entry.name.empty() || entry.name.starts_with('.')) continue;
       std::string path = prefix;
       path += entry.name;
       if (entry.kind == kFolder) {

@@ -44,7 +44,12 @@ TAboutDescription ReadAboutLines(const TLines& lines, const std::string& descrip
     if (const size_t at = lower[line].find("picture="); at != std::string::npos)
       about.picture = ParseTokenAt(lines[line], static_cast<int>(at) + 1 + 7 + 1);
     if (Has(lower[line], "vertex=")) {
-      about.vertex = ParseVertexList(lines, line);
+      const int listLine = line;
+      try {
+        about.vertex = ParseVertexList(lines, line);
+      } catch (const EDataError& e) {  // an unclosed or overlong list: say where it starts
+        throw EDataError(descriptionName + ": line " + std::to_string(listLine + 1) + ": " + e.what());
+      }
       about.hasVertex = true;
     }
   }

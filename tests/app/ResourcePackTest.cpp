@@ -189,6 +189,15 @@ TEST_F(ResourcePack, TheFirstEntryOfANameDecidesWhateverItsKind) {
   EXPECT_EQ(PackListFiles(), (std::vector<std::string>{"TWICE.TXT", "TWICE.TXT", "DIR", "DIR\\C.TXT", "ODD.TXT"}));
 }
 
+TEST_F(ResourcePack, NamelessEntriesAreNotListed) {
+  RawPack p;
+  p.groups = {{0, 3}, {3, 1}};
+  p.entries = {p.File("", "x", false), RawPack::Folder("", 1), p.File("A.TXT", "a", false),
+               p.File("B.TXT", "b", false)};
+  OpenRaw(p.Bytes());
+  EXPECT_EQ(PackListFiles(), std::vector<std::string>{"A.TXT"});
+}
+
 TEST_F(ResourcePack, ReadsAPackFromAnyWriterFollowingTheLayout) {
   // Root group is not group 0, entries are unsorted, the free word holds garbage, the
   // directory is stored as is, and "." entries point back at their own and parent groups.

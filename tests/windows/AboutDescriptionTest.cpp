@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -72,12 +74,18 @@ TEST(AboutDescription, TextWinsOverButtonAndWordsInValuesStartNothing) {
   EXPECT_FALSE(about.hasVertex);
 }
 
-TEST(AboutDescription, AKeyMissingToTheEndNamesTheElementsLine) {
-  try {
-    ReadAboutLines(Lines({"picture=a.bmp", "button vx=1; vy=2; fn1=a.bmp"}));
-    FAIL() << "no error";
-  } catch (const EDataError& e) {
-    EXPECT_NE(std::string(e.what()).find("About.txt: line 2"), std::string::npos) << e.what();
+TEST(AboutDescription, AKeyMissingOrAnUnclosedShapeNamesTheLine) {
+  const std::vector<std::pair<QStringList, std::string>> cases = {
+      {{"picture=a.bmp", "button vx=1; vy=2; fn1=a.bmp"}, "About.txt: line 2"},
+      {{"picture=a.bmp", "vertex=[18,0;422,0", "text vx=1"}, "About.txt: line 2"},
+  };
+  for (const auto& [lines, where] : cases) {
+    try {
+      ReadAboutLines(Lines(lines));
+      ADD_FAILURE() << "no error for " << lines.join(u'|').toStdString();
+    } catch (const EDataError& e) {
+      EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what();
+    }
   }
 }
 
