@@ -72,7 +72,8 @@ std::optional<int> LengthOf(QStringView word) {
     value *= 16;
   else if (!unit.isEmpty() && unit != u"px")
     return std::nullopt;
-  return std::clamp(static_cast<int>(value + 0.5), 0, kMaxBorderWidth);
+  // Clamped before the conversion: a width of fifty digits is no int.
+  return static_cast<int>(std::clamp(value + 0.5, 0.0, static_cast<double>(kMaxBorderWidth)));
 }
 
 bool IsBorderStyle(QStringView word) {

@@ -48,6 +48,7 @@ TEST(PageStylesTest, Borders) {
       {"", "border: 1px red", 0, "", "", -1},  // no style: nothing to draw
       {"off", "", 0, "", "", -1},
       {"", "border: 1px solid red\" onclick=x", 1, "solid", "", -1},  // odd colours are dropped
+      {"", "border: 33333333333333333333333333333333333333333333333.3pt solid", 20, "solid", "", -1},
   };
   for (const Case& c : cases) {
     TElementStyle style = styles.StyleOf("div", "", c.classes, c.style);
