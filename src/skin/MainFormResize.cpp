@@ -11,7 +11,8 @@
 #include <cmath>
 
 void TMainForm::EnableFreeSize() {
-  if (Role() != TRole::Main || Global.ScaleForced || ReadSizeInterface(TBookSettings()) != InterfaceScale::Free) return;
+  // The build has read the stored choice; the dialog changes it only after the start.
+  if (Role() != TRole::Main || Global.ScaleForced || Global.Options.SizeInterface != InterfaceScale::Free) return;
   new TEdgeResizer(
       this, [] { return Global.InterfaceScale; },
       [this](double factor, QPoint deviceTopLeft) { FreeSizeDragged(factor, deviceTopLeft); });
