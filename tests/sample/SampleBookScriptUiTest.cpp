@@ -282,7 +282,6 @@ TEST_F(SampleBookScript, SearchesTheBookThreeWaysFromTheDialog) {
       At("click", kOpenBook),
       "wait 100",
       "key Ctrl+F",
-      "wait 200",
       "field 1 Масло",
       "key Enter",
       Dumped("index.json"),
