@@ -192,6 +192,7 @@ void TMainForm::ApplyMainShape() {
 
 std::vector<QWidget*> TMainForm::ModalWindows() const {
   std::vector<QWidget*> windows;
+  if (FormOptions && FormOptions->isVisible()) windows.push_back(FormOptions.get());
   if (AboutBox && AboutBox->isVisible()) windows.push_back(AboutBox.get());
   if (TFontForm* form = HtmlFrame ? HtmlFrame->FontForm() : nullptr; form && form->isVisible()) windows.push_back(form);
   return windows;

@@ -118,7 +118,7 @@ class TMainForm : public QWidget,
   // The window as a reader sees it, with the pixels outside its shape transparent and the
   // dialog over it when it shows.
   QImage Snapshot();
-  // The about window and the font dialog while they show, the one on top last.
+  // The settings, about and font windows while they show, the one on top last.
   std::vector<QWidget*> ModalWindows() const;
 
   // Element kinds as commands name them: 0 button, 1 toggle switch, 2 grouped switch.

@@ -82,8 +82,12 @@ class InterfaceSize : public ::testing::Test {
 TEST_F(InterfaceSize, TheChoiceOf1024x768TakesEffectAtTheNextStart) {
   Run({"shot " + File("plain.png"), "dump " + File("before.json"),
        QStringLiteral("click %1 %2").arg(kOptionsButton.x()).arg(kOptionsButton.y()),
-       "await state windows.options true", "option RBInerf3 1", "button ButtonOK", "dump " + File("after.json"),
-       "close"});
+       "await state windows.options true", "shot " + File("options.png"), "option RBInerf3 1", "button ButtonOK",
+       "dump " + File("after.json"), "close"});
+  // The open settings dialog is in the screenshot, over the window.
+  const QImage plain(File("plain.png")), options(File("options.png"));
+  ASSERT_EQ(options.size(), plain.size());
+  EXPECT_NE(options.copy(300, 250, 200, 100), plain.copy(300, 250, 200, 100));
   const QJsonObject before = Dump("before.json");
   EXPECT_EQ(before["scale"].toDouble(), 1.0);
   EXPECT_EQ(before["settings"]["SizeInterface"].toInt(), 0);
