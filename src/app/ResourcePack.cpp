@@ -101,6 +101,13 @@ struct TListing {
   std::vector<bool> entrySeen;
   std::vector<std::string> files;
 
+  bool Reachable(uint32_t group, uint32_t index, const TPackEntry& entry) const {
+    std::string normalized(entry.name);
+    PackNormalizeName(normalized);
+    return normalized == entry.name && normalized.find('\\') == std::string::npos &&
+           FindInGroup(directory, group, entry.name, entry.kind) == static_cast<int>(index);
+  }
+
   void Walk(uint32_t group, const std::string& prefix) {
     groupSeen[group] = true;
     const uint32_t first = directory.GroupFirst(group);
@@ -110,8 +117,9 @@ struct TListing {
       entrySeen[i] = true;
       const TPackEntry entry = directory.Entry(i);
       // Nameless entries, which no path can name, "." and "..", and whatever else a writer
-      // wants hidden.
-      if (entry.name.empty() || entry.name.starts_with('.')) continue;
+      // wants hidden; and names a path cannot reach (a separator or a lower-case letter in
+      // them, or an earlier entry of the same name in the group).
+      if (entry.name.empty() || entry.name.starts_with('.') || !Reachable(group, i, entry)) continue;
       std::string path = prefix;
       path += entry.name;
       if (entry.kind == kFolder) {

@@ -185,14 +185,16 @@ TEST_F(ResourcePack, TheFirstEntryOfANameDecidesWhateverItsKind) {
   EXPECT_EQ(PackFind("dir\\c.txt"), -1);
   EXPECT_EQ(PackFind("odd.txt"), -1);
   EXPECT_EQ(PackFind("onlyodd"), -1);
-  // The listing walks entries, not names.
-  EXPECT_EQ(PackListFiles(), (std::vector<std::string>{"TWICE.TXT", "TWICE.TXT", "DIR", "DIR\\C.TXT", "ODD.TXT"}));
+  // The listing holds what a path reaches, each entry once.
+  EXPECT_EQ(PackListFiles(), (std::vector<std::string>{"TWICE.TXT", "DIR"}));
 }
 
-TEST_F(ResourcePack, NamelessEntriesAreNotListed) {
+// Listed are exactly the paths that find their entry.
+TEST_F(ResourcePack, EntriesNoPathReachesAreNotListed) {
   RawPack p;
-  p.groups = {{0, 3}, {3, 1}};
-  p.entries = {p.File("", "x", false), RawPack::Folder("", 1), p.File("A.TXT", "a", false),
+  p.groups = {{0, 6}, {6, 1}};
+  p.entries = {p.File("", "x", false),        RawPack::Folder("", 1),           p.File("A.TXT", "a", false),
+               p.File("low.txt", "l", false), p.File("SUB\\B.TXT", "s", false), p.File("SUB/C.TXT", "c", false),
                p.File("B.TXT", "b", false)};
   OpenRaw(p.Bytes());
   EXPECT_EQ(PackListFiles(), std::vector<std::string>{"A.TXT"});
