@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 namespace PackRun {
@@ -39,9 +40,10 @@ inline void OpenAndWalk(const std::string& pack) {
   } catch (const EDataError&) {
     return;
   }
-  // The listing walks entries, not names: a path may repeat or lead to another entry.
+  // Every listed path is there once and reaches an entry.
+  std::set<std::string> listed;
   for (const std::string& path : PackListFiles()) {
-    if (path.empty() || path.size() > 1024) __builtin_trap();
+    if (path.empty() || path.size() > 1024 || !listed.insert(path).second || PackFind(path) < 0) __builtin_trap();
     TMemoryStream stream;
     if (PackLoad(path, stream) == 0 && stream.Position() != 0) __builtin_trap();
   }
