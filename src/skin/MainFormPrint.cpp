@@ -9,6 +9,7 @@
 #include "platform/WinNames.h"
 #include "print/PreviewForm.h"
 #include "skin/MainForm.h"
+#include "windows/CoolDialog.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -28,11 +29,7 @@ void TMainForm::ShowPrintPreview(THTMLViewer* document, bool asPicture, int pict
   preview_ = nullptr;
 }
 
-bool TMainForm::ShowDialogPage(int page) {
-  // The skinned dialog takes the no-printer notices once it exists.
-  Q_UNUSED(page);
-  return false;
-}
+bool TMainForm::ShowDialogPage(int page) { return Dialog && Dialog->ShowPage(page); }
 
 void TMainForm::PreviewHelp(QWidget* preview) { FormKeyDown(preview, Qt::Key_F1, Qt::NoModifier); }
 

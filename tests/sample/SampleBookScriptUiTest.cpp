@@ -2,6 +2,9 @@
 // clicks through both screens, and its own dumps tell what it showed. Each test gives the
 // program settings and runtime folders of its own.
 
+#include "platform/Globals.h"
+#include "platform/ui/Printers.h"
+#include "support/SavedGlobals.h"
 #include "support/TempDir.h"
 #include "support/ui/PageText.h"
 
@@ -548,6 +551,21 @@ TEST_F(SampleBookScript, PrintsAChapterThroughThePreviewIntoAPdf) {
   }
 
   EXPECT_FALSE(Dump("closed.json")["preview"].toObject()["open"].toBool());
+}
+
+// With no printer at all, Ctrl+P shows the book's own notice on the dialog and no preview.
+TEST_F(SampleBookScript, WithoutAPrinterCtrlPShowsTheBooksNotice) {
+  const TSavedGlobals saved;
+  Global.NoPdfPrinter = true;
+  if (Printers::Installed()) GTEST_SKIP() << "the system has printers";
+  const TRun run = RunScript({At("click", kOpenBook), "wait 100", "command html20=man\\glava1.htm", "key Ctrl+P",
+                              "await state dialog.page 3", Dumped("notice.json"), "close"},
+                             {"--no-pdf-printer"});
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+  const QJsonObject notice = Dump("notice.json");
+  EXPECT_TRUE(notice["dialog"].toObject()["visible"].toBool());
+  EXPECT_FALSE(notice["preview"].toObject()["open"].toBool());
 }
 
 // A script stops at the first line it cannot read or run, and says which.
