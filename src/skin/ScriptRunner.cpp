@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QSaveFile>
 #include <QTest>
 #include <QTimer>
@@ -68,8 +69,10 @@ void TScriptRunner::Start() { RunLines(nullptr); }
 // A line that opens the print preview or a modal window returns only when that window closes:
 // the lines after it run meanwhile from the window's own event loop, until the window is gone.
 void TScriptRunner::RunLines(QWidget* modal) {
+  // A window closed by a line may be deleted while a later line waits.
+  const QPointer<QWidget> guard(modal);
   while (next_ < script_.lines.size()) {
-    if (modal && !modal->isVisible()) return;  // back to the line that opened it
+    if (modal && (!guard || !guard->isVisible())) return;  // back to the line that opened it
     const TScriptLine& line = script_.lines[next_++];
     const auto blocking = [this]() -> QWidget* {
       QWidget* shown = QApplication::activeModalWidget();
