@@ -149,16 +149,16 @@ bool TScriptRunner::ClickTreeItem(const TScriptLine& line, QString& error) {
 // As the reader would type it: once the field shows (a dialog fading in hides its fields), it
 // gets the focus, its old text is selected and typed over.
 bool TScriptRunner::TypeIntoField(const TScriptLine& line, QString& error) {
-  QLineEdit* field = nullptr;
-  const bool shown = Await([&] {
-    field = form_.FindTxt ? form_.FindTxt->Field(line.number) : nullptr;
-    return field && field->isVisible();
-  });
-  if (!shown) {
+  const auto shownField = [&]() -> QLineEdit* {
+    QLineEdit* field = form_.FindTxt ? form_.FindTxt->Field(line.number) : nullptr;
+    return field && field->isVisible() ? field : nullptr;
+  };
+  if (!Await([&] { return shownField() != nullptr; })) {
     error = QStringLiteral("search field %1 is not shown").arg(line.number);
     return false;
   }
-  if (!field || !field->isVisible()) return true;  // a window opened meanwhile ran the later lines
+  QLineEdit* field = shownField();
+  if (!field) return true;  // a window opened meanwhile ran the later lines
   field->activateWindow();
   field->setFocus(Qt::OtherFocusReason);
   field->selectAll();
