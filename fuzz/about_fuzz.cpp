@@ -1,8 +1,8 @@
 // "About.txt" of any bytes: the texts and buttons are read with their keys, lower-cased where
 // they are looked up, or the description error names the file and the line.
 
+#include "DescriptionInput.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "windows/AboutDescription.h"
 
 #include <cstddef>
@@ -10,11 +10,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Global.ProgramFolder = "d:\\run\\";
-  Global.DiscRoot = "d:\\";
-  TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
-  TLines lines;
-  for (std::string line; ReadTextLine(stream, line);) lines.push_back(line);
+  const TLines lines = DescriptionInput::Lines(data, size);
   try {
     const TAboutDescription about = ReadAboutLines(lines);
     for (const RAboutText& text : about.texts)

@@ -1,6 +1,7 @@
 // Description text of any bytes: every syntax routine on every line must return or raise
 // one of its own errors, and the text read as a contents file makes a well-formed tree.
 
+#include "DescriptionInput.h"
 #include "app/DescriptionSyntax.h"
 #include "app/Errors.h"
 #include "document/Contents.h"
@@ -56,15 +57,7 @@ void CheckContents(const TLines& lines) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Global.ProgramFolder = "d:\\run\\";
-  Global.DiscRoot = "d:\\";
-  TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
-  TLines lines;
-  std::string line;
-  while (ReadTextLine(stream, line)) {
-    if (line.find_first_of("\r\n") != std::string::npos) __builtin_trap();
-    lines.push_back(line);
-  }
+  const TLines lines = DescriptionInput::Lines(data, size);
 
   CheckContents(lines);
   for (size_t i = 0; i < lines.size(); ++i) {

@@ -1,8 +1,8 @@
 // "Dialog.txt" of any bytes: the reader returns pages within its limit, every switch and
 // button read whole, or raises the description error naming the line.
 
+#include "DescriptionInput.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "windows/DialogDescription.h"
 
 #include <cstddef>
@@ -10,11 +10,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Global.ProgramFolder = "d:\\run\\";
-  Global.DiscRoot = "d:\\";
-  TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
-  TLines lines;
-  for (std::string line; ReadTextLine(stream, line);) lines.push_back(line);
+  const TLines lines = DescriptionInput::Lines(data, size);
   try {
     const TDialogPages pages = ReadDialogPages(lines);
     if (pages.size() > static_cast<size_t>(kMaxDialogPage)) __builtin_trap();

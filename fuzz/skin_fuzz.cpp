@@ -1,8 +1,8 @@
 // A main description or "Tesaurus.txt" of any bytes: the skin is read, or the description error
 // names the file and the line. Traced, the main description is read with the same result.
 
+#include "DescriptionInput.h"
 #include "app/Errors.h"
-#include "platform/Globals.h"
 #include "skin/SkinReader.h"
 
 #include <cstddef>
@@ -18,11 +18,8 @@ void CheckError(const EDataError& e, const std::string& name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Global.ProgramFolder = "d:\\run\\";
-  Global.DiscRoot = "d:\\";
-  TMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
-  TLines lines;
-  for (std::string line; ReadTextLine(stream, line);) lines.push_back(AsciiLower(line));
+  TLines lines = DescriptionInput::Lines(data, size);
+  for (std::string& line : lines) line = AsciiLower(line);
   try {
     ReadSkin(lines, "Struct.txt");
   } catch (const EDataError& e) {
